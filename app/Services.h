@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Platform services the screens use, injectable so screens can be driven headless in tests.
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+class MailComposer;
+
+// The modal open-file panel.
+class FileChooser
+{
+public:
+    struct Options
+    {
+        QString title;
+        bool packagesAsDocuments = false; // a *.lockfern folder is picked as one document
+    };
+    enum class Response { Ok, Cancelled };
+    struct Result
+    {
+        Response response = Response::Cancelled;
+        std::optional<QString> path; // Ok without a path is possible
+    };
+
+    virtual ~FileChooser() = default;
+    virtual Result choose(QWidget* parent, const Options& options) = 0;
+};
+
+// Shows a file or folder selected in the desktop's file manager.
+class FileBrowser
+{
+public:
+    virtual ~FileBrowser() = default;
+    virtual void reveal(const QString& path) = 0;
+};
+
+struct Services
+{
+    std::shared_ptr<FileChooser> fileChooser;
+    std::shared_ptr<FileBrowser> fileBrowser;
+    std::shared_ptr<MailComposer> mailComposer;
+
+    // QFileDialog, D-Bus FileManager1 and xdg-email.
+    static Services desktop();
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The two colour themes. Every theming step reads the preference afresh through Global::isDark().
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace Theme {
+
+inline constexpr int kMaterialLight = 8;
+inline constexpr int kMaterialDark = 9;
+
+// Black text in the white theme, white text in the dark one.
+void setTextColor(QWidget* widget, bool dark);
+// "checkMark white.png" on the dark background, "checkMark black.png" on the light one.
+QString checkMarkResource(bool dark);
+QPixmap checkMark(bool dark);
+// The title font when installed, otherwise the widget keeps its font.
+void applyTitleFont(QWidget* widget);
+
+} // namespace Theme
+
+// A translucent background whose `material` picks the fill: 8 light, 9 very dark.
+class TranslucentBackground : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int material READ material WRITE setMaterial)
+
+public:
+    explicit TranslucentBackground(QWidget* parent = nullptr);
+    int material() const { return m_material; }
+    void setMaterial(int material);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_material = Theme::kMaterialLight;
+};

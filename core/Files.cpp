@@ -1,0 +1,430 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Files.h"
+
+#include "Posix.h"
+
+#include <QDir>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+FileSystemError::FileSystemError(const std::string& what, int error)
+    : std::runtime_error(error ? what + ": " + std::strerror(error) : what), m_error(error)
+{
+}
+
+void UniqueFd::reset(int fd)
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+    m_fd = fd;
+}
+
+bool UniqueFd::close()
+{
+    const int fd = std::exchange(m_fd, -1);
+    return fd < 0 || ::close(fd) == 0;
+}
+
+namespace Posix {
+
+void fail(const std::string& what, int error)
+{
+    throw FileSystemError(what, error);
+}
+
+void writeAll(int fd, const void* data, std::size_t size)
+{
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("write", errno);
+        }
+        if (written == 0) {
+            fail("write", ENOSPC);
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+UniqueFd openRegularForReading(const std::string& path, bool followLinks)
+{
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (followLinks ? 0 : O_NOFOLLOW);
+    UniqueFd fd(::open(path.c_str(), flags));
+    if (!fd) {
+        fail("open " + path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        fail("stat " + path, errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        fail(path + " is not a regular file", EINVAL);
+    }
+    // Back to blocking reads now that it is known to be a regular file.
+    ::fcntl(fd.get(), F_SETFL, O_RDONLY);
+    return fd;
+}
+
+void syncFolder(const std::string& folderPath)
+{
+    UniqueFd fd(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) {
+        fail("open " + folderPath, errno);
+    }
+    if (::fsync(fd.get()) != 0) {
+        fail("fsync " + folderPath, errno);
+    }
+}
+
+} // namespace Posix
+
+namespace Paths {
+
+std::string lastComponent(const std::string& path)
+{
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/') {
+        trimmed.pop_back();
+    }
+    const auto slash = trimmed.rfind('/');
+    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+std::string parentOf(const std::string& path)
+{
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/') {
+        trimmed.pop_back();
+    }
+    const auto slash = trimmed.rfind('/');
+    if (slash == std::string::npos) {
+        return "./";
+    }
+    return trimmed.substr(0, slash + 1);
+}
+
+std::string absolute(const std::string& path)
+{
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    if (error) {
+        Posix::fail("current folder", error.value());
+    }
+    std::string base = current.string();
+    if (base.back() != '/') {
+        base += '/';
+    }
+    return base + path;
+}
+
+std::string baseNameOf(const std::string& name)
+{
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) {
+        return name;
+    }
+    return name.substr(0, dot);
+}
+
+} // namespace Paths
+
+namespace {
+
+std::string withSlash(std::string path)
+{
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    return path;
+}
+
+void checkChildName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+        name.find('\0') != std::string::npos) {
+        Posix::fail("invalid name", EINVAL);
+    }
+}
+
+// Creates a new file that did not exist, never through a link, and fills it.
+File createNewFile(const std::string& path, const char* data, std::size_t size, mode_t mode)
+{
+    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!fd) {
+        Posix::fail("create " + path, errno);
+    }
+    try {
+        Posix::writeAll(fd.get(), data, size);
+        if (!fd.close()) {
+            Posix::fail("close " + path, errno);
+        }
+    } catch (...) {
+        ::unlink(path.c_str());
+        throw;
+    }
+    return File(path);
+}
+
+bool isPrivateFolder(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 077) == 0;
+}
+
+} // namespace
+
+Folder::Folder(const std::string& path) : m_path(withSlash(Paths::absolute(path)))
+{
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0) {
+        Posix::fail("folder " + m_path, errno);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        Posix::fail("folder " + m_path, ENOTDIR);
+    }
+}
+
+Folder Folder::temporary()
+{
+    // A private runtime folder is the natural home; a shared /tmp is not, because others could
+    // plant a file or link under our fixed log name.
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/') {
+        std::string path(runtime);
+        while (path.size() > 1 && path.back() == '/') {
+            path.pop_back();
+        }
+        if (isPrivateFolder(path) && ::access(path.c_str(), W_OK | X_OK) == 0) {
+            return Folder(path);
+        }
+    }
+    std::string base = QDir::tempPath().toStdString();
+    const std::string path = withSlash(base) + "lockfern-" + std::to_string(::geteuid());
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+        Posix::fail("create " + path, errno);
+    }
+    if (!isPrivateFolder(path)) {
+        Posix::fail(path + " is not a private folder", EPERM);
+    }
+    return Folder(path);
+}
+
+std::string Folder::name() const
+{
+    return Paths::lastComponent(m_path);
+}
+
+std::optional<Folder> Folder::containingFolder() const
+{
+    if (m_path == "/") {
+        return std::nullopt;
+    }
+    return Folder(Paths::parentOf(m_path));
+}
+
+File Folder::file(const std::string& name) const
+{
+    checkChildName(name);
+    return File(m_path + name);
+}
+
+std::vector<File> Folder::files() const
+{
+    UniqueFd fd(::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) {
+        Posix::fail("open " + m_path, errno);
+    }
+    DIR* dir = ::fdopendir(fd.get());
+    if (!dir) {
+        Posix::fail("list " + m_path, errno);
+    }
+    const int dirFd = fd.get();
+    (void)std::exchange(fd, UniqueFd()); // owned by dir from here on
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name(entry->d_name);
+        struct stat st {};
+        if (name.front() != '.' && ::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode)) {
+            names.push_back(name);
+        }
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error) {
+        Posix::fail("list " + m_path, error);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<File> result;
+    result.reserve(names.size());
+    for (const auto& name : names) {
+        result.emplace_back(m_path + name);
+    }
+    return result;
+}
+
+Folder Folder::subfolder(const std::string& name) const
+{
+    checkChildName(name);
+    return Folder(m_path + name);
+}
+
+Folder Folder::createSubfolder(const std::string& name) const
+{
+    checkChildName(name);
+    if (::mkdir((m_path + name).c_str(), 0777) != 0) {
+        Posix::fail("create " + m_path + name, errno);
+    }
+    return Folder(m_path + name);
+}
+
+File Folder::createFile(const std::string& name, const QByteArray& contents) const
+{
+    checkChildName(name);
+    return createNewFile(m_path + name, contents.constData(), static_cast<std::size_t>(contents.size()), 0666);
+}
+
+File Folder::createFile(const std::string& name, const QString& text) const
+{
+    return createFile(name, text.toUtf8());
+}
+
+File Folder::createFileIfNeeded(const std::string& name, const QByteArray& contents) const
+{
+    checkChildName(name);
+    const std::string path = m_path + name;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            Posix::fail(path + " is not a regular file", EEXIST);
+        }
+        return File(path);
+    }
+    return createNewFile(path, contents.constData(), static_cast<std::size_t>(contents.size()), 0600);
+}
+
+void Folder::remove() const
+{
+    std::error_code error;
+    std::string target = m_path;
+    target.pop_back();
+    std::filesystem::remove_all(target, error);
+    if (error) {
+        Posix::fail("delete " + m_path, error.value());
+    }
+}
+
+File::File(const std::string& path) : m_path(Paths::absolute(path))
+{
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0) {
+        Posix::fail("file " + m_path, errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        Posix::fail("file " + m_path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    }
+}
+
+std::string File::name() const
+{
+    return Paths::lastComponent(m_path);
+}
+
+std::string File::baseName() const
+{
+    return Paths::baseNameOf(name());
+}
+
+Folder File::containingFolder() const
+{
+    return Folder(Paths::parentOf(m_path));
+}
+
+QByteArray File::read() const
+{
+    UniqueFd fd = Posix::openRegularForReading(m_path, true);
+    QByteArray contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Posix::fail("read " + m_path, errno);
+        }
+        if (got == 0) {
+            return contents;
+        }
+        contents.append(buffer, got);
+    }
+}
+
+QString File::readAsString(std::int64_t maxBytes) const
+{
+    UniqueFd fd = Posix::openRegularForReading(m_path, false);
+    QByteArray contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Posix::fail("read " + m_path, errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        if (contents.size() + got > maxBytes) {
+            Posix::fail(m_path + " is too large", EFBIG);
+        }
+        contents.append(buffer, got);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(contents);
+    if (decoder.hasError()) {
+        Posix::fail(m_path + " is not UTF-8 text", EILSEQ);
+    }
+    return text;
+}
+
+void File::append(const QString& text) const
+{
+    UniqueFd fd(::open(m_path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd) {
+        Posix::fail("open " + m_path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        Posix::fail(m_path + " is not our regular file", EPERM);
+    }
+    const QByteArray bytes = text.toUtf8();
+    Posix::writeAll(fd.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void File::remove() const
+{
+    if (::unlink(m_path.c_str()) != 0) {
+        Posix::fail("delete " + m_path, errno);
+    }
+}

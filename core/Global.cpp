@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Global.h"
+
+#include "Files.h"
+#include "Version.h"
+
+#include <QSettings>
+
+namespace {
+
+QSettings preferences()
+{
+    return QSettings(QStringLiteral("Lockfern"), QStringLiteral("Lockfern"));
+}
+
+QString twoDigits(int value)
+{
+    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
+}
+
+} // namespace
+
+Global& global()
+{
+    static Global instance;
+    return instance;
+}
+
+void Global::log(const QString& message)
+{
+    const QString line = getTime() + QStringLiteral(" ") + message;
+    std::lock_guard lock(m_mutex);
+    writeToStream(line);
+    if (!m_logFileEnabled) {
+        return;
+    }
+    try {
+        const File logFile = Folder::temporary().createFileIfNeeded(kLogFileName);
+        logFile.append(line + QStringLiteral("\n"));
+    } catch (const FileSystemError&) {
+        writeToStream(QStringLiteral("Something went wrong."));
+    }
+}
+
+void Global::writeToStream(const QString& line)
+{
+    if (!m_stream) {
+        return;
+    }
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), m_stream);
+    std::fflush(m_stream);
+}
+
+QString Global::getTime() const
+{
+    const QTime now = m_clock ? m_clock() : QTime::currentTime();
+    return QString::number(now.hour()) + QStringLiteral(":") + twoDigits(now.minute()) + QStringLiteral(":") +
+           twoDigits(now.second());
+}
+
+void Global::getLog()
+{
+    QString attachment;
+    try {
+        attachment = QString::fromStdString(Folder::temporary().file(kLogFileName).path());
+    } catch (const FileSystemError&) {
+        // Without a log file the mail still opens, only without its attachment.
+    }
+    std::shared_ptr<MailComposer> composer;
+    {
+        std::lock_guard lock(m_mutex);
+        composer = m_mailComposer;
+    }
+    if (!composer) {
+        return;
+    }
+    composer->compose({supportAddress()}, QStringLiteral("Lockfern ") + getVersion() + QStringLiteral(" Support"),
+                      QStringLiteral("Type here"), attachment);
+}
+
+QString Global::getTheme() const
+{
+    return isDark() ? QStringLiteral("dark theme") : QStringLiteral("white theme");
+}
+
+QString Global::getVersion() const
+{
+    return QStringLiteral("Version ") + QStringLiteral(LOCKFERN_VERSION_SHORT) + QStringLiteral(" (") +
+           QStringLiteral(LOCKFERN_BUILD_NUMBER) + QStringLiteral(")");
+}
+
+bool Global::isDark()
+{
+    return preferences().value(QStringLiteral("dark"), false).toBool();
+}
+
+void Global::setDark(bool dark)
+{
+    QSettings settings = preferences();
+    settings.setValue(QStringLiteral("dark"), dark);
+    settings.sync();
+}
+
+QString Global::supportAddress() const
+{
+    return QStringLiteral(LOCKFERN_SUPPORT_ADDRESS);
+}
+
+void Global::setLogStream(std::FILE* stream)
+{
+    std::lock_guard lock(m_mutex);
+    m_stream = stream;
+}
+
+void Global::setLogFileEnabled(bool enabled)
+{
+    std::lock_guard lock(m_mutex);
+    m_logFileEnabled = enabled;
+}
+
+void Global::setClock(std::function<QTime()> clock)
+{
+    std::lock_guard lock(m_mutex);
+    m_clock = std::move(clock);
+}
+
+void Global::setMailComposer(std::shared_ptr<MailComposer> composer)
+{
+    std::lock_guard lock(m_mutex);
+    m_mailComposer = std::move(composer);
+}
+
+void Global::reset()
+{
+    std::lock_guard lock(m_mutex);
+    isOpenedFromFile = false;
+    openedFile.clear();
+    hintExist = false;
+    hint.clear();
+    m_stream = stdout;
+    m_logFileEnabled = true;
+    m_clock = nullptr;
+    m_mailComposer.reset();
+}

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Names of a package: a folder NAME.lockfern beside the source file, holding the encrypted file under
+// the source's own name and "hint.lockfern".
+
+#include <string>
+
+namespace Package {
+
+inline constexpr const char* kExtension = "lockfern";
+inline constexpr const char* kHintFileName = "hint.lockfern";
+// The longest hint we read back; a hint file larger than this is not one of ours.
+inline constexpr long long kMaxHintBytes = 64 * 1024;
+
+// Split at every ".", drop empty pieces: a package when the last piece is exactly "lockfern".
+bool isPackagePath(const std::string& path);
+
+std::string packageName(const std::string& sourceName);
+// containing folder (ending with "/") + base name + ".lockfern"
+std::string packagePath(const std::string& containingFolder, const std::string& sourceName);
+
+} // namespace Package

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// RNCryptor data format version 3, password-based, over libcrypto.
+//
+//   byte 0      version, 3
+//   byte 1      options, 1 (password-based)
+//   bytes 2-9   encryption salt
+//   bytes 10-17 HMAC salt
+//   bytes 18-33 IV
+//   ...         AES-256-CBC ciphertext, PKCS#7 padding
+//   last 32     HMAC-SHA256 over everything before it
+//
+// Keys: PBKDF2-HMAC-SHA1 over the password's UTF-8 bytes, 10,000 iterations, 32 bytes, one per salt.
+
+#include "SecureBytes.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+namespace RNCryptor {
+
+inline constexpr std::uint8_t kVersion = 3;
+inline constexpr std::uint8_t kOptionsPassword = 1;
+inline constexpr std::size_t kSaltSize = 8;
+inline constexpr std::size_t kIvSize = 16;
+inline constexpr std::size_t kHeaderSize = 2 + 2 * kSaltSize + kIvSize; // 34
+inline constexpr std::size_t kHmacSize = 32;
+inline constexpr std::size_t kMinimumSize = kHeaderSize + kHmacSize;     // 66
+inline constexpr std::size_t kBlockSize = 16;
+inline constexpr std::size_t kKeySize = 32;
+inline constexpr int kIterations = 10000;
+
+// Salts and IV of one message; random unless a test injects them.
+struct HeaderParameters
+{
+    std::array<std::uint8_t, kSaltSize> encryptionSalt{};
+    std::array<std::uint8_t, kSaltSize> hmacSalt{};
+    std::array<std::uint8_t, kIvSize> iv{};
+
+    static HeaderParameters random(); // RAND_bytes; throws Error when the generator fails
+};
+
+// The two derived keys. Derivation of the pair runs the two PBKDF2 calls side by side.
+struct Keys
+{
+    SecureBytes encryption;
+    SecureBytes hmac;
+
+    static Keys derive(const SecureBytes& password, const HeaderParameters& header);
+};
+
+// The password as its UTF-8 bytes, in a buffer that is wiped after use.
+SecureBytes passwordBytes(const QString& password);
+
+class Error : public std::runtime_error
+{
+public:
+    enum class Kind {
+        Read,           // the input could not be read
+        Write,          // the output could not be written
+        Authentication, // not version 3 / options 1, too short, bad length, MAC mismatch, bad padding, wrong password
+        Cancelled,      // a cancel request was seen
+        Crypto,         // libcrypto itself failed (random generator, cipher setup)
+    };
+    Error(Kind kind, const char* what) : std::runtime_error(what), m_kind(kind) {}
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
+};
+
+// How a streaming run reports and is stopped. Both members may be empty.
+struct StreamControl
+{
+    std::function<void(std::int64_t done, std::int64_t total)> progress; // called from the calling thread
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+// Streams file descriptor to file descriptor in fixed-size chunks through a few reused buffers,
+// so memory does not grow with the input. `inputSize` is the number of bytes to read from `in`
+// (its current offset on); reading fewer or more than that is a Read error.
+// An output descriptor of -1 discards the output (used to check a message without writing it).
+// Throws Error on every failure; on failure the output may hold partial data, which the caller discards.
+void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control = {},
+                   const std::optional<HeaderParameters>& header = std::nullopt);
+// Plaintext reaches `out` before the MAC at the end is checked: the caller must keep it unpublished
+// until this returns normally.
+void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password,
+                   const StreamControl& control = {});
+
+// Whole-buffer entry points.
+class Encryptor
+{
+public:
+    explicit Encryptor(const QString& password);
+    Encryptor(const QString& password, const HeaderParameters& header); // for known-answer tests
+    QByteArray encrypt(const QByteArray& data) const;
+
+private:
+    SecureBytes m_password;
+    std::optional<HeaderParameters> m_header;
+};
+
+class Decryptor
+{
+public:
+    explicit Decryptor(const QString& password);
+    QByteArray decrypt(const QByteArray& data) const; // throws Error(Authentication) on anything but a valid message
+
+private:
+    SecureBytes m_password;
+};
+
+// Decryption with keys given, skipping PBKDF2: for the fuzzer and for tests. Returns nullopt on any
+// invalid message.
+std::optional<QByteArray> decryptWithKeys(const QByteArray& data, const Keys& keys);
+
+} // namespace RNCryptor

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The three package workflows shared by the screens and lockfern-cli: write a package, open a
+// package, restore a file. They touch no widget and write no log line; each returns what it reached
+// so that the caller reports it (logMessages() gives the activity-log lines in their order).
+// Everything is staged under a hidden name and published with a rename that never replaces, so a
+// failure, a cancel or a kill never leaves a half-written package or file.
+
+#include "SecureBytes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace Workflows {
+
+struct RunControl
+{
+    std::function<void(std::int64_t done, std::int64_t total)> progress; // called on the worker's thread
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+enum class Outcome { Success, Failed, Cancelled };
+
+// ---- write a package -----------------------------------------------------------------------------
+
+enum class EncryptStage {
+    None,
+    ReadFile,           // "read file content"
+    Encrypted,          // "encrypted file content"
+    CreatedPackage,     // "created new package"
+    SavedEncryptedFile, // "save encrypted file in package"
+    ChoseHint,          // "added hint " + hint, or "hint is empty"
+    SavedHint,          // "saved hint to file in package"
+};
+
+struct EncryptRequest
+{
+    std::string sourcePath;     // absolute path of the chosen file
+    SecureBytes password;       // UTF-8 bytes, exactly as typed
+    std::optional<QString> hint; // nullopt: no hint, an empty hint file
+};
+
+struct EncryptResult
+{
+    Outcome outcome = Outcome::Failed;
+    EncryptStage reached = EncryptStage::None;
+    std::string packagePath;        // containing folder + base name + ".lockfern"
+    QString hint;                   // the hint written, when ChoseHint was reached
+    bool hintGiven = false;
+    bool cantDeleteFolder = false;  // the clean-up found no package folder to remove
+
+    QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
+};
+
+EncryptResult writePackage(const EncryptRequest& request, const RunControl& control = {});
+
+// ---- open a package -----------------------------------------------------------------------------
+
+struct OpenedPackage
+{
+    std::string packagePath;
+    std::string containingFolder; // ends with "/"; the file is restored here
+    std::string encryptedFilePath;
+    std::string encryptedFileName;
+    QString hint; // empty: no hint
+};
+
+enum class OpenOutcome {
+    Prepared,
+    NotAPackage, // "This file is not encrypted."
+    Problem,     // "There's a problem." (no folder, unreadable or non-UTF-8 hint, no encrypted file)
+};
+
+struct OpenResult
+{
+    OpenOutcome outcome = OpenOutcome::Problem;
+    std::optional<OpenedPackage> package;
+
+    // After "file selected " + path, which the caller logs first.
+    QStringList logMessages() const;
+};
+
+OpenResult openPackage(const std::string& path);
+
+// ---- restore a file -----------------------------------------------------------------------------
+
+enum class DecryptStage {
+    None,
+    ReadFile,  // "read file content"
+    Decrypted, // "decrypted file content"
+};
+
+struct RestoreResult
+{
+    Outcome outcome = Outcome::Failed;
+    DecryptStage reached = DecryptStage::None;
+    // The file that now holds the plaintext: the name inside the package, an identical file already
+    // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
+    std::string restoredPath;
+
+    QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
+};
+
+RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control = {});
+
+// "NAME n.EXT": the number goes before the last extension, after the whole name when there is none.
+std::string numberedName(const std::string& name, int number);
+
+// Paths in log lines and messages: UTF-8 where they are, replacement characters where not.
+QString displayPath(const std::string& path);
+
+} // namespace Workflows

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Every test runs in its own temporary folder, which is also its TMPDIR, XDG_RUNTIME_DIR and
+// XDG_CONFIG_HOME: no test touches the user's log, preferences or files.
+
+#include "Global.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+
+class TestEnvironment
+{
+public:
+    TestEnvironment()
+    {
+        EXPECT_TRUE(m_root.isValid());
+        m_runtime = m_root.path() + QStringLiteral("/runtime");
+        m_config = m_root.path() + QStringLiteral("/config");
+        m_work = m_root.path() + QStringLiteral("/work");
+        QDir().mkpath(m_runtime);
+        QDir().mkpath(m_config);
+        QDir().mkpath(m_work);
+        ::chmod(m_runtime.toLocal8Bit().constData(), 0700);
+        ::setenv("TMPDIR", m_root.path().toLocal8Bit().constData(), 1);
+        ::setenv("XDG_RUNTIME_DIR", m_runtime.toLocal8Bit().constData(), 1);
+        ::setenv("XDG_CONFIG_HOME", m_config.toLocal8Bit().constData(), 1);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config);
+        global().reset();
+        global().setLogStream(nullptr);
+    }
+    ~TestEnvironment() { global().reset(); }
+
+    std::string work() const { return m_work.toStdString() + "/"; }
+    std::string runtime() const { return m_runtime.toStdString() + "/"; }
+    std::string logPath() const { return runtime() + Global::kLogFileName; }
+    QString root() const { return m_root.path(); }
+
+    // The activity-log lines without their time stamps.
+    std::vector<std::string> logMessages() const
+    {
+        std::vector<std::string> messages;
+        std::ifstream in(logPath());
+        for (std::string line; std::getline(in, line);) {
+            const auto blank = line.find(' ');
+            messages.push_back(blank == std::string::npos ? line : line.substr(blank + 1));
+        }
+        return messages;
+    }
+
+private:
+    QTemporaryDir m_root;
+    QString m_runtime;
+    QString m_config;
+    QString m_work;
+};
+
+inline std::string readFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
