@@ -1,7 +1,403 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cli.h"
 
-int runCli(int, char*[], const CliStreams&)
+#include "Files.h"
+#include "Global.h"
+#include "Package.h"
+#include "RNCryptor.h"
+#include "Workflows.h"
+
+#include <QElapsedTimer>
+
+#include <atomic>
+#include <csignal>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+#include <fcntl.h>
+
+namespace {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+const char* const kUsage =
+    "Usage:\n"
+    "  lockfern-cli encrypt [--hint TEXT] [--password-stdin] [--verbose] FILE...\n"
+    "  lockfern-cli decrypt [--password-stdin] [--verbose] PACKAGE...\n"
+    "  lockfern-cli hint PACKAGE\n"
+    "  lockfern-cli --version | --help\n"
+    "\n"
+    "encrypt  writes NAME.lockfern beside each FILE and prints its path\n"
+    "decrypt  restores the file of each PACKAGE beside it and prints its path\n"
+    "hint     prints the password hint stored in PACKAGE\n"
+    "\n"
+    "The password is asked on the terminal, or read as one line from standard input\n"
+    "with --password-stdin. Exit status: 0 all done, 1 something failed, 2 usage error.\n";
+
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
 {
-    return 0;
+    interrupted.store(true);
+}
+
+struct Options
+{
+    std::string command;
+    std::optional<std::string> hint;
+    bool passwordFromStdin = false;
+    bool verbose = false;
+    std::vector<std::string> paths;
+};
+
+class Cli
+{
+public:
+    explicit Cli(const CliStreams& streams) : m_streams(streams) {}
+
+    int run(int argc, char* argv[]);
+
+private:
+    std::optional<Options> parse(int argc, char* argv[]);
+    int usageError(const std::string& message);
+    void fail(const std::string& path, const char* sentence);
+    std::optional<SecureBytes> readPassword(const Options& options);
+    std::optional<SecureBytes> askOnTerminal(const char* prompt);
+    int encrypt(const Options& options);
+    int decrypt(const Options& options);
+    int hint(const Options& options);
+    Workflows::RunControl runControl();
+    void log(const QString& message) { global().log(message); }
+
+    CliStreams m_streams;
+    QElapsedTimer m_runClock;
+    qint64 m_lastDraw = 0;
+    bool m_drewProgress = false;
+};
+
+std::optional<Options> Cli::parse(int argc, char* argv[])
+{
+    Options options;
+    options.command = argv[1];
+    bool endOfOptions = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (!endOfOptions && argument == "--") {
+            endOfOptions = true;
+        } else if (!endOfOptions && argument == "--hint" && options.command == "encrypt") {
+            if (++i == argc) {
+                return std::nullopt;
+            }
+            options.hint = argv[i];
+        } else if (!endOfOptions && argument == "--password-stdin" && options.command != "hint") {
+            options.passwordFromStdin = true;
+        } else if (!endOfOptions && argument == "--verbose" && options.command != "hint") {
+            options.verbose = true;
+        } else if (!endOfOptions && argument.size() > 1 && argument.front() == '-') {
+            return std::nullopt;
+        } else {
+            options.paths.push_back(argument);
+        }
+    }
+    if (options.paths.empty() || (options.command == "hint" && options.paths.size() != 1)) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+int Cli::usageError(const std::string& message)
+{
+    std::fprintf(m_streams.err, "lockfern-cli: %s\n%s", message.c_str(), kUsage);
+    return kExitUsage;
+}
+
+void Cli::fail(const std::string& path, const char* sentence)
+{
+    std::fprintf(m_streams.err, "lockfern-cli: %s: %s\n", path.c_str(), sentence);
+    std::fflush(m_streams.err);
+}
+
+int Cli::run(int argc, char* argv[])
+{
+    if (argc < 2) {
+        return usageError("no command given");
+    }
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, m_streams.out);
+        return kExitSuccess;
+    }
+    if (first == "--version") {
+        std::fprintf(m_streams.out, "%s\n", global().getVersion().toUtf8().constData());
+        return kExitSuccess;
+    }
+    if (first != "encrypt" && first != "decrypt" && first != "hint") {
+        return usageError("unknown command '" + first + "'");
+    }
+    const std::optional<Options> options = parse(argc, argv);
+    if (!options) {
+        return usageError("bad arguments for " + first);
+    }
+
+    // No activity-log file: the lines go to standard error with --verbose, otherwise nowhere.
+    global().setLogFileEnabled(false);
+    global().setLogStream(options->verbose ? m_streams.err : nullptr);
+
+    if (options->command == "hint") {
+        return hint(*options);
+    }
+    return options->command == "encrypt" ? encrypt(*options) : decrypt(*options);
+}
+
+std::optional<SecureBytes> Cli::askOnTerminal(const char* prompt)
+{
+    const int tty = ::open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY);
+    if (tty < 0) {
+        return std::nullopt;
+    }
+    termios saved {};
+    const bool isTerminal = ::tcgetattr(tty, &saved) == 0;
+    if (isTerminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        quiet.c_lflag |= ECHONL;
+        ::tcsetattr(tty, TCSAFLUSH, &quiet);
+    }
+    (void)!::write(tty, prompt, std::strlen(prompt));
+    SecureBytes line(4096);
+    std::size_t length = 0;
+    char c = 0;
+    bool complete = false;
+    while (::read(tty, &c, 1) == 1) {
+        if (c == '\n') {
+            complete = true;
+            break;
+        }
+        if (length < line.size()) {
+            line.data()[length++] = static_cast<unsigned char>(c);
+        }
+    }
+    c = 0;
+    if (isTerminal) {
+        ::tcsetattr(tty, TCSAFLUSH, &saved);
+    }
+    ::close(tty);
+    if (!complete && length == 0) {
+        return std::nullopt;
+    }
+    return SecureBytes(line.data(), length);
+}
+
+std::optional<SecureBytes> Cli::readPassword(const Options& options)
+{
+    if (options.passwordFromStdin) {
+        SecureBytes line(4096);
+        std::size_t length = 0;
+        int c = 0;
+        while ((c = std::fgetc(m_streams.in)) != EOF && c != '\n') {
+            if (length < line.size()) {
+                line.data()[length++] = static_cast<unsigned char>(c);
+            }
+        }
+        return SecureBytes(line.data(), length);
+    }
+    std::optional<SecureBytes> password = askOnTerminal("Password: ");
+    if (!password) {
+        std::fprintf(m_streams.err, "lockfern-cli: no terminal to ask the password on; use --password-stdin\n");
+        return std::nullopt;
+    }
+    if (options.command == "encrypt" && !password->empty()) {
+        const std::optional<SecureBytes> again = askOnTerminal("Password again: ");
+        if (!again || again->size() != password->size() ||
+            CRYPTO_memcmp(again->data(), password->data(), password->size()) != 0) {
+            std::fprintf(m_streams.err, "lockfern-cli: the two passwords differ\n");
+            return std::nullopt;
+        }
+    }
+    return password;
+}
+
+Workflows::RunControl Cli::runControl()
+{
+    m_runClock.start();
+    m_lastDraw = 0;
+    m_drewProgress = false;
+    Workflows::RunControl control;
+    control.cancel = &interrupted;
+    if (::isatty(::fileno(m_streams.err))) {
+        control.progress = [this](std::int64_t done, std::int64_t total) {
+            const qint64 elapsed = m_runClock.elapsed();
+            if (elapsed < 1000 || elapsed - m_lastDraw < 100) {
+                return;
+            }
+            m_lastDraw = elapsed;
+            m_drewProgress = true;
+            const double percent = total > 0 ? 100.0 * static_cast<double>(done) / static_cast<double>(total) : 100.0;
+            const double megabytesPerSecond = static_cast<double>(done) / 1e6 / (static_cast<double>(elapsed) / 1000.0);
+            const int filled = static_cast<int>(percent / 5);
+            std::fprintf(m_streams.err, "\r[%-20.*s] %3.0f%%  %.1f MB/s ", filled, "####################", percent,
+                         megabytesPerSecond);
+            std::fflush(m_streams.err);
+        };
+    }
+    return control;
+}
+
+int Cli::encrypt(const Options& options)
+{
+    std::optional<SecureBytes> password = readPassword(options);
+    if (!password) {
+        return kExitFailure;
+    }
+    int status = kExitSuccess;
+    for (const std::string& path : options.paths) {
+        if (interrupted.load()) {
+            fail(path, "Cancelled.");
+            status = kExitFailure;
+            continue;
+        }
+        const QString shownPath = Workflows::displayPath(path);
+        log(QStringLiteral("file selected ") + shownPath);
+        if (Package::isPackagePath(path)) {
+            log(QStringLiteral("file already encrypted"));
+            fail(path, "This file is already encrypted.");
+            status = kExitFailure;
+            continue;
+        }
+        std::string sourcePath;
+        try {
+            sourcePath = File(path).path();
+        } catch (const FileSystemError&) {
+            log(QStringLiteral("there was a problem while adding file"));
+            fail(path, "There's a problem.");
+            status = kExitFailure;
+            continue;
+        }
+        log(QStringLiteral("file added succesfully"));
+        if (password->empty()) {
+            log(QStringLiteral("password empty"));
+            fail(path, "Password is empty.");
+            status = kExitFailure;
+            continue;
+        }
+        Workflows::EncryptRequest request{sourcePath, *password, std::nullopt};
+        if (options.hint && !options.hint->empty()) {
+            request.hint = QString::fromUtf8(options.hint->c_str());
+        }
+        const Workflows::EncryptResult result = Workflows::writePackage(request, runControl());
+        if (m_drewProgress) {
+            std::fputs("\n", m_streams.err);
+        }
+        for (const QString& line : result.logMessages()) {
+            log(line);
+        }
+        switch (result.outcome) {
+        case Workflows::Outcome::Success:
+            std::fprintf(m_streams.out, "%s\n", result.packagePath.c_str());
+            std::fflush(m_streams.out);
+            break;
+        case Workflows::Outcome::Cancelled:
+            log(QStringLiteral("encryption cancelled"));
+            fail(path, "Cancelled.");
+            status = kExitFailure;
+            break;
+        case Workflows::Outcome::Failed:
+            log(QStringLiteral("an error occured while encrypting"));
+            fail(path, "An error occured while encrypting.");
+            status = kExitFailure;
+            break;
+        }
+    }
+    return status;
+}
+
+int Cli::decrypt(const Options& options)
+{
+    std::optional<SecureBytes> password = readPassword(options);
+    if (!password) {
+        return kExitFailure;
+    }
+    int status = kExitSuccess;
+    for (const std::string& path : options.paths) {
+        if (interrupted.load()) {
+            fail(path, "Cancelled.");
+            status = kExitFailure;
+            continue;
+        }
+        log(QStringLiteral("file selected ") + Workflows::displayPath(path));
+        const Workflows::OpenResult opened = Workflows::openPackage(path);
+        for (const QString& line : opened.logMessages()) {
+            log(line);
+        }
+        if (opened.outcome != Workflows::OpenOutcome::Prepared) {
+            fail(path, opened.outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted."
+                                                                              : "There's a problem.");
+            status = kExitFailure;
+            continue;
+        }
+        if (password->empty()) {
+            log(QStringLiteral("password empty"));
+            fail(path, "Password is empty.");
+            status = kExitFailure;
+            continue;
+        }
+        const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, *password, runControl());
+        if (m_drewProgress) {
+            std::fputs("\n", m_streams.err);
+        }
+        for (const QString& line : result.logMessages()) {
+            log(line);
+        }
+        switch (result.outcome) {
+        case Workflows::Outcome::Success:
+            std::fprintf(m_streams.out, "%s\n", result.restoredPath.c_str());
+            std::fflush(m_streams.out);
+            break;
+        case Workflows::Outcome::Cancelled:
+            log(QStringLiteral("decryption cancelled"));
+            fail(path, "Cancelled.");
+            status = kExitFailure;
+            break;
+        case Workflows::Outcome::Failed:
+            log(QStringLiteral("an error occured while decrypting"));
+            fail(path, "An error occured while decrypting.");
+            status = kExitFailure;
+            break;
+        }
+    }
+    return status;
+}
+
+int Cli::hint(const Options& options)
+{
+    const std::string& path = options.paths.front();
+    const Workflows::OpenResult opened = Workflows::openPackage(path);
+    if (opened.outcome != Workflows::OpenOutcome::Prepared) {
+        fail(path, opened.outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted."
+                                                                          : "There's a problem.");
+        return kExitFailure;
+    }
+    std::fprintf(m_streams.out, "%s\n", opened.package->hint.toUtf8().constData());
+    return kExitSuccess;
+}
+
+} // namespace
+
+int runCli(int argc, char* argv[], const CliStreams& streams)
+{
+    interrupted.store(false);
+    // Ctrl-C and friends cancel the run in progress, which then removes what it staged.
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    ::sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+    Cli cli(streams);
+    return cli.run(argc, argv);
 }

@@ -255,8 +255,7 @@ std::vector<File> Folder::files() const
     if (!dir) {
         Posix::fail("list " + m_path, errno);
     }
-    const int dirFd = fd.get();
-    (void)std::exchange(fd, UniqueFd()); // owned by dir from here on
+    const int dirFd = fd.release(); // owned by dir from here on
     std::vector<std::string> names;
     errno = 0;
     while (const dirent* entry = ::readdir(dir)) {

@@ -27,6 +27,7 @@ public:
     int get() const { return m_fd; }
     explicit operator bool() const { return m_fd >= 0; }
     void reset(int fd = -1);
+    int release() { return std::exchange(m_fd, -1); }
     // close() with its result, for descriptors whose close may report a late write error.
     bool close();
 
