@@ -37,6 +37,8 @@ inline constexpr std::size_t kMinimumSize = kHeaderSize + kHmacSize;     // 66
 inline constexpr std::size_t kBlockSize = 16;
 inline constexpr std::size_t kKeySize = 32;
 inline constexpr int kIterations = 10000;
+// Bytes per read in the streaming entry points; a multiple of kBlockSize.
+inline constexpr std::size_t kStreamChunkSize = std::size_t{1} << 20;
 
 // Salts and IV of one message; random unless a test injects them.
 struct HeaderParameters
