@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Hint.h"
+
+#include "ui_Hint.h"
+
+#include "Global.h"
+
+#include <QPushButton>
+
+Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
+{
+    ui->setupUi(this);
+    connect(ui->closeButton, &QPushButton::clicked, this, &Hint::close);
+    viewDidLoad();
+}
+
+Hint::~Hint() = default;
+
+void Hint::viewDidLoad()
+{
+    global().log(QStringLiteral("hint view presented"));
+    ui->hint->setText(global().hint);
+    ui->hint->selectAll();
+}
+
+void Hint::close()
+{
+    // Spaces alone are a hint too: only the empty text means none.
+    const QString text = ui->hint->text();
+    if (!text.isEmpty()) {
+        global().hint = text;
+        global().hintExist = true;
+        global().log(QStringLiteral("got hint ") + text);
+    } else {
+        global().hintExist = false;
+        global().log(QStringLiteral("hint left empty"));
+    }
+    global().log(QStringLiteral("hint view closed"));
+    accept();
+}
