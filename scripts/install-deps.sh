@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libssl-dev openssl
     libgtest-dev libgmock-dev libbenchmark-dev
-    xdg-utils strace
+    xdg-utils strace time
 )
 
 missing=()
