@@ -1,6 +1,8 @@
 # The front door: `make run` and `make test`. Both install what is missing first.
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOCKFERN_WERROR=ON
 JOBS ?= $(shell nproc)
 
@@ -25,6 +27,24 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DLOCKFERN_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Only the fuzzer is built with clang; the rest of the tree is configured but not compiled.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+fuzz: deps
+	@missing=; for p in $(FUZZ_PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then echo "Installing:$$missing"; \
+		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; fi
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DLOCKFERN_FUZZ=ON -DLOCKFERN_TEST_AREAS=core >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target lockfern_decrypt_fuzzer
+	@mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	@cp -n fuzz/corpus/* $(FUZZ_DIR)/corpus/
+	$(FUZZ_DIR)/fuzz/lockfern_decrypt_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
