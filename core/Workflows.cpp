@@ -408,20 +408,23 @@ Published publishRestored(const std::string& staged, const std::string& folder, 
 {
     for (int number = 1; number < 10000; ++number) {
         const std::string candidate = folder + (number == 1 ? name : numberedName(name, number));
-        struct stat st {};
-        if (::lstat(candidate.c_str(), &st) == 0) {
-            if (S_ISREG(st.st_mode) && sameContentOrUnreadable(candidate, staged)) {
-                discard(staged);
-                return {candidate, false};
+        for (;;) {
+            struct stat st {};
+            if (::lstat(candidate.c_str(), &st) == 0) {
+                if (S_ISREG(st.st_mode) && sameContentOrUnreadable(candidate, staged)) {
+                    discard(staged);
+                    return {candidate, false};
+                }
+                break;
             }
-            continue;
-        }
-        try {
-            publish(staged, candidate, false);
-            return {candidate, true};
-        } catch (const FileSystemError& error) {
-            if (error.error() != EEXIST) {
-                throw;
+            try {
+                publish(staged, candidate, false);
+                return {candidate, true};
+            } catch (const FileSystemError& error) {
+                // Someone else just published under this name: look at what they wrote.
+                if (error.error() != EEXIST) {
+                    throw;
+                }
             }
         }
     }

@@ -131,6 +131,9 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
         ASSERT_EQ(::symlink(env.runtime().c_str(), fallback.c_str()), 0);
     } else if (kind == "file") {
         writeFileBytes(fallback, "");
+    } else if (kind == "foreign") {
+        ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
+        ASSERT_EQ(::chown(fallback.c_str(), ::geteuid() + 1, ::getegid()), 0);
     }
     setClock(8, 0, 0);
     const std::string out = captureLog([] {
@@ -141,7 +144,7 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
     EXPECT_FALSE(std::ifstream(env.logPath()).good());
 }
 
-INSTANTIATE_TEST_SUITE_P(Traps, UnsafeTemporaryTest, ::testing::Values("shared", "link", "file"));
+INSTANTIATE_TEST_SUITE_P(Traps, UnsafeTemporaryTest, ::testing::Values("shared", "link", "file", "foreign"));
 
 TEST_F(GlobalTest, temporary_fallsBackToPrivateFolderUnderTmpdir)
 {

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Running the real lockfern-cli, under strace or in a private mount namespace, and checking what a
+// run left on disk.
+
+#include "TestEnvironment.h"
+
+#include <QProcess>
+#include <QStringList>
+
+#include <algorithm>
+#include <dirent.h>
+#include <string>
+#include <vector>
+
+struct ProcessRun
+{
+    int exitCode = -1;
+    bool crashed = false; // killed by a signal
+    std::string out;
+    std::string err;
+};
+
+inline QString cliBinary()
+{
+    const char* path = std::getenv("LOCKFERN_CLI");
+    return path ? QString::fromUtf8(path) : QString();
+}
+
+inline QString toArgument(const std::string& bytes)
+{
+    // QProcess hands arguments to the child as local 8-bit, which is UTF-8 here.
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline ProcessRun runProcess(const QString& program, const QStringList& arguments, const std::string& input = {},
+                             int timeoutMs = 120000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    ProcessRun run;
+    if (!process.waitForStarted(timeoutMs)) {
+        return run;
+    }
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        run.crashed = true;
+        return run;
+    }
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+inline ProcessRun runCliBinary(const QStringList& arguments, const std::string& input = "pw\n")
+{
+    return runProcess(cliBinary(), arguments, input);
+}
+
+inline std::vector<std::string> folderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline int stagingEntries(const std::string& folder)
+{
+    const auto names = folderEntries(folder);
+    return static_cast<int>(std::count_if(names.begin(), names.end(),
+                                          [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
+}
+
+inline std::string patternBytes(std::size_t size, unsigned seed = 7)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
+    }
+    return bytes;
+}

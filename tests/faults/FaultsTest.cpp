@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hostile input, resource faults and kills: every failure is reported as one, and nothing
+// half-written, no unauthenticated plaintext and no changed source or package is ever left.
+
+#include "Cli.h"
+#include "FaultSupport.h"
+#include "Files.h"
+#include "RNCryptor.h"
+#include "Workflows.h"
+
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace Workflows;
+using ::testing::ElementsAre;
+
+namespace {
+
+SecureBytes pw(const char* text = "pw")
+{
+    return RNCryptor::passwordBytes(QString::fromUtf8(text));
+}
+
+class FaultsTest : public ::testing::Test
+{
+protected:
+    TestEnvironment env;
+
+    std::string makeFile(const std::string& name, const std::string& bytes)
+    {
+        writeFileBytes(env.work() + name, bytes);
+        return env.work() + name;
+    }
+
+    // A package whose encrypted file holds `bytes`, as if someone had damaged it.
+    OpenedPackage packageHolding(const std::string& bytes)
+    {
+        const std::string package = env.work() + "d.lockfern";
+        ::mkdir(package.c_str(), 0755);
+        writeFileBytes(package + "/d.bin", bytes);
+        writeFileBytes(package + "/hint.lockfern", "");
+        const OpenResult opened = openPackage(package);
+        EXPECT_EQ(opened.outcome, OpenOutcome::Prepared);
+        return opened.package.value_or(OpenedPackage{});
+    }
+
+    // Decrypting must fail and write nothing beside the package.
+    void expectRefused(const std::string& bytes, const std::string& label)
+    {
+        const OpenedPackage package = packageHolding(bytes);
+        const RestoreResult result = restoreFile(package, pw());
+        EXPECT_EQ(result.outcome, Outcome::Failed) << label;
+        EXPECT_THAT(folderEntries(env.work()), ElementsAre("d.lockfern")) << label;
+    }
+
+    std::string encryptedBytes(std::size_t plaintextSize)
+    {
+        return RNCryptor::Encryptor(QStringLiteral("pw"))
+            .encrypt(QByteArray::fromStdString(patternBytes(plaintextSize)))
+            .toStdString();
+    }
+};
+
+// ---- damaged ciphertext --------------------------------------------------------------------------
+
+TEST_F(FaultsTest, damaged_everyTruncationOfAMinimalMessage)
+{
+    const std::string minimal = encryptedBytes(0);
+    ASSERT_EQ(minimal.size(), 82u);
+    for (std::size_t length = 0; length < minimal.size(); ++length) {
+        expectRefused(minimal.substr(0, length), "length " + std::to_string(length));
+    }
+}
+
+TEST_F(FaultsTest, damaged_truncatedOrExtendedRealFile)
+{
+    const std::string real = encryptedBytes(5000);
+    const std::size_t l = real.size();
+    for (std::size_t length : {l - 1, l - 16, l - 32, l - 33}) {
+        expectRefused(real.substr(0, length), "length L-" + std::to_string(l - length));
+    }
+    expectRefused(real + "x", "L+1");
+    expectRefused(real + std::string(16, '\0'), "L+16");
+    expectRefused(real + std::string(32, '\x10'), "L+32");
+    expectRefused(real + real, "twice");
+}
+
+TEST_F(FaultsTest, damaged_everyOtherVersionAndOptionsByte)
+{
+    const std::string message = encryptedBytes(10);
+    for (int value = 0; value < 256; ++value) {
+        std::string version = message;
+        std::string options = message;
+        version[0] = static_cast<char>(value);
+        options[1] = static_cast<char>(value);
+        if (value != 3) {
+            expectRefused(version, "version " + std::to_string(value));
+        }
+        if (value != 1) {
+            expectRefused(options, "options " + std::to_string(value));
+        }
+    }
+}
+
+TEST_F(FaultsTest, damaged_everySingleBitFlipOfAMinimalMessage)
+{
+    const std::string minimal = encryptedBytes(1);
+    for (std::size_t bit = 0; bit < minimal.size() * 8; ++bit) {
+        std::string flipped = minimal;
+        flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << (bit % 8)));
+        expectRefused(flipped, "bit " + std::to_string(bit));
+    }
+}
+
+TEST_F(FaultsTest, damaged_validMacOverBadPadding)
+{
+    RNCryptor::HeaderParameters header = RNCryptor::HeaderParameters::random();
+    const RNCryptor::Keys keys = RNCryptor::Keys::derive(pw(), header);
+    std::string message = {3, 1};
+    message.append(reinterpret_cast<const char*>(header.encryptionSalt.data()), 8);
+    message.append(reinterpret_cast<const char*>(header.hmacSalt.data()), 8);
+    message.append(reinterpret_cast<const char*>(header.iv.data()), 16);
+    // One block whose last byte claims 17 bytes of padding, encrypted without padding.
+    unsigned char block[16];
+    std::memset(block, 17, sizeof block);
+    unsigned char cipher[16];
+    int outLength = 0;
+    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
+    ASSERT_EQ(EVP_EncryptInit_ex(context, EVP_aes_256_cbc(), nullptr, keys.encryption.data(), header.iv.data()), 1);
+    EVP_CIPHER_CTX_set_padding(context, 0);
+    ASSERT_EQ(EVP_EncryptUpdate(context, cipher, &outLength, block, sizeof block), 1);
+    EVP_CIPHER_CTX_free(context);
+    message.append(reinterpret_cast<const char*>(cipher), 16);
+    unsigned char mac[32];
+    unsigned int macLength = 0;
+    HMAC(EVP_sha256(), keys.hmac.data(), static_cast<int>(keys.hmac.size()),
+         reinterpret_cast<const unsigned char*>(message.data()), message.size(), mac, &macLength);
+    message.append(reinterpret_cast<const char*>(mac), macLength);
+
+    EXPECT_FALSE(RNCryptor::decryptWithKeys(QByteArray::fromStdString(message), keys).has_value());
+    expectRefused(message, "bad padding");
+}
+
+TEST_F(FaultsTest, damaged_cliReportsTheDecryptSentence)
+{
+    std::string real = encryptedBytes(100);
+    real[40] ^= 0x20;
+    packageHolding(real);
+    const ProcessRun run = runCliBinary({QStringLiteral("decrypt"), QStringLiteral("--password-stdin"),
+                                         QString::fromStdString(env.work() + "d.lockfern")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "lockfern-cli: " + env.work() + "d.lockfern: An error occured while decrypting.\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("d.lockfern"));
+}
+
+// ---- things that are not regular files -------------------------------------------------------------
+
+enum class Special { Fifo, Device, LinkToFile, LinkToZero, Dangling };
+
+void makeSpecial(const std::string& path, Special kind, const std::string& elsewhere)
+{
+    switch (kind) {
+    case Special::Fifo:
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        break;
+    case Special::Device:
+        ASSERT_EQ(::mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 5)), 0); // like /dev/zero
+        break;
+    case Special::LinkToFile:
+        ASSERT_EQ(::symlink(elsewhere.c_str(), path.c_str()), 0);
+        break;
+    case Special::LinkToZero:
+        ASSERT_EQ(::symlink("/dev/zero", path.c_str()), 0);
+        break;
+    case Special::Dangling:
+        ASSERT_EQ(::symlink("/nonexistent/target", path.c_str()), 0);
+        break;
+    }
+}
+
+class SpecialFileTest : public FaultsTest, public ::testing::WithParamInterface<Special>
+{
+};
+
+TEST_P(SpecialFileTest, encryptedFileIsNeverReadThroughIt)
+{
+    const std::string elsewhere = makeFile("elsewhere.bin", encryptedBytes(10));
+    const std::string package = env.work() + "s.lockfern";
+    ::mkdir(package.c_str(), 0755);
+    writeFileBytes(package + "/hint.lockfern", "");
+    makeSpecial(package + "/s.bin", GetParam(), elsewhere);
+    EXPECT_EQ(openPackage(package).outcome, OpenOutcome::Problem);
+
+    // Swapped in after preparation: the run refuses it without hanging.
+    ::unlink((package + "/s.bin").c_str());
+    writeFileBytes(package + "/s.bin", encryptedBytes(10));
+    const OpenResult opened = openPackage(package);
+    ASSERT_EQ(opened.outcome, OpenOutcome::Prepared);
+    ::unlink((package + "/s.bin").c_str());
+    makeSpecial(package + "/s.bin", GetParam(), elsewhere);
+    EXPECT_EQ(restoreFile(*opened.package, pw()).outcome, Outcome::Failed);
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("elsewhere.bin", "s.lockfern"));
+}
+
+TEST_P(SpecialFileTest, hintFileIsNeverReadThroughIt)
+{
+    const std::string elsewhere = makeFile("elsewhere.txt", "not our hint");
+    const std::string package = env.work() + "h.lockfern";
+    ::mkdir(package.c_str(), 0755);
+    writeFileBytes(package + "/h.bin", encryptedBytes(10));
+    makeSpecial(package + "/hint.lockfern", GetParam(), elsewhere);
+    EXPECT_EQ(openPackage(package).outcome, OpenOutcome::Problem);
+}
+
+TEST_P(SpecialFileTest, sourceThatIsNotARegularFileFailsWithoutHanging)
+{
+    const std::string elsewhere = makeFile("elsewhere.txt", "target");
+    makeSpecial(env.work() + "src.txt", GetParam(), elsewhere);
+    const ProcessRun run = runCliBinary({QStringLiteral("encrypt"), QStringLiteral("--password-stdin"),
+                                         QString::fromStdString(env.work() + "src.txt")});
+    if (GetParam() == Special::LinkToFile) {
+        // A link is encrypted as its target, into a package beside the link.
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, env.work() + "src.lockfern\n");
+        EXPECT_EQ(readFileBytes(elsewhere), "target");
+        return;
+    }
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "lockfern-cli: " + env.work() + "src.txt: There's a problem.\n");
+    EXPECT_EQ(stagingEntries(env.work()), 0);
+    EXPECT_FALSE(std::ifstream(env.work() + "src.lockfern").good());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest,
+                         ::testing::Values(Special::Fifo, Special::Device, Special::LinkToFile, Special::LinkToZero,
+                                           Special::Dangling));
+
+TEST_F(FaultsTest, hugeSparseHintIsRefusedAfterBoundedReading)
+{
+    const std::string package = env.work() + "big.lockfern";
+    ::mkdir(package.c_str(), 0755);
+    writeFileBytes(package + "/big.bin", encryptedBytes(10));
+    const int fd = ::open((package + "/hint.lockfern").c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, 8LL << 30), 0);
+    ::close(fd);
+    EXPECT_EQ(openPackage(package).outcome, OpenOutcome::Problem);
+    const ProcessRun run = runCliBinary({QStringLiteral("hint"), QString::fromStdString(package)}, "");
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+// ---- names ----------------------------------------------------------------------------------------
+
+struct NameCase
+{
+    const char* label;
+    std::string name;
+    bool encrypts; // false: the package name would be too long
+};
+
+class NameTest : public FaultsTest, public ::testing::WithParamInterface<NameCase>
+{
+};
+
+int runCliInProcess(std::vector<std::string> arguments, const std::string& input, std::string* out = nullptr)
+{
+    arguments.insert(arguments.begin(), "lockfern-cli");
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    std::FILE* in = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::rewind(in);
+    std::FILE* outFile = std::tmpfile();
+    std::FILE* errFile = std::tmpfile();
+    const int status = runCli(static_cast<int>(arguments.size()), argv.data(), {in, outFile, errFile});
+    if (out) {
+        std::rewind(outFile);
+        char buffer[4096];
+        out->clear();
+        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, outFile)) {
+            out->append(buffer, got);
+        }
+    }
+    std::fclose(in);
+    std::fclose(outFile);
+    std::fclose(errFile);
+    return status;
+}
+
+TEST_P(NameTest, roundTripsOrFailsCleanly)
+{
+    const NameCase& c = GetParam();
+    const std::string path = makeFile(c.name, "named " + c.name);
+    const int encrypted = runCliInProcess({"encrypt", "--password-stdin", "--", path}, "pw\n");
+    if (!c.encrypts) {
+        EXPECT_EQ(encrypted, 1);
+        EXPECT_EQ(folderEntries(env.work()), std::vector<std::string>{c.name});
+        return;
+    }
+    ASSERT_EQ(encrypted, 0);
+    const std::string package = env.work() + Paths::baseNameOf(c.name) + ".lockfern";
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+    std::string out;
+    ASSERT_EQ(runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n", &out), 0);
+    EXPECT_EQ(out, path + "\n");
+    EXPECT_EQ(readFileBytes(path), "named " + c.name);
+
+    // A different file under the name: ours would need a longer name, which may not fit.
+    writeFileBytes(path, "different");
+    const int again = runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n", &out);
+    EXPECT_EQ(readFileBytes(path), "different");
+    EXPECT_EQ(stagingEntries(env.work()), 0);
+    if (again == 0) {
+        EXPECT_EQ(readFileBytes(out.substr(0, out.size() - 1)), "named " + c.name);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameTest,
+    ::testing::Values(NameCase{"spaces", "my tax return 2026.pdf", true},
+                      NameCase{"leadingDash", "-rf.txt", true},
+                      NameCase{"lineFeed", "two\nlines.txt", true},
+                      NameCase{"notUtf8", "caf\xe9\xff.txt", true},
+                      NameCase{"shellLooking", "$(touch pwned).txt", true},
+                      NameCase{"longestThatFits", std::string(246, 'a'), true},
+                      NameCase{"longest255WithExtension", std::string(251, 'b') + ".txt", false},
+                      NameCase{"longest255", std::string(255, 'c'), false}),
+    [](const auto& info) { return info.param.label; });
+
+// ---- parallel runs --------------------------------------------------------------------------------
+
+TEST_F(FaultsTest, parallelEncryptsGiveOnePackageAndParallelDecryptsOneFile)
+{
+    const std::string bytes = patternBytes(3 << 20);
+    const std::string path = makeFile("shared.bin", bytes);
+    const QStringList encrypt{QStringLiteral("encrypt"), QStringLiteral("--password-stdin"),
+                              QString::fromStdString(path)};
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (int i = 0; i < 8; ++i) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->start(cliBinary(), encrypt);
+        processes.back()->write("pw\n");
+        processes.back()->closeWriteChannel();
+    }
+    int succeeded = 0;
+    for (auto& process : processes) {
+        ASSERT_TRUE(process->waitForFinished(120000));
+        succeeded += process->exitCode() == 0;
+        if (process->exitCode() != 0) {
+            EXPECT_EQ(process->readAllStandardError().toStdString(),
+                      "lockfern-cli: " + path + ": An error occured while encrypting.\n");
+        }
+    }
+    EXPECT_EQ(succeeded, 1);
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("shared.bin", "shared.lockfern"));
+
+    ::unlink(path.c_str());
+    processes.clear();
+    for (int i = 0; i < 8; ++i) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->start(cliBinary(), {QStringLiteral("decrypt"), QStringLiteral("--password-stdin"),
+                                              QString::fromStdString(env.work() + "shared.lockfern")});
+        processes.back()->write("pw\n");
+        processes.back()->closeWriteChannel();
+    }
+    for (auto& process : processes) {
+        ASSERT_TRUE(process->waitForFinished(120000));
+        EXPECT_EQ(process->exitCode(), 0);
+    }
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("shared.bin", "shared.lockfern"));
+    EXPECT_EQ(readFileBytes(path), bytes);
+}
+
+} // namespace
