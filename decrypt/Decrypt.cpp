@@ -196,6 +196,7 @@ void Decrypt::prepareForDecryption(const QString& file)
         m_selectedD = false;
         return;
     }
+    const QStringList lines = opened.logMessages();
     m_package = std::move(opened.package);
     const QString& hint = m_package->hint;
     ui->hintD->setText(hint.isEmpty() ? QString() : QStringLiteral("Hint: ") + hint);
@@ -203,7 +204,7 @@ void Decrypt::prepareForDecryption(const QString& file)
     ui->serviceD->setEnabled(true);
     ui->checkMarkD->setHidden(false);
     m_selectedD = true;
-    logAll(opened.logMessages());
+    logAll(lines);
 }
 
 void Decrypt::resetVariables()
