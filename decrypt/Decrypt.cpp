@@ -52,8 +52,10 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
 {
     ui->setupUi(this);
     setAcceptDrops(true);
-    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkD), static_cast<QWidget*>(ui->progressD),
-                            static_cast<QWidget*>(ui->cancelD), static_cast<QWidget*>(ui->sServiceD)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkD), static_cast<QWidget*>(ui->hintD),
+                            static_cast<QWidget*>(ui->progressD), static_cast<QWidget*>(ui->cancelD),
+                            static_cast<QWidget*>(ui->rateD), static_cast<QWidget*>(ui->placeholderD),
+                            static_cast<QWidget*>(ui->sServiceD)}) {
         keepPlaceWhenHidden(widget);
     }
     ui->progressD->setHidden(true);
