@@ -2,6 +2,7 @@
 #include "Theme.h"
 
 #include <QFontDatabase>
+#include <QLinearGradient>
 #include <QPainter>
 
 namespace Theme {
@@ -46,9 +47,25 @@ void TranslucentBackground::setMaterial(int material)
     update();
 }
 
+void TranslucentBackground::setCornerRadius(int radius)
+{
+    m_cornerRadius = radius;
+    update();
+}
+
 void TranslucentBackground::paintEvent(QPaintEvent*)
 {
+    const bool dark = m_material == Theme::kMaterialDark;
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, dark ? QColor(44, 46, 53, 240) : QColor(251, 251, 253, 240));
+    fill.setColorAt(1, dark ? QColor(27, 28, 33, 240) : QColor(234, 236, 241, 240));
     QPainter painter(this);
-    const QColor fill = m_material == Theme::kMaterialDark ? QColor(24, 24, 28, 235) : QColor(246, 246, 248, 235);
-    painter.fillRect(rect(), fill);
+    if (m_cornerRadius <= 0) {
+        painter.fillRect(rect(), fill);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(dark ? QColor(255, 255, 255, 28) : QColor(0, 0, 0, 22));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
 }

@@ -21,20 +21,25 @@ void applyTitleFont(QWidget* widget);
 
 } // namespace Theme
 
-// A translucent background whose `material` picks the fill: 8 light, 9 very dark.
+// A translucent background whose `material` picks the fill: 8 light, 9 very dark. With a corner
+// radius it draws a card instead of filling its whole area.
 class TranslucentBackground : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int material READ material WRITE setMaterial)
+    Q_PROPERTY(int cornerRadius READ cornerRadius WRITE setCornerRadius)
 
 public:
     explicit TranslucentBackground(QWidget* parent = nullptr);
     int material() const { return m_material; }
     void setMaterial(int material);
+    int cornerRadius() const { return m_cornerRadius; }
+    void setCornerRadius(int radius);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_material = Theme::kMaterialLight;
+    int m_cornerRadius = 0;
 };

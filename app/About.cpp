@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "About.h"
+
+#include "Global.h"
+#include "Theme.h"
+#include "ui_About.h"
+
+#include <QMouseEvent>
+#include <QShowEvent>
+
+About::About(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::About>())
+{
+    ui->setupUi(this);
+    viewDidLoad();
+}
+
+About::~About() = default;
+
+void About::viewDidLoad()
+{
+    Theme::applyTitleFont(ui->appName);
+    ui->version->setText(global().getVersion());
+    ui->theme->setChecked(Global::isDark());
+    // Drawn at twice the size so it stays crisp on high-density screens.
+    QPixmap icon = QPixmap(QStringLiteral(":/images/lockfern.png"))
+                       .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(2.0);
+    ui->icon->setPixmap(icon);
+    connect(ui->theme, &QCheckBox::clicked, this, &About::themeChanged);
+    // The caption is a separate label; a click on it should still flip the switch.
+    ui->themeLabel->installEventFilter(this);
+    changeColors();
+}
+
+void About::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        viewDidAppear();
+    }
+}
+
+void About::viewDidAppear()
+{
+    global().log(QStringLiteral("about view presented"));
+}
+
+bool About::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->themeLabel && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && ui->theme->isEnabled()) {
+        ui->theme->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void About::themeChanged()
+{
+    if (ui->theme->checkState() == Qt::Checked) {
+        Global::setDark(true);
+        global().log(QStringLiteral("theme changed to dark"));
+    } else if (ui->theme->checkState() == Qt::Unchecked) {
+        Global::setDark(false);
+        global().log(QStringLiteral("theme changed to white"));
+    }
+    changeColors();
+}
+
+void About::changeColors()
+{
+    const bool dark = Global::isDark();
+    ui->aBackground->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
+    for (QWidget* text : std::initializer_list<QWidget*>{ui->appName, ui->developer, ui->version, ui->themeLabel}) {
+        Theme::setTextColor(text, dark);
+    }
+}

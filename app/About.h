@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class About;
+}
+
+// The about pane: name, developer, version and the theme switch. It recolours only itself; the
+// other screens pick up a new theme when they next theme themselves.
+class About : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit About(QWidget* parent = nullptr);
+    ~About() override;
+
+    void themeChanged();
+    void changeColors();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void viewDidLoad();
+    void viewDidAppear();
+
+    std::unique_ptr<Ui::About> ui;
+};

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CustomWindow.h"
+
+#include "ViewController.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+CustomWindow::CustomWindow(QWidget* parent) : QMainWindow(parent)
+{
+    // No title text; the window manager keeps its own decorations.
+    setWindowTitle(QString());
+    setWindowIcon(QIcon(QStringLiteral(":/images/lockfern.png")));
+    setFixedSize(560, 420);
+}
+
+ViewController* CustomWindow::mainView() const
+{
+    return qobject_cast<ViewController*>(centralWidget());
+}
+
+void CustomWindow::setMainView(ViewController* view)
+{
+    // QMainWindow hides the old content and deletes it later, so a caller on its stack is safe.
+    setCentralWidget(view);
+}
+
+void CustomWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    // A run must not be cut off half-way: let it stop and clean up before the window goes.
+    if (ViewController* view = mainView()) {
+        view->cancelRuns();
+    }
+    QMainWindow::closeEvent(event);
+}

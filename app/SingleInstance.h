@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// One running Lockfern per user. A second start hands its path to the running one and ends.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Messages are a 4-byte big-endian length and that many bytes of UTF-8 path.
+    static constexpr quint32 kMaxMessageBytes = 16 * 1024;
+    static constexpr int kTimeoutMs = 5000;
+
+    // `folder` is the user's private folder that holds the lock and the socket.
+    explicit SingleInstance(const QString& folder, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process is now the running instance and listens for requests.
+    bool becomePrimary();
+    // Hands `path` (absolute, or empty for "just come to the front") to the running instance and
+    // waits for it to confirm; false when no running instance took it.
+    bool forward(const QString& path) const;
+
+    QString socketPath() const { return m_folder + QStringLiteral("/lockfern.socket"); }
+    QString lockPath() const { return m_folder + QStringLiteral("/lockfern.lock"); }
+
+    // What a received path must be before it is acted on: absolute, clean text, existing.
+    static bool isAcceptablePath(const QString& path);
+    static QByteArray encode(const QString& path);
+
+signals:
+    // A second start asked to open `path` (empty: only to come to the front).
+    void requestReceived(const QString& path);
+
+private:
+    void acceptConnection();
+
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer m_server;
+};
