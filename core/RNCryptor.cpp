@@ -386,7 +386,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kSlots = 3;
+    static constexpr std::size_t kSlots = 4; // slack for a stage that misses a time slice
     std::array<Slot, kSlots> m_slots;
     std::mutex m_mutex;
     std::condition_variable m_changed;
