@@ -10,6 +10,7 @@
 Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
 {
     ui->setupUi(this);
+    adjustSize(); // room for the wrapped explanation
     connect(ui->closeButton, &QPushButton::clicked, this, &Hint::close);
     viewDidLoad();
 }

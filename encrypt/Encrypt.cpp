@@ -97,9 +97,8 @@ void Encrypt::viewDidLoad()
     Theme::applyTitleFont(ui->titleE);
 
     // Hidden widgets keep their room so the pane does not jump while the user works.
-    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkE), static_cast<QWidget*>(ui->progressE),
-                            static_cast<QWidget*>(ui->cancelE), static_cast<QWidget*>(ui->rateE),
-                            static_cast<QWidget*>(ui->placeholderE), static_cast<QWidget*>(ui->sServiceE)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkE), static_cast<QWidget*>(ui->placeholderE),
+                            static_cast<QWidget*>(ui->sServiceE)}) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
@@ -392,6 +391,12 @@ void Encrypt::resetVariables()
     global().hintExist = false;
     ui->progressE->setHidden(true);
     showChosenFile();
+    showHintState();
+}
+
+void Encrypt::showHintState()
+{
+    ui->hintButtonE->setText(global().hintExist ? tr("Change Hint…") : tr("Add Hint…"));
 }
 
 void Encrypt::showFile()
@@ -409,6 +414,7 @@ void Encrypt::openHint()
     }
     auto* dialog = new Hint(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, &Encrypt::showHintState);
     dialog->open();
 }
 

@@ -71,6 +71,7 @@ private:
     void controlTextDidChange(const QString& text);
     void applyTheme();
     void showChosenFile();
+    void showHintState();
     void setBusy(bool busy);
     void updateProgress();
     void finishRun(const Workflows::EncryptResult& result);

@@ -21,6 +21,14 @@
 #include <set>
 #include <vector>
 
+// Types text key by key as a user would; QTest::keyClicks knows only ASCII.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
 class ScriptedChooser : public FileChooser
 {
 public:
@@ -86,7 +94,7 @@ protected:
         QTest::mouseClick(button("chooseE"), Qt::LeftButton);
     }
 
-    void typePassword(const QString& text) { QTest::keyClicks(password(), text); }
+    void typePassword(const QString& text) { typeText(password(), text); }
     void pressEncrypt() { QTest::mouseClick(button("serviceE"), Qt::LeftButton); }
 
     bool waitUntilIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
