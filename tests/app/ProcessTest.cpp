@@ -42,9 +42,10 @@ protected:
         m_running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_running.start();
         return m_running.waitForStarted() && waitFor([this] {
+                   // Launched: the theme line, then the main view installed after it.
                    const auto messages = env.logMessages();
-                   return !messages.empty() && messages.back() == "main view presented" &&
-                          countOf(messages, "white theme") == 1;
+                   const auto theme = std::find(messages.begin(), messages.end(), "white theme");
+                   return std::find(theme, messages.end(), "main view presented") != messages.end();
                });
     }
 
