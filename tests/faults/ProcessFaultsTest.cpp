@@ -116,9 +116,11 @@ protected:
     {
         std::vector<QString> points;
         const auto counts = syscallCounts(command);
-        QDir(QString::fromStdString(package)).removeRecursively();
+        // The counting run itself succeeded: undo what it made.
         if (command.contains(QStringLiteral("decrypt"))) {
             ::unlink(source.c_str());
+        } else {
+            QDir(QString::fromStdString(package)).removeRecursively();
         }
         for (const char* syscall : {"read", "pread64", "write", "openat", "close", "fsync", "mkdir", "renameat2",
                                     "unlink", "rmdir", "getrandom"}) {
