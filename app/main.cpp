@@ -3,6 +3,7 @@
 #include "CustomWindow.h"
 #include "Files.h"
 #include "Global.h"
+#include "Hardening.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
 
@@ -44,6 +45,7 @@ std::optional<QString> privateFolder()
 
 int main(int argc, char* argv[])
 {
+    disableCoreDumps();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
