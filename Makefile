@@ -23,10 +23,14 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Any sanitizer report fails the test that raised it; leaks are reported too.
+ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_init_order=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DLOCKFERN_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
-	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@cd $(ASAN_DIR) && $(ASAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Only the fuzzer is built with clang; the rest of the tree is configured but not compiled.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
