@@ -33,6 +33,7 @@ test-asan: deps
 	@cd $(ASAN_DIR) && $(ASAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Only the fuzzer is built with clang; the rest of the tree is configured but not compiled.
+# New inputs go to the first corpus folder, a working copy; the seeds in fuzz/corpus are only read.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
@@ -46,9 +47,8 @@ fuzz: deps
 		-DLOCKFERN_FUZZ=ON -DLOCKFERN_TEST_AREAS=core >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target lockfern_decrypt_fuzzer
 	@mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
-	@cp -n fuzz/corpus/* $(FUZZ_DIR)/corpus/
 	$(FUZZ_DIR)/fuzz/lockfern_decrypt_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus
+		-artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
