@@ -72,6 +72,19 @@ private:
     int decrypt(const Options& options);
     int hint(const Options& options);
     Workflows::RunControl runControl();
+    struct RunTexts
+    {
+        const char* cancelledLine;
+        const char* failedLine;
+        const char* failedSentence;
+    };
+    static constexpr RunTexts kEncryptTexts{"encryption cancelled", "an error occured while encrypting",
+                                            "An error occured while encrypting."};
+    static constexpr RunTexts kDecryptTexts{"decryption cancelled", "an error occured while decrypting",
+                                            "An error occured while decrypting."};
+    // Logs a finished run and prints its result; false when it did not succeed.
+    bool finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
+                   const std::string& resultPath, const RunTexts& texts);
     void log(const QString& message) { global().log(message); }
 
     CliStreams m_streams;
@@ -248,6 +261,32 @@ Workflows::RunControl Cli::runControl()
     return control;
 }
 
+bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
+                    const std::string& resultPath, const RunTexts& texts)
+{
+    if (m_drewProgress) {
+        std::fputs("\n", m_streams.err);
+    }
+    for (const QString& line : logLines) {
+        log(line);
+    }
+    switch (outcome) {
+    case Workflows::Outcome::Success:
+        std::fprintf(m_streams.out, "%s\n", resultPath.c_str());
+        std::fflush(m_streams.out);
+        return true;
+    case Workflows::Outcome::Cancelled:
+        log(QString::fromUtf8(texts.cancelledLine));
+        fail(path, "Cancelled.");
+        return false;
+    case Workflows::Outcome::Failed:
+        break;
+    }
+    log(QString::fromUtf8(texts.failedLine));
+    fail(path, texts.failedSentence);
+    return false;
+}
+
 int Cli::encrypt(const Options& options)
 {
     std::optional<SecureBytes> password = readPassword(options);
@@ -290,27 +329,8 @@ int Cli::encrypt(const Options& options)
             request.hint = QString::fromUtf8(options.hint->c_str());
         }
         const Workflows::EncryptResult result = Workflows::writePackage(request, runControl());
-        if (m_drewProgress) {
-            std::fputs("\n", m_streams.err);
-        }
-        for (const QString& line : result.logMessages()) {
-            log(line);
-        }
-        switch (result.outcome) {
-        case Workflows::Outcome::Success:
-            std::fprintf(m_streams.out, "%s\n", result.packagePath.c_str());
-            std::fflush(m_streams.out);
-            break;
-        case Workflows::Outcome::Cancelled:
-            log(QStringLiteral("encryption cancelled"));
-            fail(path, "Cancelled.");
+        if (!finishRun(path, result.outcome, result.logMessages(), result.packagePath, kEncryptTexts)) {
             status = kExitFailure;
-            break;
-        case Workflows::Outcome::Failed:
-            log(QStringLiteral("an error occured while encrypting"));
-            fail(path, "An error occured while encrypting.");
-            status = kExitFailure;
-            break;
         }
     }
     return status;
@@ -347,27 +367,8 @@ int Cli::decrypt(const Options& options)
             continue;
         }
         const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, *password, runControl());
-        if (m_drewProgress) {
-            std::fputs("\n", m_streams.err);
-        }
-        for (const QString& line : result.logMessages()) {
-            log(line);
-        }
-        switch (result.outcome) {
-        case Workflows::Outcome::Success:
-            std::fprintf(m_streams.out, "%s\n", result.restoredPath.c_str());
-            std::fflush(m_streams.out);
-            break;
-        case Workflows::Outcome::Cancelled:
-            log(QStringLiteral("decryption cancelled"));
-            fail(path, "Cancelled.");
+        if (!finishRun(path, result.outcome, result.logMessages(), result.restoredPath, kDecryptTexts)) {
             status = kExitFailure;
-            break;
-        case Workflows::Outcome::Failed:
-            log(QStringLiteral("an error occured while decrypting"));
-            fail(path, "An error occured while decrypting.");
-            status = kExitFailure;
-            break;
         }
     }
     return status;

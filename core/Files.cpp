@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -358,47 +359,43 @@ Folder File::containingFolder() const
     return Folder(Paths::parentOf(m_path));
 }
 
-QByteArray File::read() const
+namespace {
+
+// The whole of an open file, refusing more than `maxBytes`.
+QByteArray readAll(int fd, const std::string& path, std::int64_t maxBytes)
 {
-    UniqueFd fd = Posix::openRegularForReading(m_path, true);
     QByteArray contents;
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            Posix::fail("read " + m_path, errno);
+            Posix::fail("read " + path, errno);
         }
         if (got == 0) {
             return contents;
+        }
+        if (contents.size() + got > maxBytes) {
+            Posix::fail(path + " is too large", EFBIG);
         }
         contents.append(buffer, got);
     }
 }
 
+} // namespace
+
+QByteArray File::read() const
+{
+    UniqueFd fd = Posix::openRegularForReading(m_path, true);
+    return readAll(fd.get(), m_path, std::numeric_limits<qsizetype>::max());
+}
+
 QString File::readAsString(std::int64_t maxBytes) const
 {
     UniqueFd fd = Posix::openRegularForReading(m_path, false);
-    QByteArray contents;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            Posix::fail("read " + m_path, errno);
-        }
-        if (got == 0) {
-            break;
-        }
-        if (contents.size() + got > maxBytes) {
-            Posix::fail(m_path + " is too large", EFBIG);
-        }
-        contents.append(buffer, got);
-    }
+    const QByteArray contents = readAll(fd.get(), m_path, maxBytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(contents);
     if (decoder.hasError()) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Cli.h"
+#include "CliRunner.h"
 #include "TestEnvironment.h"
 
 #include <gmock/gmock.h>
@@ -15,25 +15,6 @@ using ::testing::HasSubstr;
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(std::FILE* stream)
-{
-    std::rewind(stream);
-    std::string text;
-    char buffer[4096];
-    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, stream)) {
-        text.append(buffer, got);
-    }
-    std::fclose(stream);
-    return text;
-}
-
 class CliTest : public ::testing::Test
 {
 protected:
@@ -41,22 +22,7 @@ protected:
 
     CliRun run(std::vector<std::string> arguments, const std::string& input = "")
     {
-        arguments.insert(arguments.begin(), "lockfern-cli");
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        std::FILE* in = std::tmpfile();
-        std::fwrite(input.data(), 1, input.size(), in);
-        std::rewind(in);
-        CliStreams streams{in, std::tmpfile(), std::tmpfile()};
-        CliRun result;
-        result.status = runCli(static_cast<int>(arguments.size()), argv.data(), streams);
-        std::fclose(in);
-        result.out = slurp(streams.out);
-        result.err = slurp(streams.err);
-        return result;
+        return runCliInProcess(std::move(arguments), input);
     }
 
     std::string file(const std::string& name, const std::string& bytes)

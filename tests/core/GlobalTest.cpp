@@ -33,14 +33,7 @@ protected:
         global().setLogStream(stream);
         body();
         global().setLogStream(nullptr);
-        std::rewind(stream);
-        std::string text;
-        char buffer[512];
-        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, stream)) {
-            text.append(buffer, got);
-        }
-        std::fclose(stream);
-        return text;
+        return readWhole(stream);
     }
 };
 

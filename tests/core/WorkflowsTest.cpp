@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,22 +21,6 @@ namespace {
 SecureBytes password(const char* text)
 {
     return RNCryptor::passwordBytes(QString::fromUtf8(text));
-}
-
-std::vector<std::string> entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        ::closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::string pattern(std::size_t size)
@@ -74,7 +57,7 @@ protected:
 
     void expectNoStaging(const std::string& folder)
     {
-        for (const auto& name : entries(folder)) {
+        for (const auto& name : folderEntries(folder)) {
             EXPECT_NE(name.rfind(".lockfern-", 0), 0u) << "left behind: " << name;
         }
     }
@@ -91,7 +74,7 @@ TEST_P(RoundTripTest, packageHoldsExactlyTwoFilesAndRestoresByteForByte)
     const EncryptResult written = encrypt(path, "pässwörd ☃");
     ASSERT_EQ(written.outcome, Outcome::Success);
     EXPECT_EQ(written.packagePath, env.work() + "report.lockfern");
-    EXPECT_THAT(entries(written.packagePath), ElementsAre("hint.lockfern", "report.pdf"));
+    EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "report.pdf"));
     EXPECT_EQ(readFileBytes(written.packagePath + "/hint.lockfern"), "");
     EXPECT_EQ(readFileBytes(path), bytes);
 
@@ -100,7 +83,7 @@ TEST_P(RoundTripTest, packageHoldsExactlyTwoFilesAndRestoresByteForByte)
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
-    EXPECT_THAT(entries(written.packagePath), ElementsAre("hint.lockfern", "report.pdf"));
+    EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "report.pdf"));
     expectNoStaging(env.work());
 }
 
@@ -124,7 +107,7 @@ TEST_F(WorkflowsTest, encrypt_onlyLastExtensionIsRemoved)
 {
     const EncryptResult result = encrypt(source("archive.tar.gz", "x"));
     EXPECT_EQ(result.packagePath, env.work() + "archive.tar.lockfern");
-    EXPECT_THAT(entries(result.packagePath), ElementsAre("archive.tar.gz", "hint.lockfern"));
+    EXPECT_THAT(folderEntries(result.packagePath), ElementsAre("archive.tar.gz", "hint.lockfern"));
 }
 
 // What already holds the package name stays exactly as it was.
@@ -163,7 +146,7 @@ TEST_P(NameTakenTest, encryptFailsAndLeavesItUntouched)
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(before.st_mode, after.st_mode);
     if (kind == "folder") {
-        EXPECT_THAT(entries(taken), ElementsAre("keep"));
+        EXPECT_THAT(folderEntries(taken), ElementsAre("keep"));
     } else if (kind == "file") {
         EXPECT_EQ(readFileBytes(taken), "keep");
     }
@@ -190,13 +173,13 @@ TEST_P(BadSourceTest, encryptFailsCreatingNothing)
     } else if (kind == "folder") {
         ::mkdir(path.c_str(), 0755);
     }
-    const auto before = entries(env.work());
+    const auto before = folderEntries(env.work());
     const EncryptResult result = encrypt(path);
     EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_EQ(result.reached, EncryptStage::None);
     EXPECT_TRUE(result.logMessages().isEmpty());
     EXPECT_TRUE(result.cantDeleteFolder);
-    EXPECT_EQ(entries(env.work()), before);
+    EXPECT_EQ(folderEntries(env.work()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BadSourceTest, ::testing::Values("missing", "fifo", "device-link", "dangling-link", "folder"));
@@ -213,8 +196,8 @@ TEST_F(WorkflowsTest, encrypt_linkAsSourceEncryptsTargetBesideTheLink)
     const EncryptResult result = encrypt(link);
     ASSERT_EQ(result.outcome, Outcome::Success);
     EXPECT_EQ(result.packagePath, env.work() + "here/shortcut.lockfern");
-    EXPECT_THAT(entries(result.packagePath), ElementsAre("hint.lockfern", "shortcut.txt"));
-    EXPECT_THAT(entries(env.work() + "elsewhere"), ElementsAre("real.txt"));
+    EXPECT_THAT(folderEntries(result.packagePath), ElementsAre("hint.lockfern", "shortcut.txt"));
+    EXPECT_THAT(folderEntries(env.work() + "elsewhere"), ElementsAre("real.txt"));
 
     ::unlink(link.c_str());
     ASSERT_EQ(restoreFile(open(result.packagePath), password("pw")).outcome, Outcome::Success);
@@ -227,7 +210,7 @@ TEST_F(WorkflowsTest, encrypt_cancelLeavesNothing)
     std::atomic<bool> cancel{true};
     const EncryptResult result = writePackage({path, password("pw"), std::nullopt}, {nullptr, &cancel});
     EXPECT_EQ(result.outcome, Outcome::Cancelled);
-    EXPECT_THAT(entries(env.work()), ElementsAre("big.bin"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("big.bin"));
 }
 
 TEST_F(WorkflowsTest, encrypt_reportsProgressUpToTheWholeSize)
@@ -268,7 +251,7 @@ TEST_P(DiskFullTest, encryptAndRestoreFailLeavingNothing)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_THAT(entries(env.work()), ElementsAre("data.bin"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("data.bin"));
     EXPECT_EQ(readFileBytes(path), bytes);
 
     // And the same limit on the way back.
@@ -286,7 +269,7 @@ TEST_P(DiskFullTest, encryptAndRestoreFailLeavingNothing)
     ::waitpid(restorer, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_THAT(entries(env.work()), ElementsAre("data.lockfern"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("data.lockfern"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, DiskFullTest, ::testing::Values(1, 1000003, (3 << 20) + 4));
@@ -388,13 +371,13 @@ TEST_F(WorkflowsTest, restore_wrongPasswordOrDamagedDataWritesNothing)
     const RestoreResult wrong = restoreFile(package, password("wrong"));
     EXPECT_EQ(wrong.outcome, Outcome::Failed);
     EXPECT_EQ(wrong.logMessages(), QStringList{"read file content"});
-    EXPECT_THAT(entries(env.work()), ElementsAre("r.lockfern"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("r.lockfern"));
 
     std::string damaged = readFileBytes(package.encryptedFilePath);
     damaged[100] ^= 1;
     writeFileBytes(package.encryptedFilePath, damaged);
     EXPECT_EQ(restoreFile(package, password("right")).outcome, Outcome::Failed);
-    EXPECT_THAT(entries(env.work()), ElementsAre("r.lockfern"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("r.lockfern"));
 }
 
 TEST_F(WorkflowsTest, restore_identicalExistingFileIsKeptAndReported)
@@ -413,7 +396,7 @@ TEST_F(WorkflowsTest, restore_identicalExistingFileIsKeptAndReported)
     ::stat(path.c_str(), &after);
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
-    EXPECT_THAT(entries(env.work()), ElementsAre("same.lockfern", "same.txt"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("same.lockfern", "same.txt"));
 }
 
 TEST_F(WorkflowsTest, restore_differentExistingItemsKeepTheirNamesAndOursIsNumbered)
@@ -463,7 +446,7 @@ TEST_F(WorkflowsTest, restore_encryptedFileAsLinkIsNotFollowed)
     ::rename(package.encryptedFilePath.c_str(), real.c_str());
     ::symlink(real.c_str(), package.encryptedFilePath.c_str());
     EXPECT_EQ(restoreFile(package, password("pw")).outcome, Outcome::Failed);
-    EXPECT_THAT(entries(env.work()), ElementsAre("l.lockfern"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("l.lockfern"));
 }
 
 TEST_F(WorkflowsTest, restore_cancelLeavesNothing)
@@ -473,7 +456,7 @@ TEST_F(WorkflowsTest, restore_cancelLeavesNothing)
     ::unlink(path.c_str());
     std::atomic<bool> cancel{true};
     EXPECT_EQ(restoreFile(package, password("pw"), {nullptr, &cancel}).outcome, Outcome::Cancelled);
-    EXPECT_THAT(entries(env.work()), ElementsAre("c.lockfern"));
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("c.lockfern"));
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <dirent.h>
 #include <string>
 #include <vector>
 
@@ -61,22 +60,6 @@ inline ProcessRun runProcess(const QString& program, const QStringList& argument
 inline ProcessRun runCliBinary(const QStringList& arguments, const std::string& input = "pw\n")
 {
     return runProcess(cliBinary(), arguments, input);
-}
-
-inline std::vector<std::string> folderEntries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        ::closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 inline int stagingEntries(const std::string& folder)

@@ -2,7 +2,7 @@
 // Hostile input, resource faults and kills: every failure is reported as one, and nothing
 // half-written, no unauthenticated plaintext and no changed source or package is ever left.
 
-#include "Cli.h"
+#include "CliRunner.h"
 #include "FaultSupport.h"
 #include "Files.h"
 #include "RNCryptor.h"
@@ -271,39 +271,11 @@ class NameTest : public FaultsTest, public ::testing::WithParamInterface<NameCas
 {
 };
 
-int runCliInProcess(std::vector<std::string> arguments, const std::string& input, std::string* out = nullptr)
-{
-    arguments.insert(arguments.begin(), "lockfern-cli");
-    std::vector<char*> argv;
-    for (auto& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    std::FILE* in = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::rewind(in);
-    std::FILE* outFile = std::tmpfile();
-    std::FILE* errFile = std::tmpfile();
-    const int status = runCli(static_cast<int>(arguments.size()), argv.data(), {in, outFile, errFile});
-    if (out) {
-        std::rewind(outFile);
-        char buffer[4096];
-        out->clear();
-        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, outFile)) {
-            out->append(buffer, got);
-        }
-    }
-    std::fclose(in);
-    std::fclose(outFile);
-    std::fclose(errFile);
-    return status;
-}
-
 TEST_P(NameTest, roundTripsOrFailsCleanly)
 {
     const NameCase& c = GetParam();
     const std::string path = makeFile(c.name, "named " + c.name);
-    const int encrypted = runCliInProcess({"encrypt", "--password-stdin", "--", path}, "pw\n");
+    const int encrypted = runCliInProcess({"encrypt", "--password-stdin", "--", path}, "pw\n").status;
     if (!c.encrypts) {
         EXPECT_EQ(encrypted, 1);
         EXPECT_EQ(folderEntries(env.work()), std::vector<std::string>{c.name});
@@ -312,18 +284,18 @@ TEST_P(NameTest, roundTripsOrFailsCleanly)
     ASSERT_EQ(encrypted, 0);
     const std::string package = env.work() + Paths::baseNameOf(c.name) + ".lockfern";
     ASSERT_EQ(::unlink(path.c_str()), 0);
-    std::string out;
-    ASSERT_EQ(runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n", &out), 0);
-    EXPECT_EQ(out, path + "\n");
+    const CliRun decrypted = runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n");
+    ASSERT_EQ(decrypted.status, 0);
+    EXPECT_EQ(decrypted.out, path + "\n");
     EXPECT_EQ(readFileBytes(path), "named " + c.name);
 
     // A different file under the name: ours would need a longer name, which may not fit.
     writeFileBytes(path, "different");
-    const int again = runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n", &out);
+    const CliRun again = runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n");
     EXPECT_EQ(readFileBytes(path), "different");
     EXPECT_EQ(stagingEntries(env.work()), 0);
-    if (again == 0) {
-        EXPECT_EQ(readFileBytes(out.substr(0, out.size() - 1)), "named " + c.name);
+    if (again.status == 0) {
+        EXPECT_EQ(readFileBytes(again.out.substr(0, again.out.size() - 1)), "named " + c.name);
     }
 }
 

@@ -13,16 +13,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
+#include <vector>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <utility>
 #include <string>
 #include <sys/stat.h>
 
 class TestEnvironment
 {
 public:
-    TestEnvironment()
+    TestEnvironment() : m_saved(savedVariables())
     {
         EXPECT_TRUE(m_root.isValid());
         m_runtime = m_root.path() + QStringLiteral("/runtime");
@@ -39,7 +45,18 @@ public:
         global().reset();
         global().setLogStream(nullptr);
     }
-    ~TestEnvironment() { global().reset(); }
+    ~TestEnvironment()
+    {
+        global().reset();
+        // The next test's folder goes where this one's did, not into this one's deleted folder.
+        for (const auto& [name, value] : m_saved) {
+            if (value) {
+                ::setenv(name, value->c_str(), 1);
+            } else {
+                ::unsetenv(name);
+            }
+        }
+    }
 
     std::string work() const { return m_work.toStdString() + "/"; }
     std::string runtime() const { return m_runtime.toStdString() + "/"; }
@@ -59,6 +76,18 @@ public:
     }
 
 private:
+    using Saved = std::vector<std::pair<const char*, std::optional<std::string>>>;
+    static Saved savedVariables()
+    {
+        Saved saved;
+        for (const char* name : {"TMPDIR", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"}) {
+            const char* value = std::getenv(name);
+            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        }
+        return saved;
+    }
+
+    Saved m_saved;
     QTemporaryDir m_root;
     QString m_runtime;
     QString m_config;
@@ -75,4 +104,34 @@ inline void writeFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every entry of a folder, hidden ones included, by name.
+inline std::vector<std::string> folderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// All a temporary stream holds; closes it.
+inline std::string readWhole(std::FILE* stream)
+{
+    std::rewind(stream);
+    std::string text;
+    char buffer[4096];
+    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, stream)) {
+        text.append(buffer, got);
+    }
+    std::fclose(stream);
+    return text;
 }
