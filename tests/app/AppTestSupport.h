@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Recording and scripted services, and small helpers for driving the shell's screens.
+// Helpers for driving the screens. The tests pass empty Services: the screens then open no
+// chooser, file manager or mail program.
 
 #include "Global.h"
-#include "Services.h"
 #include "TestEnvironment.h"
 
-#include <QColor>
-#include <QEvent>
-#include <QLabel>
+#include <QDir>
 #include <QSettings>
 #include <QTest>
 #include <QWidget>
@@ -19,49 +17,17 @@
 #include <string>
 #include <vector>
 
-struct Mail
-{
-    QStringList recipients;
-    QString subject;
-    QString body;
-    QString attachment;
-};
-
+// Each mail as its recipients (comma-joined), subject, body and attachment, in that order.
 class RecordingMailComposer : public MailComposer
 {
 public:
     void compose(const QStringList& recipients, const QString& subject, const QString& body,
                  const QString& attachmentPath) override
     {
-        mails.push_back({recipients, subject, body, attachmentPath});
+        mails.push_back({recipients.join(QLatin1Char(',')), subject, body, attachmentPath});
     }
-    std::vector<Mail> mails;
+    std::vector<QStringList> mails;
 };
-
-class RecordingFileBrowser : public FileBrowser
-{
-public:
-    void reveal(const QString& path) override { revealed.append(path); }
-    QStringList revealed;
-};
-
-// Answers every request with Cancelled; nothing here should open a chooser.
-class CancellingFileChooser : public FileChooser
-{
-public:
-    Result choose(QWidget*, const Options&) override
-    {
-        ++calls;
-        return {};
-    }
-    int calls = 0;
-};
-
-inline Services testServices()
-{
-    return {std::make_shared<CancellingFileChooser>(), std::make_shared<RecordingFileBrowser>(),
-            std::make_shared<RecordingMailComposer>()};
-}
 
 // Writes the preference the way a previous run would have left it.
 inline void storeDark(bool dark)
@@ -69,7 +35,7 @@ inline void storeDark(bool dark)
     QSettings(QStringLiteral("Lockfern"), QStringLiteral("Lockfern")).setValue(QStringLiteral("dark"), dark);
 }
 
-template<typename T = QWidget>
+template <typename T = QWidget>
 T* child(const QObject* parent, const char* name)
 {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));
@@ -77,14 +43,9 @@ T* child(const QObject* parent, const char* name)
     return found;
 }
 
-inline QColor textColor(const QWidget* widget)
+inline bool waitFor(const std::function<bool()>& condition)
 {
-    return widget->palette().color(QPalette::WindowText);
-}
-
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000)
-{
-    return QTest::qWaitFor(condition, timeoutMs);
+    return QTest::qWaitFor(condition, 10000);
 }
 
 inline long countOf(const std::vector<std::string>& messages, const std::string& message)
@@ -92,19 +53,15 @@ inline long countOf(const std::vector<std::string>& messages, const std::string&
     return std::count(messages.begin(), messages.end(), message);
 }
 
-// Counts the appearance steps a pane gets: non-spontaneous show events.
-class ShowCounter : public QObject
+inline std::string openedLine(const QString& file)
 {
-public:
-    explicit ShowCounter(QWidget* watched) { watched->installEventFilter(this); }
-    int shows = 0;
+    return "opened from finder with file " + file.toStdString();
+}
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && !event->spontaneous()) {
-            ++shows;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
+// A package folder in the test's work folder; its absolute path.
+inline QString makePackage(const TestEnvironment& env, const char* name)
+{
+    const QString path = QString::fromStdString(env.work()) + QString::fromLatin1(name);
+    QDir().mkpath(path);
+    return path;
+}

@@ -2,131 +2,81 @@
 #include "AppTestSupport.h"
 
 #include "DesktopServices.h"
-#include "SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QUrlQuery>
 
 namespace {
 
-struct MailCase
+const QString kSubject = QStringLiteral("Lockfern Version 1.0 (1) Support; 'quoted' \"too\"");
+const QString kBody = QStringLiteral("Type here");
+
+// The real composer against a stand-in xdg-email on PATH that records its arguments NUL-separated.
+// A shell between the two would split the attachment path or run the command inside it.
+TEST(DesktopMailComposer, startsXdgEmailWithEachValueAsOneArgument)
 {
-    const char* name;
-    QString xdgEmail;      // empty: not installed
-    bool starts;           // whether starting xdg-email works
-    QString attachment;
-    QStringList expectedArguments; // empty: xdg-email not started
-    bool expectMailto;
+    TestEnvironment env;
+    const QString work = QString::fromStdString(env.work());
+    const QString record = work + QStringLiteral("arguments");
+    QFile script(work + QStringLiteral("xdg-email"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record.toUtf8() + ".part' && mv '" + record.toUtf8() +
+                 ".part' '" + record.toUtf8() + "'\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    const QString previousDir = QDir::currentPath();
+    qputenv("PATH", work.toUtf8() + ':' + path);
+    QDir::setCurrent(work);
+    const QString attachment = work + QStringLiteral("$(touch pwned) `touch pwned`; touch pwned.txt");
+    DesktopMailComposer().compose({QStringLiteral("--utf8"), QStringLiteral("help@example.org")}, kSubject, kBody,
+                                  attachment);
+    qputenv("PATH", path);
+    QDir::setCurrent(previousDir);
+
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(record); }));
+    QFile recorded(record);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    QStringList arguments = QString::fromUtf8(recorded.readAll()).split(QChar(0));
+    arguments.removeLast(); // after the last NUL
+    // An address that looks like an option is dropped; addresses come last.
+    EXPECT_EQ(arguments, (QStringList{QStringLiteral("--subject"), kSubject, QStringLiteral("--body"), kBody,
+                                      QStringLiteral("--attach"), attachment, QStringLiteral("help@example.org")}));
+    EXPECT_EQ(QDir(work).entryList(QDir::Files), (QStringList{QStringLiteral("arguments"), QStringLiteral("xdg-email")}));
+    // Without a log file there is nothing to attach, not an empty path.
+    EXPECT_FALSE(DesktopMailComposer::xdgEmailArguments({}, kSubject, kBody, {}).contains(QStringLiteral("--attach")));
+}
+
+// xdg-email's path (empty: not installed), whether starting it works, whether a mailto link opens.
+class MailFallback : public ::testing::TestWithParam<std::tuple<QString, bool, bool>>
+{
 };
 
-class MailComposerCases : public ::testing::TestWithParam<MailCase>
+TEST_P(MailFallback, usesAMailtoLinkOnlyWhenXdgEmailCannotStart)
 {
-};
-
-TEST_P(MailComposerCases, picksXdgEmailOrFallsBackToMailto)
-{
-    QString startedProgram;
-    QStringList startedArguments;
+    const auto [xdgEmail, starts, mailto] = GetParam();
     std::vector<QUrl> opened;
     DesktopMailComposer composer(
-        GetParam().xdgEmail,
-        [&](const QString& program, const QStringList& arguments) {
-            startedProgram = program;
-            startedArguments = arguments;
-            return GetParam().starts;
-        },
+        xdgEmail, [&, starts = starts](const QString&, const QStringList&) { return starts; },
         [&](const QUrl& url) {
             opened.push_back(url);
             return true;
         });
-    composer.compose({QStringLiteral("help@example.org")}, QStringLiteral("Lockfern Version 1.0 (1) Support"),
-                     QStringLiteral("Type here"), GetParam().attachment);
-
-    EXPECT_EQ(startedArguments, GetParam().expectedArguments);
-    if (!GetParam().expectedArguments.isEmpty()) {
-        EXPECT_EQ(startedProgram, GetParam().xdgEmail);
-    }
-    ASSERT_EQ(opened.size(), GetParam().expectMailto ? 1u : 0u);
-    if (GetParam().expectMailto) {
-        const QUrl& url = opened.front();
-        EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
-        EXPECT_EQ(url.path(), QStringLiteral("help@example.org"));
-        const QUrlQuery query(url);
-        EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-                  QStringLiteral("Lockfern Version 1.0 (1) Support"));
-        EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), QStringLiteral("Type here"));
+    composer.compose({QStringLiteral("help@example.org")}, kSubject, kBody, QStringLiteral("/run/user/1/log.txt"));
+    ASSERT_EQ(opened.size(), mailto ? 1u : 0u);
+    if (mailto) {
+        const QUrlQuery query(opened.front());
+        EXPECT_EQ(opened.front().scheme(), QStringLiteral("mailto"));
+        EXPECT_EQ(opened.front().path(), QStringLiteral("help@example.org"));
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), kSubject);
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), kBody);
     }
 }
 
-const QStringList kWithAttachment = {QStringLiteral("--subject"), QStringLiteral("Lockfern Version 1.0 (1) Support"),
-                                     QStringLiteral("--body"),    QStringLiteral("Type here"),
-                                     QStringLiteral("--attach"),  QStringLiteral("/run/user/1/logLockfern.txt"),
-                                     QStringLiteral("help@example.org")};
-const QStringList kWithoutAttachment = {QStringLiteral("--subject"), QStringLiteral("Lockfern Version 1.0 (1) Support"),
-                                        QStringLiteral("--body"), QStringLiteral("Type here"),
-                                        QStringLiteral("help@example.org")};
-
-INSTANTIATE_TEST_SUITE_P(
-    Desktops, MailComposerCases,
-    ::testing::Values(
-        MailCase{"xdgEmail", QStringLiteral("/usr/bin/xdg-email"), true,
-                 QStringLiteral("/run/user/1/logLockfern.txt"), kWithAttachment, false},
-        MailCase{"noAttachment", QStringLiteral("/usr/bin/xdg-email"), true, QString(), kWithoutAttachment, false},
-        MailCase{"xdgEmailFails", QStringLiteral("/usr/bin/xdg-email"), false,
-                 QStringLiteral("/run/user/1/logLockfern.txt"), kWithAttachment, true},
-        MailCase{"noXdgEmail", QString(), true, QStringLiteral("/run/user/1/logLockfern.txt"), QStringList(), true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MailComposerArguments, anAddressThatLooksLikeAnOptionIsNeverPassed)
-{
-    const QStringList arguments = DesktopMailComposer::xdgEmailArguments(
-        {QStringLiteral("--utf8"), QStringLiteral("help@example.org")}, QStringLiteral("S"), QStringLiteral("B"), {});
-    EXPECT_FALSE(arguments.contains(QStringLiteral("--utf8")));
-    EXPECT_EQ(arguments.last(), QStringLiteral("help@example.org"));
-}
-
-// --- What a running instance accepts from a second start ---
-
-struct PathCase
-{
-    const char* name;
-    std::function<QString(const QString& work)> path;
-    bool accepted;
-};
-
-class ForwardedPaths : public ::testing::TestWithParam<PathCase>
-{
-protected:
-    TestEnvironment env;
-};
-
-TEST_P(ForwardedPaths, onlyAbsoluteExistingPathsAreTaken)
-{
-    const QString work = QString::fromStdString(env.work());
-    QDir().mkpath(work + QStringLiteral("report.lockfern"));
-    EXPECT_EQ(SingleInstance::isAcceptablePath(GetParam().path(work)), GetParam().accepted);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ForwardedPaths,
-    ::testing::Values(
-        PathCase{"existingPackage", [](const QString& w) -> QString { return w + QStringLiteral("report.lockfern"); }, true},
-        PathCase{"justRaise", [](const QString&) -> QString { return QString(); }, true},
-        PathCase{"missing", [](const QString& w) -> QString { return w + QStringLiteral("gone.lockfern"); }, false},
-        PathCase{"relative", [](const QString&) -> QString { return QStringLiteral("report.lockfern"); }, false},
-        PathCase{"embeddedNul",
-                 [](const QString& w) {
-                     QString path = w;
-                     path.append(QStringLiteral("report.lockfern")).append(QChar(0)).append(QStringLiteral("x"));
-                     return path;
-                 },
-                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SingleInstanceMessage, isALengthPrefixedUtf8Path)
-{
-    const QByteArray message = SingleInstance::encode(QStringLiteral("/tmp/é"));
-    EXPECT_EQ(message, QByteArray("\x00\x00\x00\x07/tmp/\xc3\xa9", 11));
-}
+INSTANTIATE_TEST_SUITE_P(Desktops, MailFallback,
+                         ::testing::Values(std::tuple(QStringLiteral("/usr/bin/xdg-email"), true, false),
+                                           std::tuple(QStringLiteral("/usr/bin/xdg-email"), false, true),
+                                           std::tuple(QString(), true, true)));
 
 } // namespace

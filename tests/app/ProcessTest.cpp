@@ -4,11 +4,9 @@
 
 #include "SingleInstance.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QtEndian>
 
 #include <csignal>
 
@@ -19,30 +17,25 @@ class ProcessTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const char* app = std::getenv("LOCKFERN_APP");
-        if (!app) {
+        if (!std::getenv("LOCKFERN_APP")) {
             GTEST_SKIP() << "LOCKFERN_APP is not set";
         }
-        m_app = QString::fromLocal8Bit(app);
+        m_app = QString::fromLocal8Bit(std::getenv("LOCKFERN_APP"));
+        m_running.setProgram(m_app);
+        m_running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
 
     void TearDown() override
     {
-        if (m_running.state() != QProcess::NotRunning) {
-            m_running.kill();
-            m_running.waitForFinished();
-        }
+        m_running.kill();
+        m_running.waitForFinished();
     }
 
-    // The first instance, up and listening once its launch lines are in the log.
-    bool startRunning(const QStringList& arguments = {})
+    // Up and listening once the main view is installed after the theme line.
+    bool startRunning()
     {
-        m_running.setProgram(m_app);
-        m_running.setArguments(arguments);
-        m_running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_running.start();
         return m_running.waitForStarted() && waitFor([this] {
-                   // Launched: the theme line, then the main view installed after it.
                    const auto messages = env.logMessages();
                    const auto theme = std::find(messages.begin(), messages.end(), "white theme");
                    return std::find(theme, messages.end(), "main view presented") != messages.end();
@@ -53,15 +46,16 @@ protected:
     int startSecond(const QStringList& arguments, const QString& workingDirectory = {})
     {
         QProcess second;
-        second.setProgram(m_app);
-        second.setArguments(arguments);
         second.setWorkingDirectory(workingDirectory);
-        second.start();
+        second.start(m_app, arguments);
         EXPECT_TRUE(second.waitForFinished(15000));
         return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
     }
 
-    QString socketPath() const { return QString::fromStdString(env.runtime()) + QStringLiteral("lockfern.socket"); }
+    bool forwarded(const QString& path) const
+    {
+        return waitFor([&] { return countOf(env.logMessages(), openedLine(path)) == 1; });
+    }
 
     TestEnvironment env;
     QString m_app;
@@ -71,30 +65,20 @@ protected:
 TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
 {
     ASSERT_TRUE(startRunning());
-    const QString work = QString::fromStdString(env.work());
-    QDir().mkpath(work + QStringLiteral("report.lockfern"));
+    const auto before = env.logMessages();
+    EXPECT_EQ(startSecond({QString::fromStdString(env.work()) + QStringLiteral("gone.lockfern")}), 2);
+    EXPECT_EQ(startSecond({}), 0); // only raises the window
+    EXPECT_EQ(env.logMessages(), before);
 
     // Relative on the second start's command line, absolute in the running instance.
-    EXPECT_EQ(startSecond({QStringLiteral("report.lockfern")}, work), 0);
-    const std::string expected = "opened from finder with file " + env.work() + "report.lockfern";
-    EXPECT_TRUE(waitFor([&] { return countOf(env.logMessages(), expected) == 1; }));
+    const QString path = makePackage(env, "report.lockfern");
+    EXPECT_EQ(startSecond({QStringLiteral("report.lockfern")}, QString::fromStdString(env.work())), 0);
+    EXPECT_TRUE(forwarded(path));
     EXPECT_EQ(m_running.state(), QProcess::Running);
 }
 
-TEST_F(ProcessTest, aSecondStartWithAMissingFileFailsAndForwardsNothing)
-{
-    ASSERT_TRUE(startRunning());
-    const auto before = env.logMessages();
-    EXPECT_EQ(startSecond({QString::fromStdString(env.work()) + QStringLiteral("gone.lockfern")}), 2);
-    EXPECT_EQ(startSecond({}), 0); // a plain second start only raises the window
-    EXPECT_EQ(env.logMessages(), before);
-}
-
-struct BadMessage
-{
-    const char* name;
-    QByteArray bytes;
-};
+// A name and the bytes sent.
+using BadMessage = std::pair<const char*, QByteArray>;
 
 class BadMessages : public ProcessTest, public ::testing::WithParamInterface<BadMessage>
 {
@@ -106,38 +90,35 @@ TEST_P(BadMessages, areRefusedAndTheInstanceKeepsServing)
     const auto before = env.logMessages();
     {
         QLocalSocket socket;
-        socket.connectToServer(socketPath());
+        socket.connectToServer(QString::fromStdString(env.runtime()) + QStringLiteral("lockfern.socket"));
         ASSERT_TRUE(socket.waitForConnected(5000));
-        socket.write(GetParam().bytes);
+        socket.write(GetParam().second);
         socket.waitForBytesWritten(5000);
-        // Refused: a 'n' answer, or the connection is simply dropped.
+        // Refused: an 'n' answer, or the connection is simply dropped.
         if (socket.waitForReadyRead(10000)) {
             EXPECT_EQ(socket.readAll(), QByteArray("n"));
         }
     }
     EXPECT_EQ(env.logMessages(), before);
-    const QString work = QString::fromStdString(env.work());
-    QDir().mkpath(work + QStringLiteral("after.lockfern"));
-    EXPECT_EQ(startSecond({work + QStringLiteral("after.lockfern")}), 0);
-    EXPECT_TRUE(waitFor([&] {
-        return countOf(env.logMessages(), "opened from finder with file " + env.work() + "after.lockfern") == 1;
-    }));
+    const QString path = makePackage(env, "after.lockfern");
+    EXPECT_EQ(startSecond({path}), 0);
+    EXPECT_TRUE(forwarded(path));
 }
 
 QByteArray header(quint32 length)
 {
-    QByteArray bytes(4, '\0');
-    qToBigEndian(length, bytes.data());
-    return bytes;
+    return QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, BadMessages,
-    ::testing::Values(BadMessage{"tooLong", header(SingleInstance::kMaxMessageBytes + 1) + QByteArray(64, 'a')},
-                      BadMessage{"relativePath", SingleInstance::encode(QStringLiteral("report.lockfern"))},
-                      BadMessage{"missingPath", SingleInstance::encode(QStringLiteral("/nonexistent/x.lockfern"))},
-                      BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        BadMessage{"tooLong", header(SingleInstance::kMaxMessageBytes + 1) + QByteArray(64, 'a')},
+        BadMessage{"relativePath", SingleInstance::encode(QStringLiteral("report.lockfern"))},
+        BadMessage{"missingPath", SingleInstance::encode(QStringLiteral("/nonexistent/x.lockfern"))},
+        BadMessage{"embeddedNul", SingleInstance::encode(QStringLiteral("/tmp") + QChar(0) + QStringLiteral("x"))},
+        BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
+    [](const auto& info) { return std::string(info.param.first); });
 
 class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
 {
@@ -155,18 +136,5 @@ TEST_P(QuitBySignal, quitsCleanlyAndDeletesTheLogFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, QuitBySignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
-
-TEST_F(ProcessTest, aStartAfterACrashTakesOverTheStaleLock)
-{
-    ASSERT_TRUE(startRunning());
-    m_running.kill();
-    ASSERT_TRUE(m_running.waitForFinished(15000));
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(env.logPath())));
-
-    const QString work = QString::fromStdString(env.work());
-    QDir().mkpath(work + QStringLiteral("report.lockfern"));
-    ASSERT_TRUE(startRunning({work + QStringLiteral("report.lockfern")}));
-    EXPECT_EQ(countOf(env.logMessages(), "opened from finder with file " + env.work() + "report.lockfern"), 1);
-}
 
 } // namespace

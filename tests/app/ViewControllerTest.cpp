@@ -1,326 +1,208 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main view and its about pane: navigation, appearance steps, theme and the support mail.
 #include "AppTestSupport.h"
 
 #include "About.h"
-#include "Decrypt.h"
-#include "Encrypt.h"
+#include "Services.h"
 #include "Theme.h"
 #include "Version.h"
 #include "ViewController.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QPushButton>
 
-#include <QApplication>
-
-#include <array>
-#include <map>
+#include <cstdio>
 
 namespace {
 
-enum class Op { Encrypt, Decrypt, About, Back };
+using Op = void (ViewController::*)();
+const Op E = &ViewController::encrypt, D = &ViewController::decrypt, A = &ViewController::about,
+         B = &ViewController::back;
 
 const char* const kWidgets[] = {"appTitle", "question", "eService", "dService", "background",
                                 "bService", "eView",    "dView",    "aView"};
-using Row = std::array<bool, 9>; // shown, in the order of kWidgets
+const std::string kLoadRow = "appTitle question eService dService background";
+const std::string kDecryptRow = "background bService dView";
+const std::vector<std::pair<Op, std::string>> kRows = {
+    {E, "background bService eView"}, {D, kDecryptRow}, {A, "background bService aView"}, {B, kLoadRow}};
 
-constexpr bool S = true;  // shown
-constexpr bool H = false; // hidden
-
-const Row kLoadRow = {S, S, S, S, S, H, H, H, H};
-const Row kEncryptRow = {H, H, H, H, S, S, S, H, H};
-const Row kDecryptRow = {H, H, H, H, S, S, H, S, H};
-const Row kAboutRow = {H, H, H, H, S, S, H, H, S};
-const Row kBackRow = kLoadRow;
-
-void run(ViewController& view, Op op)
+// The names of the shown widgets, in kWidgets order.
+std::string shown(const ViewController& view)
 {
-    switch (op) {
-    case Op::Encrypt: view.encrypt(); break;
-    case Op::Decrypt: view.decrypt(); break;
-    case Op::About: view.about(); break;
-    case Op::Back: view.back(); break;
+    std::string names;
+    for (const char* name : kWidgets) {
+        if (!child(&view, name)->isHidden()) {
+            names += (names.empty() ? "" : " ") + std::string(name);
+        }
+    }
+    return names;
+}
+
+struct Screen
+{
+    const char* background;
+    std::vector<const char*> texts;
+};
+const Screen kMain = {"background", {"appTitle", "question"}};
+const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
+
+// Material 9 and white text in the dark theme, material 8 and black text in the white one.
+void expectTheme(const QWidget& view, const Screen& screen, bool dark)
+{
+    EXPECT_EQ(child<TranslucentBackground>(&view, screen.background)->material(), dark ? 9 : 8) << screen.background;
+    for (const char* name : screen.texts) {
+        EXPECT_EQ(child(&view, name)->palette().color(QPalette::WindowText), dark ? QColor(Qt::white) : QColor(Qt::black))
+            << name;
     }
 }
 
-Row visibility(const ViewController& view)
+// Loaded plainly or with a package from the file manager, then driven through `ops`.
+struct Start
 {
-    Row row{};
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        row[i] = !child(&view, kWidgets[i])->isHidden();
-    }
-    return row;
-}
-
-std::string describe(const Row& row)
-{
-    std::string text;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        text += std::string(kWidgets[i]) + (row[i] ? "=shown " : "=hidden ");
-    }
-    return text;
-}
+    bool fromFile;
+    std::vector<Op> ops;
+};
 
 class ViewControllerTest : public ::testing::Test
 {
 protected:
     TestEnvironment env;
-    Services services = testServices();
-};
 
-// --- The visibility table: every operation from every state gives its own row. ---
-
-struct NavigationCase
-{
-    std::vector<Op> before; // how the state was reached
-    Op op;
-    Row expected;
-};
-
-class VisibilityTable : public ViewControllerTest, public ::testing::WithParamInterface<NavigationCase>
-{
-};
-
-TEST_P(VisibilityTable, operationSetsItsRowWhateverTheStartingState)
-{
-    ViewController view(services);
-    for (Op op : GetParam().before) {
-        run(view, op);
+    std::unique_ptr<ViewController> load(bool fromFile = false) const
+    {
+        global().isOpenedFromFile = fromFile;
+        global().openedFile = fromFile ? QString::fromStdString(env.work() + "report.lockfern") : QString();
+        return std::make_unique<ViewController>(Services{});
     }
-    run(view, GetParam().op);
-    EXPECT_EQ(describe(visibility(view)), describe(GetParam().expected));
+
+    static void run(ViewController& view, const std::vector<Op>& ops)
+    {
+        for (Op op : ops) {
+            (view.*op)();
+        }
+    }
+};
+
+class VisibilityTable : public ViewControllerTest, public ::testing::WithParamInterface<std::pair<Start, std::string>>
+{
+};
+
+TEST_P(VisibilityTable, eachOperationGivesItsRowWhateverTheStartingState)
+{
+    const auto& [start, expected] = GetParam();
+    auto view = load(start.fromFile);
+    run(*view, start.ops);
+    EXPECT_EQ(shown(*view), expected);
 }
 
-std::vector<NavigationCase> navigationCases()
+// Both loads, then every operation from every state.
+std::vector<std::pair<Start, std::string>> navigations()
 {
-    const std::vector<std::vector<Op>> states = {{}, {Op::Encrypt}, {Op::Decrypt}, {Op::About}, {Op::Encrypt, Op::Back}};
-    const std::map<Op, Row> rows = {
-        {Op::Encrypt, kEncryptRow}, {Op::Decrypt, kDecryptRow}, {Op::About, kAboutRow}, {Op::Back, kBackRow}};
-    std::vector<NavigationCase> cases;
-    for (const auto& state : states) {
-        for (const auto& [op, row] : rows) {
-            cases.push_back({state, op, row});
+    std::vector<std::pair<Start, std::string>> cases = {{{false, {}}, kLoadRow}, {{true, {}}, kDecryptRow}};
+    for (const Start& state : {Start{false, {}}, Start{true, {}}, Start{false, {E}}, Start{false, {D}},
+                               Start{false, {A}}, Start{false, {E, B}}}) {
+        for (const auto& [op, row] : kRows) {
+            Start next = state;
+            next.ops.push_back(op);
+            cases.push_back({next, row});
         }
     }
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllStates, VisibilityTable, ::testing::ValuesIn(navigationCases()));
+INSTANTIATE_TEST_SUITE_P(AllStates, VisibilityTable, ::testing::ValuesIn(navigations()));
 
-TEST_F(ViewControllerTest, plainLoadShowsTheStartScreenAndLogsOnce)
+struct Appearances
 {
-    ViewController view(services);
-    EXPECT_EQ(describe(visibility(view)), describe(kLoadRow));
-    EXPECT_EQ(env.logMessages(), std::vector<std::string>{"main view presented"});
-}
-
-TEST_F(ViewControllerTest, loadWithAFileFromTheFileBrowserOpensTheDecryptPane)
-{
-    global().isOpenedFromFile = true;
-    global().openedFile = QString::fromStdString(env.work() + "report.lockfern");
-    ViewController view(services);
-    EXPECT_EQ(describe(visibility(view)), describe(kDecryptRow));
-    EXPECT_TRUE(global().isOpenedFromFile); // only read, never cleared here
-    EXPECT_EQ(env.logMessages().front(), "main view presented");
-}
-
-TEST_F(ViewControllerTest, backLogsAndEntryActionsLogNothingOfTheirOwn)
-{
-    ViewController view(services);
-    view.about();
-    view.back();
-    const auto messages = env.logMessages();
-    EXPECT_EQ(countOf(messages, "back to main view"), 1);
-    EXPECT_EQ(messages.back(), "back to main view");
-}
-
-// --- Appearance steps: exactly one per hidden-to-shown transition of a pane's container. ---
-
-struct AppearanceCase
-{
-    std::vector<Op> ops;
-    int encryptShows;
-    int decryptShows;
-    int aboutShows;
+    Start start;
+    long encrypt, decrypt, about;
 };
 
-class PaneAppearances : public ViewControllerTest, public ::testing::WithParamInterface<AppearanceCase>
+class PaneAppearances : public ViewControllerTest, public ::testing::WithParamInterface<Appearances>
 {
 };
 
+// Each pane's appearance step logs its line once.
 TEST_P(PaneAppearances, eachShowingRunsTheAppearanceStepOnce)
 {
-    ViewController view(services);
-    ShowCounter encrypt(view.encryptPane());
-    ShowCounter decrypt(view.decryptPane());
-    ShowCounter about(view.aboutPane());
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    for (Op op : GetParam().ops) {
-        run(view, op);
-    }
+    auto view = load(GetParam().start.fromFile);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    run(*view, GetParam().start.ops);
     QCoreApplication::processEvents();
-    EXPECT_EQ(encrypt.shows, GetParam().encryptShows);
-    EXPECT_EQ(decrypt.shows, GetParam().decryptShows);
-    EXPECT_EQ(about.shows, GetParam().aboutShows);
-    EXPECT_EQ(countOf(env.logMessages(), "about view presented"), GetParam().aboutShows);
+    const auto messages = env.logMessages();
+    EXPECT_EQ(countOf(messages, "encrypt view presented"), GetParam().encrypt);
+    EXPECT_EQ(countOf(messages, "decrypt view presented"), GetParam().decrypt);
+    EXPECT_EQ(countOf(messages, "about view presented"), GetParam().about);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, PaneAppearances,
-    ::testing::Values(AppearanceCase{{}, 0, 0, 0}, AppearanceCase{{Op::Encrypt}, 1, 0, 0},
-                      AppearanceCase{{Op::Encrypt, Op::Encrypt}, 1, 0, 0},
-                      AppearanceCase{{Op::Encrypt, Op::Back, Op::Encrypt}, 2, 0, 0},
-                      AppearanceCase{{Op::Decrypt, Op::About, Op::Decrypt}, 0, 2, 1},
-                      AppearanceCase{{Op::About, Op::About, Op::Back, Op::About}, 0, 0, 2},
-                      AppearanceCase{{Op::Back, Op::Back}, 0, 0, 0},
-                      AppearanceCase{{Op::Encrypt, Op::Decrypt, Op::About, Op::Back}, 1, 1, 1}));
+INSTANTIATE_TEST_SUITE_P(Sequences, PaneAppearances,
+                         ::testing::Values(Appearances{{false, {}}, 0, 0, 0}, Appearances{{true, {}}, 0, 1, 0},
+                                           Appearances{{false, {E, E}}, 1, 0, 0}, Appearances{{false, {E, B, E}}, 2, 0, 0},
+                                           Appearances{{false, {D, A, D}}, 0, 2, 1},
+                                           Appearances{{false, {A, A, B, A}}, 0, 0, 2},
+                                           Appearances{{false, {E, D, A, B}}, 1, 1, 1}));
 
-TEST_F(ViewControllerTest, aFileFromTheFileBrowserShowsTheDecryptPaneOnceWhenTheViewAppears)
-{
-    global().isOpenedFromFile = true;
-    global().openedFile = QString::fromStdString(env.work() + "report.lockfern");
-    ViewController view(services);
-    ShowCounter decrypt(view.decryptPane());
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    EXPECT_EQ(decrypt.shows, 1);
-    EXPECT_TRUE(view.decryptPane()->isVisible());
-}
-
-// --- Theme of the main view ---
-
-class MainViewTheme : public ViewControllerTest, public ::testing::WithParamInterface<bool>
+class ThemeSwitch : public ViewControllerTest, public ::testing::WithParamInterface<std::optional<bool>>
 {
 };
 
-TEST_P(MainViewTheme, loadAppliesTheStoredTheme)
+// Each screen loads in the stored theme (never written: white); a switch on the about pane
+// recolours that pane at once and the main view only on Back.
+TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
 {
-    const bool dark = GetParam();
-    storeDark(dark);
-    ViewController view(services);
-    EXPECT_EQ(child<TranslucentBackground>(&view, "background")->material(), dark ? 9 : 8);
-    const QColor expected = dark ? QColor(255, 255, 255) : QColor(0, 0, 0);
-    EXPECT_EQ(textColor(child(&view, "appTitle")), expected);
-    EXPECT_EQ(textColor(child(&view, "question")), expected);
-}
-
-// A theme switched on the about pane recolours that pane at once and the main view only on Back.
-TEST_P(MainViewTheme, switchOnAboutRecoloursOnlyTheAboutPaneUntilBack)
-{
-    const bool startDark = GetParam();
-    storeDark(startDark);
-    ViewController view(services);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QTest::mouseClick(child(&view, "aboutButton"), Qt::LeftButton);
-    QTest::mouseClick(child(&view, "theme"), Qt::LeftButton);
-
-    const int oldMaterial = startDark ? 9 : 8;
-    const int newMaterial = startDark ? 8 : 9;
-    const QColor oldText = startDark ? QColor(Qt::white) : QColor(Qt::black);
-    const QColor newText = startDark ? QColor(Qt::black) : QColor(Qt::white);
-    EXPECT_EQ(child<TranslucentBackground>(&view, "aBackground")->material(), newMaterial);
-    for (const char* name : {"appName", "developer", "version", "themeLabel"}) {
-        EXPECT_EQ(textColor(child(&view, name)), newText) << name;
+    if (GetParam()) {
+        storeDark(*GetParam());
     }
-    EXPECT_EQ(child<TranslucentBackground>(&view, "background")->material(), oldMaterial);
-    EXPECT_EQ(textColor(child(&view, "appTitle")), oldText);
-    EXPECT_EQ(textColor(child(&view, "question")), oldText);
-
-    QTest::mouseClick(child(&view, "bService"), Qt::LeftButton);
-    EXPECT_EQ(child<TranslucentBackground>(&view, "background")->material(), newMaterial);
-    EXPECT_EQ(textColor(child(&view, "appTitle")), newText);
-    EXPECT_EQ(textColor(child(&view, "question")), newText);
-    const auto messages = env.logMessages();
-    EXPECT_EQ(messages.back(), "back to main view");
-    EXPECT_EQ(countOf(messages, startDark ? "theme changed to white" : "theme changed to dark"), 1);
+    const bool dark = GetParam().value_or(false);
+    auto view = load();
+    expectTheme(*view, kAbout, dark);
+    EXPECT_EQ(child<QCheckBox>(view.get(), "theme")->isChecked(), dark);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    QTest::mouseClick(child(view.get(), "aboutButton"), Qt::LeftButton);
+    QTest::mouseClick(child(view.get(), "theme"), Qt::LeftButton);
+    expectTheme(*view, kAbout, !dark);
+    expectTheme(*view, kMain, dark);
+    QTest::mouseClick(child(view.get(), "bService"), Qt::LeftButton);
+    expectTheme(*view, kMain, !dark);
+    EXPECT_EQ(countOf(env.logMessages(), dark ? "theme changed to white" : "theme changed to dark"), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(WhiteAndDark, MainViewTheme, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(StoredPreference, ThemeSwitch, ::testing::Values(std::nullopt, false, true));
 
-// --- Support mail ---
+// Switched through its caption; the next run reads what this one wrote to disk.
+TEST_F(ViewControllerTest, theChosenThemeSurvivesARestart)
+{
+    {
+        About about;
+        about.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(child(&about, "themeLabel"), Qt::LeftButton);
+    }
+    QSettings onDisk(env.root() + QStringLiteral("/config/Lockfern/Lockfern.conf"), QSettings::IniFormat);
+    EXPECT_TRUE(onDisk.value(QStringLiteral("dark")).toBool());
+    About nextRun;
+    EXPECT_TRUE(child<QCheckBox>(&nextRun, "theme")->isChecked());
+}
 
-TEST_F(ViewControllerTest, sendLogOpensOneMailPerPressWithRecipientSubjectBodyAndLog)
+// One mail per press, and no attachment once the log file is gone; the screen stays as it was.
+TEST_F(ViewControllerTest, sendLogComposesTheSupportMail)
 {
     auto composer = std::make_shared<RecordingMailComposer>();
     global().setMailComposer(composer);
-    ViewController view(services);
-    view.show();
-    const Row before = visibility(view);
-    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
-    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
-
-    ASSERT_EQ(composer->mails.size(), 2u);
-    for (const Mail& mail : composer->mails) {
-        EXPECT_EQ(mail.recipients, QStringList{QStringLiteral(LOCKFERN_SUPPORT_ADDRESS)});
-        EXPECT_EQ(mail.subject, QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER
-                                               ") Support"));
-        EXPECT_EQ(mail.body, QStringLiteral("Type here"));
-        EXPECT_EQ(mail.attachment, QString::fromStdString(env.logPath()));
-    }
-    EXPECT_EQ(describe(visibility(view)), describe(before));
-}
-
-TEST_F(ViewControllerTest, sendLogWithoutALogFileStillOpensTheMailWithoutAttachment)
-{
-    auto composer = std::make_shared<RecordingMailComposer>();
-    global().setMailComposer(composer);
-    ViewController view(services);
+    auto view = load();
+    view->show();
+    QTest::mouseClick(child(view.get(), "logButton"), Qt::LeftButton);
     std::remove(env.logPath().c_str());
-    view.getLog();
-    ASSERT_EQ(composer->mails.size(), 1u);
-    EXPECT_TRUE(composer->mails[0].attachment.isEmpty());
-}
+    QTest::mouseClick(child(view.get(), "logButton"), Qt::LeftButton);
 
-// --- Busy panes and the keyboard ---
-
-TEST_F(ViewControllerTest, navigationTakesNoInputWhileAPaneIsBusy)
-{
-    ViewController view(services);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.encrypt();
-    emit view.encryptPane()->busyChanged(true);
-    ASSERT_TRUE(view.isBusy());
-    for (const char* name : {"eService", "dService", "bService", "aboutButton", "logButton"}) {
-        EXPECT_FALSE(child(&view, name)->isEnabled()) << name;
-    }
-    QTest::mouseClick(child(&view, "bService"), Qt::LeftButton);
-    QTest::mouseClick(child(&view, "aboutButton"), Qt::LeftButton);
-    QTest::keyClick(&view, Qt::Key_Escape);
-    EXPECT_EQ(describe(visibility(view)), describe(kEncryptRow));
-
-    emit view.encryptPane()->busyChanged(false);
-    EXPECT_FALSE(view.isBusy());
-    QTest::mouseClick(child(&view, "bService"), Qt::LeftButton);
-    EXPECT_EQ(describe(visibility(view)), describe(kBackRow));
-}
-
-TEST_F(ViewControllerTest, escapeGoesBackFromAPaneAndReturnPressesTheFocusedEntryButton)
-{
-    ViewController view(services);
-    view.show();
-    view.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    child(&view, "dService")->setFocus();
-    QTest::keyClick(child(&view, "dService"), Qt::Key_Return);
-    EXPECT_EQ(describe(visibility(view)), describe(kDecryptRow));
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(describe(visibility(view)), describe(kBackRow));
-    EXPECT_EQ(env.logMessages().back(), "back to main view");
-    EXPECT_TRUE(child(&view, "eService")->hasFocus());
-}
-
-TEST_F(ViewControllerTest, everyControlOfTheMainViewHasAnAccessibleName)
-{
-    ViewController view(services);
-    for (const char* name : {"appTitle", "question", "eService", "dService", "bService", "aboutButton", "logButton",
-                             "appName", "developer", "version", "theme", "themeLabel"}) {
-        EXPECT_FALSE(child(&view, name)->accessibleName().isEmpty()) << name;
-    }
+    const QStringList mail = {QStringLiteral(LOCKFERN_SUPPORT_ADDRESS),
+                              QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER
+                                             ") Support"),
+                              QStringLiteral("Type here")};
+    EXPECT_EQ(composer->mails, (std::vector<QStringList>{mail + QStringList{QString::fromStdString(env.logPath())},
+                                                         mail + QStringList{QString()}}));
+    EXPECT_EQ(shown(*view), kLoadRow);
 }
 
 } // namespace
