@@ -6,6 +6,7 @@
 #include "Posix.h"
 #include "RNCryptor.h"
 
+#include <openssl/crypto.h>
 #include <openssl/rand.h>
 
 #include <cerrno>
@@ -157,6 +158,15 @@ bool discard(const std::string& path)
     }
 }
 
+// Runs often happen on pooled threads that outlive them; their per-thread random state goes with the run.
+struct ThreadStateRelease
+{
+    ThreadStateRelease() = default;
+    ThreadStateRelease(const ThreadStateRelease&) = delete;
+    ThreadStateRelease& operator=(const ThreadStateRelease&) = delete;
+    ~ThreadStateRelease() { OPENSSL_thread_stop(); }
+};
+
 } // namespace
 
 QString displayPath(const std::string& path)
@@ -203,6 +213,7 @@ QStringList EncryptResult::logMessages() const
 
 EncryptResult writePackage(const EncryptRequest& request, const RunControl& control)
 {
+    const ThreadStateRelease release;
     EncryptResult result;
     std::string staging;
     std::string folderPath;
@@ -435,6 +446,7 @@ Published publishRestored(const std::string& staged, const std::string& folder, 
 
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
 {
+    const ThreadStateRelease release;
     RestoreResult result;
     std::string staged;
     std::string createdPath;
