@@ -1,332 +1,365 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Choosing a file, the live password check, showing the pane, theming and dropping a file.
-#include "EncryptTestSupport.h"
+// The encrypt pane and its hint dialog as a user drives them.
+#include "Encrypt.h"
+#include "Hint.h"
+#include "PaneTestSupport.h"
+#include "RNCryptor.h"
 
-#include "Global.h"
-
-#include <QApplication>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
+#include <QProgressBar>
+#include <QSignalSpy>
 
 namespace {
 
-enum class Choice { Taken, AlreadyEncrypted, Problem };
+const std::string kContent("binary \x00\x01\xff content\n", 20);
+const QString kSuccess = QStringLiteral("Success!");
+const QString kError = QStringLiteral("An error occured while encrypting.");
+
+using ::operator<<; // table rows print as their label
+
+class EncryptPane : public PaneTest<Encrypt, 'E'>
+{
+public:
+    // Opens the dialog from the pane, replaces its text and closes it with `key`, or Done.
+    void enterHint(const std::string& text, Qt::Key key = Qt::Key_unknown)
+    {
+        click("hintButton");
+        auto* dialog = pane->findChild<Hint*>();
+        ASSERT_NE(dialog, nullptr);
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("hint"));
+        EXPECT_EQ(field->text(), global().hint);
+        field->clear();
+        typeInto(field, text);
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
+        } else {
+            QTest::keyClick(field, key);
+        }
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
+
+    // How a run is set up, with report.pdf in the work folder.
+    static void nothing(EncryptPane&) {}
+    static void chosen(EncryptPane& t) { t.choose(t.env.work() + "report.pdf"); }
+    static void sourceDeleted(EncryptPane& t)
+    {
+        chosen(t);
+        std::filesystem::remove(t.env.work() + "report.pdf");
+    }
+    static void encryptedBefore(EncryptPane& t)
+    {
+        chosen(t);
+        t.type("first");
+        t.click("service");
+        ASSERT_TRUE(t.waitIdle());
+        ASSERT_EQ(t.status(), kSuccess);
+        chosen(t);
+    }
+};
+
+// ---- choosing ------------------------------------------------------------------------------------
 
 struct ChoiceCase
 {
     const char* label;
-    std::vector<std::string> existing; // files made in the work folder first
-    std::vector<std::string> folders;  // folders made in the work folder first
-    std::string chosen;                // relative to the work folder
-    Choice expected;
-    std::string nameE;
-    std::string fullnameE;
-    std::string folderE; // relative to the work folder
-    std::string pathE;   // relative to the work folder
+    std::vector<std::string> files; // made in the work folder first
+    const char* chosen;
+    const char* status; // empty: taken
+    const char* line;
+    const char* fields; // fileE|nameE|fullnameE|folderE|pathE without the work folder
 };
 
-ChoiceCase refused(const char* label, std::vector<std::string> existing, std::vector<std::string> folders,
-                   std::string chosen, Choice expected)
-{
-    return {label, std::move(existing), std::move(folders), std::move(chosen), expected, "", "", "", ""};
-}
+class Choosing : public EncryptPane, public ::testing::WithParamInterface<ChoiceCase>
+{};
 
-std::ostream& operator<<(std::ostream& out, const ChoiceCase& c)
-{
-    return out << c.label;
-}
-
-class ChoosingAFile : public EncryptPaneTest, public ::testing::WithParamInterface<ChoiceCase>
-{
-};
-
-} // namespace
-
-TEST_P(ChoosingAFile, takesOrRefusesWithTheRightStateAndLog)
+TEST_P(Choosing, takesOrRefusesTheFile)
 {
     const ChoiceCase& c = GetParam();
-    for (const auto& name : c.existing) {
-        file(name);
-    }
-    for (const auto& name : c.folders) {
-        std::filesystem::create_directories(env.work() + name);
+    for (const auto& name : c.files) {
+        write(name);
     }
     const std::string chosen = env.work() + c.chosen;
     const auto mark = logMark();
-
     choose(chosen);
 
-    ASSERT_EQ(chooser->seen.size(), 1u);
-    EXPECT_EQ(chooser->seen[0].title, QStringLiteral("Choose the file you want to encrypt"));
-    EXPECT_FALSE(chooser->seen[0].packagesAsDocuments);
-
-    const char* outcomeLine = c.expected == Choice::Taken            ? "file added succesfully"
-                              : c.expected == Choice::AlreadyEncrypted ? "file already encrypted"
-                                                                       : "there was a problem while adding file";
+    EXPECT_FALSE(chooser->seen.at(0).packagesAsDocuments) << "a package is entered to reach its file";
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "file selected " + chosen,
-                                                          outcomeLine, "select file view closed"}));
-    EXPECT_FALSE(shown("sServiceE"));
-
+                                                          c.line, "select file view closed"}));
+    const bool taken = *c.status == '\0';
+    EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
+    EXPECT_EQ(status(), QString::fromUtf8(c.status));
+    EXPECT_EQ(pane->fields().selectedE, taken);
+    EXPECT_EQ(child("service")->isEnabled(), taken);
     const auto& f = pane->fields();
-    if (c.expected == Choice::Taken) {
-        EXPECT_TRUE(f.selectedE);
-        EXPECT_EQ(f.fileE.toStdString(), chosen);
-        EXPECT_EQ(f.nameE.toStdString(), c.nameE);
-        EXPECT_EQ(f.fullnameE.toStdString(), c.fullnameE);
-        EXPECT_EQ(f.folderE.toStdString(), env.work() + c.folderE);
-        EXPECT_EQ(f.pathE.toStdString(), env.work() + c.pathE);
-        EXPECT_TRUE(button("serviceE")->isEnabled());
-        EXPECT_TRUE(shown("checkMarkE"));
-        EXPECT_FALSE(shown("placeholderE"));
-    } else {
-        EXPECT_FALSE(f.selectedE);
-        EXPECT_TRUE(f.fileE.isEmpty());
-        EXPECT_TRUE(f.pathE.isEmpty());
-        EXPECT_FALSE(button("serviceE")->isEnabled());
-        EXPECT_FALSE(shown("checkMarkE"));
-        EXPECT_TRUE(shown("placeholderE"));
-        EXPECT_EQ(status()->text(), c.expected == Choice::AlreadyEncrypted
-                                        ? QStringLiteral("This file is already encrypted.")
-                                        : QStringLiteral("There's a problem."));
-    }
+    const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
+    EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
 }
 
+const char* const kAlready = "This file is already encrypted.";
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ChoosingAFile,
+    Cases, Choosing,
     ::testing::Values(
-        ChoiceCase{"plainFile", {"docs/report.pdf"}, {}, "docs/report.pdf", Choice::Taken, "report", "report.pdf",
-                   "docs/", "docs/report.lockfern"},
-        ChoiceCase{"onlyLastExtensionDropped", {"archive.tar.gz"}, {}, "archive.tar.gz", Choice::Taken,
-                   "archive.tar", "archive.tar.gz", "", "archive.tar.lockfern"},
-        ChoiceCase{"nameWithoutExtension", {"README"}, {}, "README", Choice::Taken, "README", "README", "",
-                   "README.lockfern"},
-        ChoiceCase{"encryptedFileInsideAPackage", {"report.lockfern/report.pdf", "report.lockfern/hint.lockfern"}, {},
-                   "report.lockfern/report.pdf", Choice::Taken, "report", "report.pdf", "report.lockfern/",
-                   "report.lockfern/report.lockfern"},
-        refused("packageFolder", {"report.lockfern/report.pdf"}, {}, "report.lockfern", Choice::AlreadyEncrypted),
-        refused("hintFileOfAPackage", {"report.lockfern/hint.lockfern"}, {}, "report.lockfern/hint.lockfern",
-                   Choice::AlreadyEncrypted),
-        refused("plainFileNamedLikeAPackage", {"notes.lockfern"}, {}, "notes.lockfern", Choice::AlreadyEncrypted),
-        refused("fileRemovedAfterTheChoice", {}, {}, "gone.txt", Choice::Problem),
-        refused("folderIsNoFile", {}, {"photos"}, "photos", Choice::Problem)),
+        ChoiceCase{"plainFile", {"docs/report.pdf"}, "docs/report.pdf", "", "file added succesfully",
+                   "docs/report.pdf|report|report.pdf|docs/|docs/report.lockfern"},
+        ChoiceCase{"encryptedFileInPackage", {"report.lockfern/report.pdf", "report.lockfern/hint.lockfern"},
+                   "report.lockfern/report.pdf", "", "file added succesfully",
+                   "report.lockfern/report.pdf|report|report.pdf|report.lockfern/|report.lockfern/report.lockfern"},
+        ChoiceCase{"package", {"report.lockfern/report.pdf"}, "report.lockfern", kAlready, "file already encrypted",
+                   "||||"},
+        ChoiceCase{"hintFile", {"report.lockfern/hint.lockfern"}, "report.lockfern/hint.lockfern", kAlready,
+                   "file already encrypted", "||||"},
+        ChoiceCase{"removedBeforeOpening", {}, "gone.txt", "There's a problem.",
+                   "there was a problem while adding file", "||||"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(EncryptPaneTest, cancellingThePanelKeepsAnEarlierChoice)
+TEST_F(EncryptPane, cancellingTheChooserKeepsTheEarlierChoice)
 {
-    const std::string report = file("report.pdf");
+    const std::string report = write("report.pdf");
     choose(report);
     const auto mark = logMark();
-
-    chooser->script.push_back({FileChooser::Response::Cancelled, std::nullopt});
-    QTest::mouseClick(button("chooseE"), Qt::LeftButton);
+    choose(std::nullopt, FileChooser::Response::Cancelled);
 
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "select file view dismissed"}));
     EXPECT_TRUE(pane->fields().selectedE);
     EXPECT_EQ(pane->fields().fileE.toStdString(), report);
-    EXPECT_TRUE(shown("checkMarkE"));
+    EXPECT_EQ(shown(), "checkMark");
 }
 
-TEST_F(EncryptPaneTest, confirmedPanelWithoutAPathChangesNothing)
+// ---- typing, showing, theme ----------------------------------------------------------------------
+
+TEST_F(EncryptPane, livePasswordCheckOnlyOnceAFileIsTaken)
 {
-    const auto mark = logMark();
-    chooser->script.push_back({FileChooser::Response::Ok, std::nullopt});
-    QTest::mouseClick(button("chooseE"), Qt::LeftButton);
-
-    EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented"}));
-    EXPECT_FALSE(pane->fields().selectedE);
-    EXPECT_TRUE(button("serviceE")->isEnabled());
-}
-
-TEST_F(EncryptPaneTest, refusalAfterAGoodChoiceLeavesNothingSelected)
-{
-    const std::string report = file("report.pdf");
-    choose(report);
-    std::filesystem::create_directories(env.work() + "old.lockfern");
-    choose(env.work() + "old.lockfern");
-
-    EXPECT_FALSE(pane->fields().selectedE);
-    EXPECT_EQ(pane->fields().fileE.toStdString(), report); // names stay, but unusable
-    typePassword(QStringLiteral("pw"));
-    EXPECT_FALSE(button("serviceE")->isEnabled());
-    pane->encrypt();
-    EXPECT_EQ(status()->text(), QStringLiteral("No file is selected."));
-    EXPECT_FALSE(std::filesystem::exists(env.work() + "report.lockfern"));
-}
-
-// ---- the live password check -----------------------------------------------------------------
-
-struct TypingCase
-{
-    const char* label;
-    bool fileTaken;
-    int backspaces; // after typing "ab"
-    bool statusShown;
-    const char* statusText;
-};
-
-class TypingAPassword : public EncryptPaneTest, public ::testing::WithParamInterface<TypingCase>
-{
-};
-
-TEST_P(TypingAPassword, showsOrHidesTheEmptyPasswordNotice)
-{
-    const TypingCase& c = GetParam();
-    if (c.fileTaken) {
-        choose(file("report.pdf"));
+    struct Row { bool fileTaken; int backspaces; const char* shown; const char* status; };
+    for (const Row& row : {Row{false, 2, "placeholder", ""}, Row{true, 1, "checkMark", ""},
+                           Row{true, 2, "checkMark placeholder", "Password is empty."}}) {
+        SCOPED_TRACE(row.shown);
+        reshow();
+        if (row.fileTaken) {
+            choose(write("report.pdf"));
+        }
+        const auto mark = logMark();
+        type("ab");
+        for (int i = 0; i < row.backspaces; ++i) {
+            QTest::keyClick(child("password"), Qt::Key_Backspace);
+        }
+        EXPECT_EQ(shown(), row.shown);
+        EXPECT_EQ(status(), QString::fromLatin1(row.status));
+        EXPECT_TRUE(logSince(mark).empty());
     }
-    const auto mark = logMark();
-    typePassword(QStringLiteral("ab"));
-    for (int i = 0; i < c.backspaces; ++i) {
-        QTest::keyClick(password(), Qt::Key_Backspace);
-    }
-    EXPECT_EQ(shown("placeholderE"), c.statusShown);
-    EXPECT_EQ(status()->text(), QString::fromLatin1(c.statusText));
-    EXPECT_TRUE(logSince(mark).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TypingAPassword,
-                         ::testing::Values(TypingCase{"noFileTyping", false, 0, true, ""},
-                                           TypingCase{"noFileEmptied", false, 2, true, ""},
-                                           TypingCase{"fileTyping", true, 0, false, ""},
-                                           TypingCase{"fileOneLeft", true, 1, false, ""},
-                                           TypingCase{"fileEmptied", true, 2, true, "Password is empty."}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-// ---- showing the pane ------------------------------------------------------------------------
-
-TEST_F(EncryptPaneTest, showingThePaneAgainResetsItAndClearsTheSharedHint)
+TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
 {
-    choose(file("report.pdf"));
-    typePassword(QStringLiteral("secret"));
-    global().hint = QStringLiteral("my hint");
-    global().hintExist = true;
-    std::filesystem::create_directories(env.work() + "report.lockfern"); // the run fails on it
-    pane->encrypt();
-    ASSERT_TRUE(waitUntilIdle());
-    container.hide();
+    choose(write("report.pdf"));
+    type("secret");
+    enterHint("my hint");
+    ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
     const auto mark = logMark();
-    container.show();
+    reshow();
 
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encrypt view presented"}));
-    const auto& f = pane->fields();
-    EXPECT_FALSE(f.selectedE);
-    for (const QString* field : {&f.fileE, &f.nameE, &f.fullnameE, &f.folderE, &f.hintE}) {
-        EXPECT_TRUE(field->isEmpty());
-    }
-    EXPECT_EQ(f.pathE.toStdString(), env.work() + "report.lockfern"); // kept for the reveal button
-    EXPECT_EQ(f.finishedE, QStringLiteral("report.lockfern"));
-    EXPECT_TRUE(password()->text().isEmpty());
+    EXPECT_FALSE(pane->fields().selectedE);
+    EXPECT_TRUE(pane->fields().fileE.isEmpty());
+    EXPECT_TRUE(typed().isEmpty());
     EXPECT_TRUE(global().hint.isEmpty());
     EXPECT_FALSE(global().hintExist);
-    EXPECT_FALSE(shown("checkMarkE"));
-    EXPECT_FALSE(shown("sServiceE"));
-    EXPECT_FALSE(shown("progressE"));
-    EXPECT_TRUE(status()->text().isEmpty());
+    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    EXPECT_EQ(shown(), "");
 }
 
-TEST_F(EncryptPaneTest, theFirstShowingLogsOnce)
+TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
 {
-    EXPECT_EQ(env.logMessages(), (std::vector<std::string>{"encrypt view presented"}));
+    expectThemed({"title", "placeholder", "passwordLabel"});
 }
 
-struct ThemeCase
+// ---- the hint dialog -----------------------------------------------------------------------------
+
+struct HintCase
 {
     const char* label;
-    bool dark;
-    QColor text;
+    const char* earlier; // the shared hint when the dialog opens
+    const char* typed;
+    Qt::Key key; // Key_unknown: the Done button
+    const char* hint;
+    bool hintExist;
+    std::vector<std::string> lines;
 };
 
-class ThemingThePane : public EncryptPaneTest, public ::testing::WithParamInterface<ThemeCase>
+class HintDialog : public EncryptPane, public ::testing::WithParamInterface<HintCase>
+{};
+
+TEST_P(HintDialog, storesAndLogsAccordingToHowItCloses)
 {
+    const HintCase& c = GetParam();
+    global().hint = QString::fromUtf8(c.earlier);
+    global().hintExist = *c.earlier != '\0';
+    const auto mark = logMark();
+    enterHint(c.typed, c.key);
+
+    EXPECT_EQ(global().hint, QString::fromUtf8(c.hint));
+    EXPECT_EQ(global().hintExist, c.hintExist);
+    EXPECT_EQ(logSince(mark), c.lines);
+    EXPECT_EQ(hintButton(), c.hintExist ? QStringLiteral("Change Hint…") : QStringLiteral("Add Hint…"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HintDialog,
+    ::testing::Values(
+        HintCase{"abc", "", "abc", Qt::Key_unknown, "abc", true,
+                 {"hint view presented", "got hint abc", "hint view closed"}},
+        HintCase{"emptyAfterAnEarlierHint", "old", "", Qt::Key_unknown, "old", false,
+                 {"hint view presented", "hint left empty", "hint view closed"}},
+        HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, " ", true,
+                 {"hint view presented", "got hint  ", "hint view closed"}},
+        HintCase{"escapeStoresNothing", "old", "xyz", Qt::Key_Escape, "old", true, {"hint view presented"}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// ---- runs ----------------------------------------------------------------------------------------
+
+struct RunCase
+{
+    const char* label;
+    void (*arrange)(EncryptPane&); // with report.pdf in the work folder
+    std::string password;
+    std::optional<std::string> hint; // entered through the dialog
+    QString status;
+    std::vector<std::string> lines; // "{P}" stands for the package's path
+    std::string out;                // on stdout
+    const char* shown;
 };
 
-TEST_P(ThemingThePane, colorsTheTextsAndPicksTheCheckMark)
+std::vector<std::string> successLines(const char* hintLine)
 {
-    const ThemeCase& c = GetParam();
-    Global::setDark(c.dark);
-    container.hide();
-    container.show();
-    for (const char* name : {"titleE", "placeholderE", "passwordLabelE"}) {
-        EXPECT_EQ(widget<QWidget>(name)->palette().color(QPalette::WindowText), c.text) << name;
+    return {"read file content", "encrypted file content", "created new package", "save encrypted file in package",
+            hintLine, "saved hint to file in package", "success! saved in {P}"};
+}
+
+class Running : public EncryptPane, public ::testing::WithParamInterface<RunCase>
+{};
+
+TEST_P(Running, reportsTheOutcome)
+{
+    const RunCase& c = GetParam();
+    write("report.pdf", kContent);
+    const std::string package = env.work() + "report.lockfern";
+    c.arrange(*this);
+    if (c.hint) {
+        enterHint(*c.hint);
     }
-    // The mark itself is drawn in the text colour: its most opaque pixel tells which image it is.
-    const QImage mark = widget<QLabel>("checkMarkE")->pixmap().toImage();
-    ASSERT_FALSE(mark.isNull());
-    QColor strongest(0, 0, 0, 0);
-    for (int y = 0; y < mark.height(); ++y) {
-        for (int x = 0; x < mark.width(); ++x) {
-            const QColor pixel = mark.pixelColor(x, y);
-            if (pixel.alpha() > strongest.alpha()) {
-                strongest = pixel;
-            }
+    type(c.password);
+    const auto before = snapshot(env.work());
+    const auto mark = logMark();
+    testing::internal::CaptureStdout();
+    click("service");
+    const bool idle = waitIdle();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out);
+    ASSERT_TRUE(idle);
+
+    EXPECT_EQ(status(), c.status);
+    std::vector<std::string> expected = c.lines;
+    for (auto& line : expected) {
+        if (const auto at = line.find("{P}"); at != std::string::npos) {
+            line.replace(at, 3, package);
         }
     }
-    EXPECT_GT(strongest.alpha(), 128);
-    EXPECT_EQ(strongest.lightness() > 128, c.dark);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ThemingThePane,
-                         ::testing::Values(ThemeCase{"white", false, Qt::black}, ThemeCase{"dark", true, Qt::white}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-// ---- dropping a file onto the pane -----------------------------------------------------------
-
-struct DropCase
-{
-    const char* label;
-    std::vector<std::string> dropped; // relative to the work folder; the first is made as a file
-    bool accepted;
-    bool taken;
-};
-
-class DroppingAFile : public EncryptPaneTest, public ::testing::WithParamInterface<DropCase>
-{
-};
-
-TEST_P(DroppingAFile, isTakenLikeAChoiceWithoutThePanel)
-{
-    const DropCase& c = GetParam();
-    std::filesystem::create_directories(env.work() + "x.lockfern");
-    QList<QUrl> urls;
-    for (const auto& name : c.dropped) {
-        const std::string path = name.ends_with(".lockfern") ? env.work() + name : file(name);
-        urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
-    }
-    QMimeData mime;
-    mime.setUrls(urls);
-    const auto mark = logMark();
-    const QPoint at = pane->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pane, &enter);
-    EXPECT_EQ(enter.isAccepted(), c.accepted);
-    if (c.accepted) {
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(pane, &drop);
-    }
-
-    const auto lines = logSince(mark);
-    if (!c.accepted) {
-        EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(logSince(mark), expected);
+    EXPECT_EQ(shown(), c.shown);
+    if (c.status != kSuccess) {
+        EXPECT_EQ(snapshot(env.work()), before) << "nothing made, nothing lost";
+        EXPECT_EQ(typed().toStdString(), c.password) << "kept to try again";
         return;
     }
-    const std::string path = env.work() + c.dropped.front();
-    EXPECT_EQ(lines, (std::vector<std::string>{"file selected " + path,
-                                              c.taken ? "file added succesfully" : "file already encrypted"}));
-    EXPECT_EQ(pane->fields().selectedE, c.taken);
-    EXPECT_TRUE(chooser->seen.empty());
+    EXPECT_EQ(readFileBytes(package + "/hint.lockfern"), c.hint.value_or(""));
+    const QByteArray sealed = QByteArray::fromStdString(readFileBytes(package + "/report.pdf"));
+    EXPECT_EQ(RNCryptor::Decryptor(QString::fromStdString(c.password)).decrypt(sealed).toStdString(), kContent);
+    EXPECT_EQ(snapshot(env.work()).size(), 4u) << "the source, the package and its two files";
+    for (const auto& line : c.password.size() > 3 ? env.logMessages() : std::vector<std::string>{}) {
+        EXPECT_EQ(line.find(c.password), std::string::npos) << "the password is never logged";
+    }
+    // Ready for the next file, with the way to the package kept.
+    EXPECT_FALSE(pane->fields().selectedE);
+    EXPECT_EQ(pane->fields().pathE.toStdString(), package);
+    EXPECT_TRUE(typed().isEmpty());
+    EXPECT_FALSE(global().hintExist);
+    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    click("sService");
+    EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(package)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DroppingAFile,
-                         ::testing::Values(DropCase{"oneFile", {"report.pdf"}, true, true},
-                                           DropCase{"aPackage", {"x.lockfern"}, true, false},
-                                           DropCase{"twoFiles", {"a.txt", "b.txt"}, false, false}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Running,
+    ::testing::Values(
+        RunCase{"noFile", Running::nothing, "pw", std::nullopt, QStringLiteral("No file is selected."),
+                {"no file selected"}, "", "placeholder"},
+        // The password is checked before the missing source is noticed.
+        RunCase{"emptyPassword", Running::sourceDeleted, "", std::nullopt,
+                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
+        RunCase{"oneSpacePasswordNoHint", Running::chosen, " ", std::nullopt, kSuccess,
+                successLines("hint is empty"), "", "placeholder sService"},
+        RunCase{"withHint", Running::chosen, "correct horse", "abc", kSuccess, successLines("added hint abc"),
+                "", "placeholder sService"},
+        // The package already there is not the run's to delete.
+        RunCase{"secondRunOnTheSameFile", Running::encryptedBefore, "second", std::nullopt, kError,
+                {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
+                "checkMark placeholder"},
+        RunCase{"sourceDeletedAfterChoosing", Running::sourceDeleted, "pw", std::nullopt, kError,
+                {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(EncryptPaneTest, everyControlHasAnAccessibleName)
+// ---- long runs -----------------------------------------------------------------------------------
+
+// Large enough that the run takes a good part of a second, well past the progress poll.
+const std::string kLarge(std::size_t{96} << 20, 'x');
+
+TEST_F(EncryptPane, windowStaysResponsiveAndShowsProgressDuringALongRun)
 {
-    for (const char* name : {"chooseE", "passwordE", "hintButtonE", "serviceE", "sServiceE", "cancelE", "progressE",
-                             "placeholderE", "checkMarkE"}) {
-        EXPECT_FALSE(widget<QWidget>(name)->accessibleName().isEmpty()) << name;
+    choose(write("big.bin", kLarge));
+    type("pw");
+    QSignalSpy busy(pane, &Encrypt::busyChanged);
+    click("service");
+
+    // The click returned with the run going, and the pane takes no input meanwhile.
+    ASSERT_TRUE(pane->isBusy());
+    EXPECT_FALSE(child("password")->isEnabled());
+    EXPECT_FALSE(child("choose")->isEnabled());
+    EXPECT_EQ(shown(), "checkMark progress cancel");
+    // Only the event loop's progress poll can turn the busy indicator into a percentage.
+    auto* progress = child<QProgressBar>("progress");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return pane->isBusy() && progress->maximum() > 0 && progress->value() > 0; }, 20000));
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), kSuccess);
+    EXPECT_EQ(busy.count(), 2);
+    EXPECT_TRUE(child("choose")->isEnabled());
+}
+
+TEST_F(EncryptPane, cancellingARunLeavesNothingBehind)
+{
+    const std::string big = write("big.bin", kLarge);
+    for (const bool byButton : {true, false}) {
+        SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
+        choose(big);
+        retype("pw");
+        const auto mark = logMark();
+        click("service");
+        ASSERT_TRUE(pane->isBusy());
+        if (byButton) {
+            click("cancel");
+            ASSERT_TRUE(waitIdle());
+        } else {
+            pane->cancelAndWait(); // the window's close: done without the event loop
+            EXPECT_FALSE(pane->isBusy());
+            QCoreApplication::sendPostedEvents(); // the worker's own report must not count twice
+        }
+        EXPECT_EQ(snapshot(env.work()).size(), 1u);
+        EXPECT_EQ(status(), QStringLiteral("Cancelled."));
+        const auto lines = logSince(mark);
+        ASSERT_EQ(std::count(lines.begin(), lines.end(), "encryption cancelled"), 1);
+        EXPECT_EQ(lines.back(), "encryption cancelled");
+        EXPECT_TRUE(pane->fields().selectedE);
+        EXPECT_EQ(typed(), QStringLiteral("pw"));
+        EXPECT_EQ(shown(), "checkMark placeholder");
     }
 }
+
+} // namespace

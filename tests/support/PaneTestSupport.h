@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A headless pane of the main view in a stand-in container, with a scripted file chooser and a
+// recording file browser. Child names are given without the pane's letter: "choose" is chooseE.
+
+#include "Global.h"
+#include "Services.h"
+#include "TestEnvironment.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <utility>
+
+class ScriptedChooser : public FileChooser
+{
+public:
+    Result next; // the answer to the next question only
+    std::vector<Options> seen;
+
+    Result choose(QWidget*, const Options& options) override
+    {
+        seen.push_back(options);
+        return std::exchange(next, Result{});
+    }
+};
+
+class RecordingBrowser : public FileBrowser
+{
+public:
+    std::vector<QString> revealed;
+    void reveal(const QString& path) override { revealed.push_back(path); }
+};
+
+// Table rows print as their label in failure messages; a test file's own namespace takes it in
+// with `using ::operator<<`.
+template <typename Row>
+    requires requires(const Row& row) { row.label; }
+std::ostream& operator<<(std::ostream& out, const Row& row)
+{
+    return out << row.label;
+}
+
+// Every entry under root with its bytes, hidden ones included; folders end in "/".
+inline std::map<std::string, std::string> snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string relative = std::filesystem::relative(entry.path(), root).string();
+        entries[entry.is_directory() ? relative + "/" : relative] =
+            entry.is_directory() ? "" : readFileBytes(entry.path().string());
+    }
+    return entries;
+}
+
+template <typename Pane, char Letter> class PaneTest : public ::testing::Test
+{
+public:
+    PaneTest()
+    {
+        Services services;
+        services.fileChooser = chooser;
+        services.fileBrowser = browser;
+        pane = new Pane(services, &container);
+        container.resize(480, 380);
+    }
+    void SetUp() override { container.show(); }
+
+    template <typename W = QWidget> W* child(const char* name) const
+    {
+        W* found = pane->template findChild<W*>(QString::fromLatin1(name) + QLatin1Char(Letter));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString status() const { return child<QLabel>("placeholder")->text(); }
+    QString typed() const { return child<QLineEdit>("password")->text(); }
+    void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void reshow()
+    {
+        container.hide();
+        container.show();
+    }
+
+    // Key by key as a user would; QTest::keyClicks knows only ASCII.
+    static void typeInto(QWidget* field, const std::string& text)
+    {
+        for (const QChar ch : QString::fromStdString(text)) {
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+    void type(const std::string& text) { typeInto(child("password"), text); }
+    void retype(const std::string& text)
+    {
+        child<QLineEdit>("password")->clear();
+        type(text);
+    }
+
+    void choose(const std::optional<std::string>& path, FileChooser::Response response = FileChooser::Response::Ok)
+    {
+        chooser->next = {response, path ? std::optional(QString::fromStdString(*path)) : std::nullopt};
+        click("choose");
+    }
+
+    std::string write(const std::string& relative, const std::string& bytes = "plain text\n") const
+    {
+        const std::filesystem::path path = env.work() + relative;
+        std::filesystem::create_directories(path.parent_path());
+        writeFileBytes(path.string(), bytes);
+        return path.string();
+    }
+    bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
+
+    // Which of the pane's state widgets are on show, as one comparable line.
+    std::string shown() const
+    {
+        std::string names;
+        for (const char* name : {"checkMark", "hint", "placeholder", "progress", "cancel", "sService"}) {
+            const auto* widget = pane->template findChild<QWidget*>(QString::fromLatin1(name) + QLatin1Char(Letter));
+            if (widget && !widget->isHidden()) {
+                names += names.empty() ? name : std::string(" ") + name;
+            }
+        }
+        return names;
+    }
+
+    std::size_t logMark() const { return env.logMessages().size(); }
+    std::vector<std::string> logSince(std::size_t mark) const
+    {
+        const auto lines = env.logMessages();
+        return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(mark, lines.size())), lines.end()};
+    }
+
+    // Texts take the theme's colour; the check mark is drawn in it, so its most opaque pixel tells which.
+    void expectThemed(std::initializer_list<const char*> labels)
+    {
+        for (const bool dark : {false, true}) {
+            SCOPED_TRACE(dark ? "dark" : "white");
+            Global::setDark(dark);
+            reshow();
+            for (const char* name : labels) {
+                EXPECT_EQ(child(name)->palette().color(QPalette::WindowText), dark ? Qt::white : Qt::black) << name;
+            }
+            const QImage mark = child<QLabel>("checkMark")->pixmap().toImage();
+            QColor ink(0, 0, 0, 0);
+            for (int i = 0; i < mark.width() * mark.height(); ++i) {
+                const QColor pixel = mark.pixelColor(i % mark.width(), i / mark.width());
+                ink = pixel.alpha() > ink.alpha() ? pixel : ink;
+            }
+            EXPECT_GT(ink.alpha(), 128);
+            EXPECT_EQ(ink.lightness() > 128, dark);
+        }
+    }
+
+    TestEnvironment env;
+    std::shared_ptr<ScriptedChooser> chooser = std::make_shared<ScriptedChooser>();
+    std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
+    QWidget container; // stands in for the main view's pane holder
+    Pane* pane = nullptr;
+};
