@@ -6,6 +6,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
 namespace Theme {
 
 inline constexpr int kMaterialLight = 8;
@@ -18,6 +22,19 @@ QString checkMarkResource(bool dark);
 QPixmap checkMark(bool dark);
 // The title font when installed, otherwise the widget keeps its font.
 void applyTitleFont(QWidget* widget);
+
+// Button and field looks. Each sheet goes on the control itself: a sheet on a parent would also
+// restyle the themed texts and override the colours the palette gives them.
+// The main action: a solid green rounded button.
+void stylePrimaryButton(QPushButton* button);
+// Actions next to the main one: the same shape in a light green tint.
+void styleSecondaryButton(QPushButton* button);
+// The small pill buttons of the top bar.
+void stylePillButton(QPushButton* button);
+// A rounded field; unlike the buttons its fill and text follow the theme, so call it on each theme change.
+void styleTextField(QLineEdit* field, bool dark);
+// A thin green bar on a soft track.
+void styleProgressBar(QProgressBar* bar);
 
 } // namespace Theme
 

@@ -10,30 +10,6 @@
 
 #include <QKeyEvent>
 
-namespace {
-
-// Set on the buttons themselves: a sheet on the view would also restyle the themed texts and
-// override the colours the theme gives them.
-const char* const kButtonStyle =
-    "QPushButton#eService, QPushButton#dService {\n"
-    "    background-color: #2e8f63; color: white; border: 2px solid #2e8f63; border-radius: 10px;\n"
-    "    padding: 10px 18px; font-weight: 600; min-width: 150px; min-height: 22px;\n"
-    "}\n"
-    "QPushButton#eService:hover, QPushButton#dService:hover { background-color: #36a071; border-color: #36a071; }\n"
-    "QPushButton#eService:pressed, QPushButton#dService:pressed { background-color: #267a54; border-color: #267a54; }\n"
-    "QPushButton#eService:focus, QPushButton#dService:focus { border-color: #a8dcc3; }\n"
-    "QPushButton#eService:disabled, QPushButton#dService:disabled { background-color: #8fb3a2; border-color: #8fb3a2; }\n"
-    "QPushButton#bService, QPushButton#aboutButton, QPushButton#logButton {\n"
-    "    background-color: rgba(128, 128, 128, 18%); color: #3aa676; border: 1px solid transparent;\n"
-    "    border-radius: 8px; padding: 4px 12px; font-weight: 600;\n"
-    "}\n"
-    "QPushButton#bService:hover, QPushButton#aboutButton:hover, QPushButton#logButton:hover { background-color: rgba(128, 128, 128, 30%); }\n"
-    "QPushButton#bService:pressed, QPushButton#aboutButton:pressed, QPushButton#logButton:pressed { background-color: rgba(128, 128, 128, 42%); }\n"
-    "QPushButton#bService:focus, QPushButton#aboutButton:focus, QPushButton#logButton:focus { border-color: #3aa676; }\n"
-    "QPushButton#bService:disabled, QPushButton#aboutButton:disabled, QPushButton#logButton:disabled { color: rgba(128, 128, 128, 60%); }\n";
-
-} // namespace
-
 ViewController::ViewController(const Services& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::ViewController>())
 {
@@ -51,7 +27,11 @@ ViewController::ViewController(const Services& services, QWidget* parent)
 
     for (QPushButton* button : {ui->eService, ui->dService, ui->bService, ui->aboutButton, ui->logButton}) {
         button->setAutoDefault(true); // Return presses the focused button, as in a dialog
-        button->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    }
+    Theme::stylePrimaryButton(ui->eService);
+    Theme::stylePrimaryButton(ui->dService);
+    for (QPushButton* button : {ui->bService, ui->aboutButton, ui->logButton}) {
+        Theme::stylePillButton(button);
     }
     ui->eService->setDefault(true);
 
