@@ -96,6 +96,12 @@ void Encrypt::viewDidLoad()
 {
     Theme::applyTitleFont(ui->titleE);
 
+    Theme::stylePrimaryButton(ui->serviceE);
+    for (QPushButton* button : {ui->chooseE, ui->hintButtonE, ui->cancelE, ui->sServiceE}) {
+        Theme::styleSecondaryButton(button);
+    }
+    Theme::styleProgressBar(ui->progressE);
+
     // Hidden widgets keep their room so the pane does not jump while the user works.
     for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkE), static_cast<QWidget*>(ui->placeholderE),
                             static_cast<QWidget*>(ui->sServiceE)}) {
@@ -158,6 +164,7 @@ void Encrypt::applyTheme()
     Theme::setTextColor(ui->titleE, dark);
     Theme::setTextColor(ui->placeholderE, dark);
     Theme::setTextColor(ui->passwordLabelE, dark);
+    Theme::styleTextField(ui->passwordE, dark);
     QPixmap mark = Theme::checkMark(dark);
     const qreal ratio = devicePixelRatioF();
     const QSize size = ui->checkMarkE->maximumSize() * ratio;
