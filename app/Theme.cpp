@@ -21,7 +21,9 @@ const char* const kPrimaryButton =
     "QPushButton:hover { background-color: #36a071; border-color: #36a071; }\n"
     "QPushButton:pressed { background-color: #267a54; border-color: #267a54; }\n"
     "QPushButton:focus { border-color: #a8dcc3; }\n"
-    "QPushButton:disabled { background-color: #8fb3a2; border-color: #8fb3a2; }\n";
+    "QPushButton:disabled {\n"
+    "    background-color: rgba(46, 143, 99, 45%); border-color: transparent; color: rgba(255, 255, 255, 75%);\n"
+    "}\n";
 
 const char* const kSecondaryButton =
     "QPushButton {\n"
