@@ -37,7 +37,7 @@ void logAll(const QStringList& messages)
     }
 }
 
-// Hidden widgets keep their place, so the pane does not jump as states change.
+// Hidden widgets keep their place, so the pane does not jump as the user works in it.
 void keepPlaceWhenHidden(QWidget* widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -52,10 +52,15 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
 {
     ui->setupUi(this);
     setAcceptDrops(true);
+    Theme::stylePrimaryButton(ui->serviceD);
+    for (QPushButton* button : {ui->chooseD, ui->cancelD, ui->sServiceD}) {
+        Theme::styleSecondaryButton(button);
+    }
+    Theme::styleProgressBar(ui->progressD);
+    // The progress row and the reveal button take room only when shown: the idle pane sits in the middle
+    // and a run still fits the window.
     for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkD), static_cast<QWidget*>(ui->hintD),
-                            static_cast<QWidget*>(ui->progressD), static_cast<QWidget*>(ui->cancelD),
-                            static_cast<QWidget*>(ui->rateD), static_cast<QWidget*>(ui->placeholderD),
-                            static_cast<QWidget*>(ui->sServiceD)}) {
+                            static_cast<QWidget*>(ui->placeholderD)}) {
         keepPlaceWhenHidden(widget);
     }
     ui->progressD->setHidden(true);
@@ -138,6 +143,7 @@ void Decrypt::applyTheme()
                             static_cast<QWidget*>(ui->rateD)}) {
         Theme::setTextColor(widget, dark);
     }
+    Theme::styleTextField(ui->passwordD, dark);
     ui->checkMarkD->setPixmap(Theme::checkMark(dark));
 }
 
