@@ -102,9 +102,9 @@ void Encrypt::viewDidLoad()
     }
     Theme::styleProgressBar(ui->progressE);
 
-    // Hidden widgets keep their room so the pane does not jump while the user works.
-    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkE), static_cast<QWidget*>(ui->placeholderE),
-                            static_cast<QWidget*>(ui->sServiceE)}) {
+    // Hidden widgets keep their room so the pane does not jump while the user works. The progress row
+    // and the reveal button take room only when shown, so the idle pane sits in the middle.
+    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkE), static_cast<QWidget*>(ui->placeholderE)}) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
