@@ -82,6 +82,8 @@ private:
                                             "An error occured while encrypting."};
     static constexpr RunTexts kDecryptTexts{"decryption cancelled", "an error occured while decrypting",
                                             "An error occured while decrypting."};
+    // Logs the path about to be done; false, reported, once the user has interrupted.
+    bool startItem(const std::string& path);
     // Logs a finished run and prints its result; false when it did not succeed.
     bool finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
                    const std::string& resultPath, const RunTexts& texts);
@@ -287,6 +289,16 @@ bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const Q
     return false;
 }
 
+bool Cli::startItem(const std::string& path)
+{
+    if (interrupted.load()) {
+        fail(path, "Cancelled.");
+        return false;
+    }
+    log(QStringLiteral("file selected ") + Workflows::displayPath(path));
+    return true;
+}
+
 int Cli::encrypt(const Options& options)
 {
     std::optional<SecureBytes> password = readPassword(options);
@@ -295,13 +307,10 @@ int Cli::encrypt(const Options& options)
     }
     int status = kExitSuccess;
     for (const std::string& path : options.paths) {
-        if (interrupted.load()) {
-            fail(path, "Cancelled.");
+        if (!startItem(path)) {
             status = kExitFailure;
             continue;
         }
-        const QString shownPath = Workflows::displayPath(path);
-        log(QStringLiteral("file selected ") + shownPath);
         if (Package::isPackagePath(path)) {
             log(QStringLiteral("file already encrypted"));
             fail(path, "This file is already encrypted.");
@@ -344,12 +353,10 @@ int Cli::decrypt(const Options& options)
     }
     int status = kExitSuccess;
     for (const std::string& path : options.paths) {
-        if (interrupted.load()) {
-            fail(path, "Cancelled.");
+        if (!startItem(path)) {
             status = kExitFailure;
             continue;
         }
-        log(QStringLiteral("file selected ") + Workflows::displayPath(path));
         const Workflows::OpenResult opened = Workflows::openPackage(path);
         for (const QString& line : opened.logMessages()) {
             log(line);

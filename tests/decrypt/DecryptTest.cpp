@@ -257,13 +257,7 @@ TEST_P(Running, reportsTheOutcome)
 
     const std::string out = *c.restored ? env.work() + c.restored : "";
     EXPECT_EQ(status(), c.status);
-    std::vector<std::string> expected = c.lines;
-    for (auto& line : expected) {
-        if (const auto at = line.find("{OUT}"); at != std::string::npos) {
-            line.replace(at, 5, out);
-        }
-    }
-    EXPECT_EQ(logSince(mark), expected);
+    EXPECT_EQ(logSince(mark), withPath(c.lines, "{OUT}", out));
     EXPECT_EQ(shown(), c.shown);
     EXPECT_EQ(pane->selectedD(), std::string(c.shown).starts_with("checkMark")) << "the mark shows a prepared package";
     EXPECT_EQ(snapshot(package), sealed) << "the package stays whole";

@@ -256,13 +256,7 @@ TEST_P(Running, reportsTheOutcome)
     ASSERT_TRUE(idle);
 
     EXPECT_EQ(status(), c.status);
-    std::vector<std::string> expected = c.lines;
-    for (auto& line : expected) {
-        if (const auto at = line.find("{P}"); at != std::string::npos) {
-            line.replace(at, 3, package);
-        }
-    }
-    EXPECT_EQ(logSince(mark), expected);
+    EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
     if (c.status != kSuccess) {
         EXPECT_EQ(snapshot(env.work()), before) << "nothing made, nothing lost";

@@ -49,6 +49,18 @@ std::ostream& operator<<(std::ostream& out, const Row& row)
 }
 
 // Every entry under root with its bytes, hidden ones included; folders end in "/".
+// Expected log lines with a placeholder such as "{P}" replaced by a path known only at run time.
+inline std::vector<std::string> withPath(std::vector<std::string> lines, const std::string& placeholder,
+                                         const std::string& path)
+{
+    for (auto& line : lines) {
+        if (const auto at = line.find(placeholder); at != std::string::npos) {
+            line.replace(at, placeholder.size(), path);
+        }
+    }
+    return lines;
+}
+
 inline std::map<std::string, std::string> snapshot(const std::string& root)
 {
     std::map<std::string, std::string> entries;
