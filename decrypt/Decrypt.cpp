@@ -198,9 +198,7 @@ void Decrypt::prepareForDecryption(const QString& file)
         ui->placeholderD->setHidden(false);
         ui->serviceD->setEnabled(false);
         ui->checkMarkD->setHidden(true);
-        // An earlier package's hint and file must not outlive its refusal.
-        ui->hintD->setHidden(true);
-        m_package.reset();
+        // The earlier package and its hint stay, but with nothing selected no run can reach them.
         m_selectedD = false;
         return;
     }

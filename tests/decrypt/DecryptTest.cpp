@@ -169,10 +169,15 @@ TEST_F(DecryptPane, onlyAChosenPackageReplacesThePreparedOne)
     EXPECT_EQ(pane->folderD(), env.work() + "other/");
     EXPECT_EQ(hint(), QStringLiteral("Hint: second"));
 
-    // A refusal leaves neither the earlier package nor its hint behind.
+    // A refusal disarms the pane; the earlier package can no longer be decrypted.
     choose(write("notes.txt"));
     EXPECT_FALSE(pane->selectedD());
-    EXPECT_EQ(shown(), "placeholder");
+    EXPECT_FALSE(child("service")->isEnabled());
+    EXPECT_EQ(shown(), "hint placeholder");
+    QTest::keyClicks(child("password"), QStringLiteral("pw"));
+    pane->decrypt();
+    EXPECT_EQ(status(), QStringLiteral("No file is selected."));
+    EXPECT_EQ(folderEntries(env.work() + "other/"), std::vector<std::string>{"report.lockfern"});
 }
 
 TEST_F(DecryptPane, aPackageDroppedAsAFolderUrlIsPrepared)
