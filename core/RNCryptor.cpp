@@ -287,20 +287,27 @@ public:
     }
 
     // Starts writeback of what was just written, so the caller's fsync at the end finds the disk
-    // already busy instead of a gigabyte of dirty pages. Only a hint: failures show in that fsync.
-    void startWriteback(std::size_t size)
+    // already busy instead of a gigabyte of dirty pages. Only whole pages: a page under writeback
+    // that the next write touches again would make that write wait for the disk. Only a hint:
+    // failures show in the caller's fsync.
+    void startWriteback(std::size_t)
     {
-        if (m_regular) {
-            const off_t end = ::lseek(m_fd, 0, SEEK_CUR);
-            if (end >= 0) {
-                ::sync_file_range(m_fd, end - static_cast<off_t>(size), static_cast<off_t>(size), SYNC_FILE_RANGE_WRITE);
-            }
+        if (!m_regular) {
+            return;
+        }
+        constexpr off_t kPage = 4096;
+        const off_t end = ::lseek(m_fd, 0, SEEK_CUR);
+        const off_t wholePages = end - end % kPage;
+        if (end >= 0 && wholePages > m_writebackFrom) {
+            ::sync_file_range(m_fd, m_writebackFrom, wholePages - m_writebackFrom, SYNC_FILE_RANGE_WRITE);
+            m_writebackFrom = wholePages;
         }
     }
 
 private:
     int m_fd;
     bool m_regular = false;
+    off_t m_writebackFrom = 0;
 };
 
 void checkCancel(const StreamControl& control)
