@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 
 #include <atomic>
+#include <functional>
 #include <csignal>
 #include <cstring>
 #include <optional>
@@ -40,6 +41,11 @@ const char* const kUsage =
     "with --password-stdin. Exit status: 0 all done, 1 something failed, 2 usage error.\n";
 
 std::atomic<bool> interrupted{false};
+
+const char* refusalSentence(Workflows::OpenOutcome outcome)
+{
+    return outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted." : "There's a problem.";
+}
 
 void onInterrupt(int)
 {
@@ -82,8 +88,9 @@ private:
                                             "An error occured while encrypting."};
     static constexpr RunTexts kDecryptTexts{"decryption cancelled", "an error occured while decrypting",
                                             "An error occured while decrypting."};
-    // Logs the path about to be done; false, reported, once the user has interrupted.
-    bool startItem(const std::string& path);
+    // Asks the password once, then does each path on its own; exit status of the whole.
+    int forEachPath(const Options& options,
+                    const std::function<bool(const std::string& path, const SecureBytes& password)>& run);
     // Logs a finished run and prints its result; false when it did not succeed.
     bool finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
                    const std::string& resultPath, const RunTexts& texts);
@@ -289,33 +296,35 @@ bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const Q
     return false;
 }
 
-bool Cli::startItem(const std::string& path)
+int Cli::forEachPath(const Options& options,
+                     const std::function<bool(const std::string& path, const SecureBytes& password)>& run)
 {
-    if (interrupted.load()) {
-        fail(path, "Cancelled.");
-        return false;
-    }
-    log(QStringLiteral("file selected ") + Workflows::displayPath(path));
-    return true;
-}
-
-int Cli::encrypt(const Options& options)
-{
-    std::optional<SecureBytes> password = readPassword(options);
+    const std::optional<SecureBytes> password = readPassword(options);
     if (!password) {
         return kExitFailure;
     }
     int status = kExitSuccess;
     for (const std::string& path : options.paths) {
-        if (!startItem(path)) {
+        if (interrupted.load()) {
+            fail(path, "Cancelled.");
             status = kExitFailure;
             continue;
         }
+        log(QStringLiteral("file selected ") + Workflows::displayPath(path));
+        if (!run(path, *password)) {
+            status = kExitFailure;
+        }
+    }
+    return status;
+}
+
+int Cli::encrypt(const Options& options)
+{
+    return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
         if (Package::isPackagePath(path)) {
             log(QStringLiteral("file already encrypted"));
             fail(path, "This file is already encrypted.");
-            status = kExitFailure;
-            continue;
+            return false;
         }
         std::string sourcePath;
         try {
@@ -323,62 +332,42 @@ int Cli::encrypt(const Options& options)
         } catch (const FileSystemError&) {
             log(QStringLiteral("there was a problem while adding file"));
             fail(path, "There's a problem.");
-            status = kExitFailure;
-            continue;
+            return false;
         }
         log(QStringLiteral("file added succesfully"));
-        if (password->empty()) {
+        if (password.empty()) {
             log(QStringLiteral("password empty"));
             fail(path, "Password is empty.");
-            status = kExitFailure;
-            continue;
+            return false;
         }
-        Workflows::EncryptRequest request{sourcePath, *password, std::nullopt};
+        Workflows::EncryptRequest request{sourcePath, password, std::nullopt};
         if (options.hint && !options.hint->empty()) {
             request.hint = QString::fromUtf8(options.hint->c_str());
         }
         const Workflows::EncryptResult result = Workflows::writePackage(request, runControl());
-        if (!finishRun(path, result.outcome, result.logMessages(), result.packagePath, kEncryptTexts)) {
-            status = kExitFailure;
-        }
-    }
-    return status;
+        return finishRun(path, result.outcome, result.logMessages(), result.packagePath, kEncryptTexts);
+    });
 }
 
 int Cli::decrypt(const Options& options)
 {
-    std::optional<SecureBytes> password = readPassword(options);
-    if (!password) {
-        return kExitFailure;
-    }
-    int status = kExitSuccess;
-    for (const std::string& path : options.paths) {
-        if (!startItem(path)) {
-            status = kExitFailure;
-            continue;
-        }
+    return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
         const Workflows::OpenResult opened = Workflows::openPackage(path);
         for (const QString& line : opened.logMessages()) {
             log(line);
         }
         if (opened.outcome != Workflows::OpenOutcome::Prepared) {
-            fail(path, opened.outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted."
-                                                                              : "There's a problem.");
-            status = kExitFailure;
-            continue;
+            fail(path, refusalSentence(opened.outcome));
+            return false;
         }
-        if (password->empty()) {
+        if (password.empty()) {
             log(QStringLiteral("password empty"));
             fail(path, "Password is empty.");
-            status = kExitFailure;
-            continue;
+            return false;
         }
-        const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, *password, runControl());
-        if (!finishRun(path, result.outcome, result.logMessages(), result.restoredPath, kDecryptTexts)) {
-            status = kExitFailure;
-        }
-    }
-    return status;
+        const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, password, runControl());
+        return finishRun(path, result.outcome, result.logMessages(), result.restoredPath, kDecryptTexts);
+    });
 }
 
 int Cli::hint(const Options& options)
@@ -386,8 +375,7 @@ int Cli::hint(const Options& options)
     const std::string& path = options.paths.front();
     const Workflows::OpenResult opened = Workflows::openPackage(path);
     if (opened.outcome != Workflows::OpenOutcome::Prepared) {
-        fail(path, opened.outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted."
-                                                                          : "There's a problem.");
+        fail(path, refusalSentence(opened.outcome));
         return kExitFailure;
     }
     std::fprintf(m_streams.out, "%s\n", opened.package->hint.toUtf8().constData());

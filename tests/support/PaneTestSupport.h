@@ -129,6 +129,20 @@ public:
     }
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
 
+    // Stops the run in progress by the Cancel button, or as closing the window does, without the event
+    // loop; the worker's own late report must then not count a second time.
+    void cancelRun(bool byButton)
+    {
+        if (byButton) {
+            click("cancel");
+            ASSERT_TRUE(waitIdle());
+            return;
+        }
+        pane->cancelAndWait();
+        EXPECT_FALSE(pane->isBusy());
+        QCoreApplication::sendPostedEvents();
+    }
+
     // Which of the pane's state widgets are on show, as one comparable line.
     std::string shown() const
     {
