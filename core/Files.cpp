@@ -4,6 +4,7 @@
 #include "Posix.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -93,6 +94,16 @@ void syncFolder(const std::string& folderPath)
 
 } // namespace Posix
 
+std::optional<QString> decodeUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
 namespace Paths {
 
 std::string lastComponent(const std::string& path)
@@ -133,6 +144,35 @@ std::string absolute(const std::string& path)
         base += '/';
     }
     return base + path;
+}
+
+std::string clean(const std::string& path)
+{
+    const std::string whole = absolute(path);
+    std::string cleaned;
+    std::size_t start = 0;
+    while (start < whole.size()) {
+        std::size_t end = whole.find('/', start);
+        if (end == std::string::npos) {
+            end = whole.size();
+        }
+        const std::string component = whole.substr(start, end - start);
+        if (!component.empty() && component != ".") {
+            cleaned += '/';
+            cleaned += component;
+        }
+        start = end + 1;
+    }
+    return cleaned.empty() ? "/" : cleaned;
+}
+
+QString clean(const QString& path)
+{
+    try {
+        return QFile::decodeName(QByteArray::fromStdString(clean(QFile::encodeName(path).toStdString())));
+    } catch (const FileSystemError&) {
+        return path;
+    }
 }
 
 std::string baseNameOf(const std::string& name)
@@ -246,7 +286,7 @@ File Folder::file(const std::string& name) const
     return File(m_path + name);
 }
 
-std::vector<File> Folder::files() const
+std::vector<File> Folder::files(Listing listing) const
 {
     UniqueFd fd(::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd) {
@@ -262,7 +302,8 @@ std::vector<File> Folder::files() const
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name(entry->d_name);
         struct stat st {};
-        if (name.front() != '.' && ::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        const bool wanted = name != "." && name != ".." && (name.front() != '.' || listing == Listing::WithHidden);
+        if (wanted && ::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(st.st_mode)) {
             names.push_back(name);
         }
@@ -395,13 +436,11 @@ QByteArray File::read() const
 QString File::readAsString(std::int64_t maxBytes) const
 {
     UniqueFd fd = Posix::openRegularForReading(m_path, false);
-    const QByteArray contents = readAll(fd.get(), m_path, maxBytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(contents);
-    if (decoder.hasError()) {
+    std::optional<QString> text = decodeUtf8(readAll(fd.get(), m_path, maxBytes));
+    if (!text) {
         Posix::fail(m_path + " is not UTF-8 text", EILSEQ);
     }
-    return text;
+    return std::move(*text);
 }
 
 void File::append(const QString& text) const

@@ -39,7 +39,9 @@ public:
     std::optional<Folder> containingFolder() const;
 
     File file(const std::string& name) const;
-    std::vector<File> files() const; // regular files directly inside, by name, without hidden ones
+    enum class Listing { WithoutHidden, WithHidden };
+    // Regular files directly inside, by name; hidden ones (names starting with ".") only when asked.
+    std::vector<File> files(Listing listing = Listing::WithoutHidden) const;
     Folder subfolder(const std::string& name) const;
     Folder createSubfolder(const std::string& name) const;
     File createFile(const std::string& name, const QByteArray& contents) const;
@@ -72,11 +74,19 @@ private:
     std::string m_path;
 };
 
+// Strict UTF-8: nullopt on any invalid byte, where QString::fromUtf8 would put U+FFFD in its place.
+std::optional<QString> decodeUtf8(const QByteArray& bytes);
+
 // Name helpers shared by the layer and the package rules.
 namespace Paths {
 std::string lastComponent(const std::string& path);
 std::string parentOf(const std::string& path); // ends with "/"
 std::string absolute(const std::string& path);
+// Absolute, without "." components, doubled or trailing slashes: the same path however it was typed.
+// ".." stays, since a link in front of it decides where it leads.
+std::string clean(const std::string& path);
+// The same for a path as Qt holds it; left as it is when there is no working folder to make it absolute.
+QString clean(const QString& path);
 // The name up to its last "."; a name without "." or whose only "." is its first character is its own base name.
 std::string baseNameOf(const std::string& name);
 } // namespace Paths

@@ -23,6 +23,11 @@ bool isPackagePath(const std::string& path)
     return lastPiece == kExtension;
 }
 
+bool fitsAsHint(const QString& hint)
+{
+    return hint.toUtf8().size() <= kMaxHintBytes;
+}
+
 std::string packageName(const std::string& sourceName)
 {
     return Paths::baseNameOf(sourceName) + "." + kExtension;

@@ -4,14 +4,19 @@
 // Names of a package: a folder NAME.lockfern beside the source file, holding the encrypted file under
 // the source's own name and "hint.lockfern".
 
+#include <QString>
+
 #include <string>
 
 namespace Package {
 
 inline constexpr const char* kExtension = "lockfern";
 inline constexpr const char* kHintFileName = "hint.lockfern";
-// The longest hint we read back; a hint file larger than this is not one of ours.
+// The longest hint, in UTF-8 bytes, that we write and read back; a hint file larger than this is
+// not one of ours.
 inline constexpr long long kMaxHintBytes = 64 * 1024;
+
+bool fitsAsHint(const QString& hint);
 
 // Split at every ".", drop empty pieces: a package when the last piece is exactly "lockfern".
 bool isPackagePath(const std::string& path);

@@ -267,9 +267,14 @@ public:
         struct stat st {};
         m_regular = fd != -1 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     }
+    explicit Output(const PlaintextSink& sink) : m_fd(-1), m_sink(&sink) {}
 
     void write(const unsigned char* data, std::size_t size)
     {
+        if (m_sink) {
+            (*m_sink)(data, size);
+            return;
+        }
         if (m_fd == -1) {
             return;
         }
@@ -306,6 +311,7 @@ public:
 
 private:
     int m_fd;
+    const PlaintextSink* m_sink = nullptr;
     bool m_regular = false;
     off_t m_writebackFrom = 0;
 };
@@ -637,9 +643,31 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     report(control, inputSize, inputSize);
 }
 
+namespace {
+
+void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes& password,
+               const StreamControl& control);
+
+} // namespace
+
+void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control)
+{
+    Output output(out);
+    decryptTo(in, inputSize, output, password, control);
+}
+
+void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const SecureBytes& password,
+                   const StreamControl& control)
+{
+    Output output(out);
+    decryptTo(in, inputSize, output, password, control);
+}
+
+namespace {
+
 // Calling thread: read and HMAC chunk i. Worker: decrypt and write chunk i-1, holding back the last
 // block, which is unpadded and written only once the MAC has matched.
-void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control)
+void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes& password, const StreamControl& control)
 {
     const auto minimum = static_cast<std::int64_t>(kMinimumSize + kBlockSize);
     if (inputSize < minimum || (inputSize - static_cast<std::int64_t>(kMinimumSize)) % kBlockSize != 0) {
@@ -655,7 +683,6 @@ void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
 
     Hmac mac(keys.hmac);
     mac.update(head, kHeaderSize);
-    Output output(out);
     Cipher cipher(keys, head + kIvOffset, false);
     unsigned char held[kBlockSize] = {};
     Ring ring(kStreamChunkSize);
@@ -710,5 +737,7 @@ void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     OPENSSL_cleanse(held, sizeof held);
     report(control, inputSize, inputSize);
 }
+
+} // namespace
 
 } // namespace RNCryptor

@@ -97,6 +97,11 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
 // until this returns normally.
 void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password,
                    const StreamControl& control = {});
+// The same with the plaintext handed to `out` piece by piece, in order, one call at a time (from
+// either of the run's threads); what it throws ends the run and is rethrown here.
+using PlaintextSink = std::function<void(const unsigned char* data, std::size_t size)>;
+void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const SecureBytes& password,
+                   const StreamControl& control = {});
 
 // Whole-buffer entry points.
 class Encryptor

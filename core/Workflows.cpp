@@ -5,36 +5,22 @@
 #include "Package.h"
 #include "Posix.h"
 #include "RNCryptor.h"
+#include "Staging.h"
 
 #include <openssl/crypto.h>
 #include <openssl/rand.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <vector>
-#include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace Workflows {
 
 namespace {
-
-// Hidden, short and fixed in length, so a staging name never exceeds the limit a long final name fits in.
-std::string stagingName()
-{
-    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    unsigned char random[10];
-    if (RAND_bytes(random, sizeof random) != 1) {
-        Posix::fail("random name", EIO);
-    }
-    std::string name = ".lockfern-";
-    for (unsigned char byte : random) {
-        name += alphabet[byte % (sizeof alphabet - 1)];
-    }
-    return name;
-}
 
 bool exists(const std::string& path)
 {
@@ -46,27 +32,6 @@ bool isFolder(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// Moves `from` to `to` only if nothing holds `to`; throws FileSystemError with EEXIST otherwise.
-void publish(const std::string& from, const std::string& to, bool isDirectory)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return;
-    }
-    const int error = errno;
-    if (error != EINVAL && error != ENOSYS) {
-        Posix::fail("publish " + to, error);
-    }
-    // File systems without RENAME_NOREPLACE: a hard link never replaces either.
-    if (!isDirectory) {
-        if (::link(from.c_str(), to.c_str()) != 0) {
-            Posix::fail("publish " + to, errno);
-        }
-        ::unlink(from.c_str());
-        return;
-    }
-    Posix::fail("publish " + to, error);
 }
 
 std::int64_t sizeOf(int fd)
@@ -85,6 +50,13 @@ void syncFile(int fd)
     }
 }
 
+void rewind(int fd)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        Posix::fail("seek", errno);
+    }
+}
+
 UniqueFd createStagedFile(const std::string& path, mode_t mode)
 {
     UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
@@ -99,62 +71,62 @@ RNCryptor::StreamControl streamControl(const RunControl& control)
     return {control.progress, control.cancel};
 }
 
-bool sameContent(const std::string& a, const std::string& b)
+// Fills `buffer` from `fd` at `offset` (or the current offset when negative); false if it ends first.
+bool readFully(int fd, unsigned char* buffer, std::size_t size, off_t offset = -1)
 {
-    UniqueFd first = Posix::openRegularForReading(a, false);
-    UniqueFd second = Posix::openRegularForReading(b, false);
-    if (sizeOf(first.get()) != sizeOf(second.get())) {
-        return false;
-    }
-    std::vector<char> left(1 << 20);
-    std::vector<char> right(1 << 20);
-    for (;;) {
-        const ssize_t got = ::read(first.get(), left.data(), left.size());
-        if (got < 0) {
-            Posix::fail("read " + a, errno);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = offset < 0 ? ::read(fd, buffer + done, size - done)
+                                       : ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) {
+            continue;
         }
-        if (got == 0) {
-            return true;
-        }
-        ssize_t filled = 0;
-        while (filled < got) {
-            const ssize_t more = ::read(second.get(), right.data() + filled, static_cast<std::size_t>(got - filled));
-            if (more <= 0) {
-                return false;
-            }
-            filled += more;
-        }
-        if (std::memcmp(left.data(), right.data(), static_cast<std::size_t>(got)) != 0) {
+        if (got <= 0) {
             return false;
         }
+        done += static_cast<std::size_t>(got);
     }
+    return true;
 }
 
-// An existing file we cannot read counts as different, so it keeps its name and ours is numbered.
-bool sameContentOrUnreadable(const std::string& existing, const std::string& staged)
+// Whether the file at `path` holds what the staged file holds. One we cannot read counts as
+// different, so it keeps its name and ours is numbered.
+bool sameContent(const std::string& path, int staged)
 {
+    UniqueFd existing;
     try {
-        return sameContent(existing, staged);
+        existing = Posix::openRegularForReading(path, false);
     } catch (const FileSystemError&) {
         return false;
     }
+    const std::int64_t size = sizeOf(staged);
+    if (sizeOf(existing.get()) != size) {
+        return false;
+    }
+    SecureBytes left(RNCryptor::kStreamChunkSize);
+    SecureBytes right(RNCryptor::kStreamChunkSize);
+    for (std::int64_t offset = 0; offset < size;) {
+        const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, left.size()));
+        if (!readFully(existing.get(), left.data(), piece) || !readFully(staged, right.data(), piece, offset) ||
+            std::memcmp(left.data(), right.data(), piece) != 0) {
+            return false;
+        }
+        offset += static_cast<std::int64_t>(piece);
+    }
+    return true;
 }
 
-// Removes a staging entry; true when it is gone.
-bool discard(const std::string& path)
+// Removes what this run published and then had to take back.
+void removeQuietly(const std::string& path)
 {
-    if (path.empty() || !exists(path)) {
-        return true;
-    }
     try {
         if (isFolder(path)) {
             Folder(path).remove();
         } else {
             File(path).remove();
         }
-        return true;
     } catch (const FileSystemError&) {
-        return false;
+        // Nothing more we can do; the run is reported as failed either way.
     }
 }
 
@@ -215,35 +187,34 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
 {
     const ThreadStateRelease release;
     EncryptResult result;
-    std::string staging;
-    std::string folderPath;
-    std::string packageName;
+    // Named from the path alone, so that a source that can't be opened still looks at the right name.
+    const std::string sourcePath = Paths::clean(request.sourcePath);
+    const std::string folderPath = Paths::parentOf(sourcePath);
+    const std::string sourceName = Paths::lastComponent(sourcePath);
+    result.packagePath = Package::packagePath(folderPath, sourceName);
+    std::optional<Staging::StagedFolder> staging;
     bool published = false;
     try {
+        if (request.hint && !Package::fitsAsHint(*request.hint)) {
+            Posix::fail("hint too long", EFBIG);
+        }
         // A link as the source encrypts its target; the package goes beside the link.
-        UniqueFd source = Posix::openRegularForReading(request.sourcePath, true);
-        const File sourceFile(request.sourcePath);
-        folderPath = sourceFile.containingFolder().path();
-        packageName = Package::packageName(sourceFile.name());
-        result.packagePath = folderPath + packageName;
+        UniqueFd source = Posix::openRegularForReading(sourcePath, true);
 
         // A taken name fails where the package would be created; no point encrypting first.
         if (exists(result.packagePath)) {
             result.reached = EncryptStage::Encrypted;
             Posix::fail("package name taken", EEXIST);
         }
+        Staging::removeStale(folderPath);
         try {
-            staging = folderPath + stagingName();
-            if (::mkdir(staging.c_str(), 0777) != 0) {
-                Posix::fail("create " + staging, errno);
-            }
+            staging.emplace(folderPath);
         } catch (const FileSystemError&) {
-            staging.clear();
             result.reached = EncryptStage::Encrypted;
             throw;
         }
 
-        const std::string encryptedPath = staging + "/" + sourceFile.name();
+        const std::string encryptedPath = staging->path() + "/" + sourceName;
         UniqueFd encrypted;
         try {
             encrypted = createStagedFile(encryptedPath, 0666);
@@ -257,7 +228,6 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         } catch (const RNCryptor::Error& error) {
             if (error.kind() == RNCryptor::Error::Kind::Cancelled) {
                 result.outcome = Outcome::Cancelled;
-                discard(staging);
                 return result;
             }
             result.reached = error.kind() == RNCryptor::Error::Kind::Read ? EncryptStage::None
@@ -275,7 +245,7 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         result.hint = request.hint.value_or(QString());
         result.reached = EncryptStage::ChoseHint;
 
-        const std::string hintPath = staging + "/" + Package::kHintFileName;
+        const std::string hintPath = staging->path() + "/" + Package::kHintFileName;
         UniqueFd hint = createStagedFile(hintPath, 0666);
         const QByteArray hintBytes = result.hint.toUtf8();
         Posix::writeAll(hint.get(), hintBytes.constData(), static_cast<std::size_t>(hintBytes.size()));
@@ -283,10 +253,10 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         if (!hint.close()) {
             Posix::fail("close " + hintPath, errno);
         }
-        Posix::syncFolder(staging);
+        Posix::syncFolder(staging->path());
 
         try {
-            publish(staging, result.packagePath, true);
+            staging->publishAs(result.packagePath);
         } catch (const FileSystemError& error) {
             if (error.error() == EEXIST || error.error() == ENOTEMPTY) {
                 result.reached = EncryptStage::Encrypted;
@@ -294,7 +264,6 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
             throw;
         }
         published = true;
-        staging.clear();
         Posix::syncFolder(folderPath);
         result.reached = EncryptStage::SavedHint;
         result.outcome = Outcome::Success;
@@ -303,14 +272,14 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         result.outcome = Outcome::Failed;
         if (published) {
             // Published but not durable: take it back rather than report a package that may vanish.
-            discard(result.packagePath);
+            removeQuietly(result.packagePath);
         }
-        const bool removed = discard(staging);
+        const bool removed = !staging || staging->discard();
         if (static_cast<int>(result.reached) >= static_cast<int>(EncryptStage::CreatedPackage)) {
             result.cantDeleteFolder = !removed;
         } else {
             // Nothing of ours to remove; a folder of that name that was already there is left alone.
-            result.cantDeleteFolder = result.packagePath.empty() || !isFolder(result.packagePath);
+            result.cantDeleteFolder = !isFolder(result.packagePath);
         }
         return result;
     }
@@ -333,9 +302,15 @@ QStringList OpenResult::logMessages() const
             QStringLiteral("file added succesfully")};
 }
 
-OpenResult openPackage(const std::string& path)
+OpenResult openPackage(const std::string& chosenPath)
 {
     OpenResult result;
+    std::string path;
+    try {
+        path = Paths::clean(chosenPath);
+    } catch (const FileSystemError&) {
+        return result; // no working folder to make it absolute against
+    }
     if (!Package::isPackagePath(path)) {
         result.outcome = OpenOutcome::NotAPackage;
         return result;
@@ -354,17 +329,26 @@ OpenResult openPackage(const std::string& path)
                 Posix::fail(hintPath + " is not a regular file", EINVAL);
             }
         }
-        for (const File& file : packageFolder.files()) {
-            if (file.name() == Package::kHintFileName) {
+        // The last file listed is the encrypted file; a hidden one only when it is the only one, as
+        // when a dotfile was encrypted. A staging name is never ours to take.
+        std::optional<File> visible;
+        std::optional<File> hidden;
+        for (const File& file : packageFolder.files(Folder::Listing::WithHidden)) {
+            const std::string name = file.name();
+            if (name == Package::kHintFileName) {
                 package.hint = file.readAsString(Package::kMaxHintBytes);
-            } else {
-                package.encryptedFilePath = file.path();
-                package.encryptedFileName = file.name();
+            } else if (name.front() != '.') {
+                visible = file;
+            } else if (!Staging::isStagingName(name)) {
+                hidden = file;
             }
         }
-        if (package.encryptedFilePath.empty()) {
+        const std::optional<File>& encrypted = visible ? visible : hidden;
+        if (!encrypted) {
             Posix::fail("no encrypted file in " + path, ENOENT);
         }
+        package.encryptedFilePath = encrypted->path();
+        package.encryptedFileName = encrypted->name();
         result.package = std::move(package);
         result.outcome = OpenOutcome::Prepared;
     } catch (const FileSystemError&) {
@@ -396,15 +380,68 @@ namespace {
 // from a folder we cannot write to.
 bool isAuthentic(int in, std::int64_t size, const SecureBytes& password, const RunControl& control)
 {
-    if (::lseek(in, 0, SEEK_SET) != 0) {
-        return false;
-    }
     try {
+        rewind(in);
         RNCryptor::decryptStream(in, size, -1, password, streamControl(control));
         return true;
-    } catch (const RNCryptor::Error&) {
+    } catch (const std::exception&) {
         return false;
     }
+}
+
+enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
+
+// Decrypts into a comparison with the file already at `path` instead of into a new file, so that an
+// identical file is found to be the result without writing anything.
+Comparison compareWithExisting(int in, std::int64_t size, const std::string& path, const SecureBytes& password,
+                               const RunControl& control)
+{
+    UniqueFd existing;
+    try {
+        existing = Posix::openRegularForReading(path, false);
+    } catch (const FileSystemError&) {
+        return Comparison::Different;
+    }
+    // The plaintext is the ciphertext less header, MAC and 1 to 16 bytes of padding.
+    const std::int64_t longest = size - static_cast<std::int64_t>(RNCryptor::kMinimumSize) - 1;
+    const std::int64_t existingSize = sizeOf(existing.get());
+    if (existingSize > longest || existingSize < longest + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize)) {
+        return Comparison::Different;
+    }
+    struct Mismatch
+    {
+    };
+    SecureBytes buffer(RNCryptor::kStreamChunkSize);
+    std::int64_t compared = 0;
+    const RNCryptor::PlaintextSink compare = [&](const unsigned char* data, std::size_t length) {
+        while (length > 0) {
+            const std::size_t piece = std::min(length, buffer.size());
+            if (!readFully(existing.get(), buffer.data(), piece) || std::memcmp(buffer.data(), data, piece) != 0) {
+                throw Mismatch{};
+            }
+            compared += static_cast<std::int64_t>(piece);
+            data += piece;
+            length -= piece;
+        }
+    };
+    try {
+        rewind(in);
+        RNCryptor::decryptStream(in, size, compare, password, streamControl(control));
+    } catch (const Mismatch&) {
+        return Comparison::Different;
+    } catch (const RNCryptor::Error& error) {
+        switch (error.kind()) {
+        case RNCryptor::Error::Kind::Cancelled:
+            return Comparison::Cancelled;
+        case RNCryptor::Error::Kind::Authentication:
+        case RNCryptor::Error::Kind::Crypto:
+            return Comparison::NotAuthentic;
+        case RNCryptor::Error::Kind::Read:
+        case RNCryptor::Error::Kind::Write:
+            throw;
+        }
+    }
+    return compared == existingSize ? Comparison::Identical : Comparison::Different;
 }
 
 // Publishes the staged plaintext under the package's file name; an identical file already there is
@@ -415,28 +452,22 @@ struct Published
     bool createdByUs = false;
 };
 
-Published publishRestored(const std::string& staged, const std::string& folder, const std::string& name)
+Published publishRestored(Staging::StagedFile& staged, const std::string& folder, const std::string& name)
 {
     for (int number = 1; number < 10000; ++number) {
         const std::string candidate = folder + (number == 1 ? name : numberedName(name, number));
         for (;;) {
             struct stat st {};
             if (::lstat(candidate.c_str(), &st) == 0) {
-                if (S_ISREG(st.st_mode) && sameContentOrUnreadable(candidate, staged)) {
-                    discard(staged);
+                if (S_ISREG(st.st_mode) && sameContent(candidate, staged.fd())) {
                     return {candidate, false};
                 }
                 break;
             }
-            try {
-                publish(staged, candidate, false);
+            if (staged.publishAs(candidate)) {
                 return {candidate, true};
-            } catch (const FileSystemError& error) {
-                // Someone else just published under this name: look at what they wrote.
-                if (error.error() != EEXIST) {
-                    throw;
-                }
             }
+            // Someone else just published under this name: look at what they wrote.
         }
     }
     Posix::fail("no free name for " + name, EEXIST);
@@ -448,29 +479,46 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
 {
     const ThreadStateRelease release;
     RestoreResult result;
-    std::string staged;
     std::string createdPath;
     try {
         UniqueFd in = Posix::openRegularForReading(package.encryptedFilePath, false);
         const std::int64_t size = sizeOf(in.get());
 
-        UniqueFd out;
+        // An identical file already there is the result. Nothing needs writing, so this works in a
+        // folder we cannot write to as well.
+        switch (compareWithExisting(in.get(), size, package.containingFolder + package.encryptedFileName, password,
+                                    control)) {
+        case Comparison::Identical:
+            result.reached = DecryptStage::Decrypted;
+            result.restoredPath = package.containingFolder + package.encryptedFileName;
+            result.outcome = Outcome::Success;
+            return result;
+        case Comparison::NotAuthentic:
+            result.reached = DecryptStage::ReadFile;
+            return result;
+        case Comparison::Cancelled:
+            result.outcome = Outcome::Cancelled;
+            return result;
+        case Comparison::Different:
+            break;
+        }
+
+        Staging::removeStale(package.containingFolder);
+        std::optional<Staging::StagedFile> staged;
         try {
-            staged = package.containingFolder + stagingName();
-            out = createStagedFile(staged, 0600);
+            staged.emplace(package.containingFolder, 0600);
         } catch (const FileSystemError&) {
-            staged.clear();
             result.reached = isAuthentic(in.get(), size, password, control) ? DecryptStage::Decrypted
                                                                             : DecryptStage::ReadFile;
             throw;
         }
         try {
-            RNCryptor::decryptStream(in.get(), size, out.get(), password, streamControl(control));
+            rewind(in.get());
+            RNCryptor::decryptStream(in.get(), size, staged->fd(), password, streamControl(control));
         } catch (const RNCryptor::Error& error) {
             switch (error.kind()) {
             case RNCryptor::Error::Kind::Cancelled:
                 result.outcome = Outcome::Cancelled;
-                discard(staged);
                 return result;
             case RNCryptor::Error::Kind::Read:
                 result.reached = DecryptStage::None;
@@ -486,12 +534,8 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
             throw;
         }
         result.reached = DecryptStage::Decrypted;
-        syncFile(out.get());
-        if (!out.close()) {
-            Posix::fail("close " + staged, errno);
-        }
-        const Published published = publishRestored(staged, package.containingFolder, package.encryptedFileName);
-        staged.clear();
+        syncFile(staged->fd());
+        const Published published = publishRestored(*staged, package.containingFolder, package.encryptedFileName);
         if (published.createdByUs) {
             createdPath = published.path;
         }
@@ -502,9 +546,8 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
     } catch (const std::exception&) {
         // Only what this run created goes; a file that was already there is never touched.
         if (!createdPath.empty()) {
-            discard(createdPath);
+            removeQuietly(createdPath);
         }
-        discard(staged);
         result.outcome = Outcome::Failed;
         return result;
     }

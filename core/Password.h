@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+
+// How long a password may be. Every front end takes at least this much and never cuts what it takes:
+// a password cut short would open a package that another RNCryptor implementation writes with the
+// whole password never.
+namespace Password {
+
+// Characters (UTF-16 units) a password field takes: Qt's own line-edit limit, set explicitly.
+inline constexpr int kMaxCharacters = 32767;
+// The same in UTF-8 bytes: no UTF-16 unit takes more than three.
+inline constexpr std::size_t kMaxBytes = 3 * static_cast<std::size_t>(kMaxCharacters);
+
+} // namespace Password

@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Staging.h"
+
+#include "Files.h"
+
+#include <openssl/rand.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace Staging {
+
+namespace {
+
+constexpr char kPrefix[] = ".lockfern-";
+constexpr std::size_t kPrefixLength = sizeof kPrefix - 1;
+constexpr std::size_t kRandomLength = 10;
+constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+// A fresh name collides only when another run (or a remover) raced us for it; a few tries are plenty.
+constexpr int kAttempts = 16;
+
+// Fixed in length, so a staging name never exceeds the limit that a long final name fits in.
+std::string newName()
+{
+    unsigned char random[kRandomLength];
+    if (RAND_bytes(random, sizeof random) != 1) {
+        Posix::fail("random name", EIO);
+    }
+    std::string name = kPrefix;
+    for (unsigned char byte : random) {
+        name += kAlphabet[byte % (sizeof kAlphabet - 1)];
+    }
+    return name;
+}
+
+bool sameInode(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Our entry is still the one at `path`: a remover may have taken it between creation and locking.
+bool stillAt(int fd, const std::string& path)
+{
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && sameInode(open, named);
+}
+
+// Held shared for the whole run; a remover needs it exclusively. Shared works on read-only
+// descriptors of folders, also where flock is emulated with POSIX locks (NFS). Where no lock can be
+// taken at all, neither can a remover's, so the entry is never taken for stale.
+void holdLock(int fd)
+{
+    while (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EINTR) {
+    }
+}
+
+// Removes the regular files directly inside an open folder; anything else stays, and so will the folder.
+void removeFilesIn(int folderFd)
+{
+    UniqueFd listFd(::dup(folderFd));
+    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
+    if (!dir) {
+        return;
+    }
+    listFd.release(); // owned by dir from here on
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st {};
+        if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    for (const auto& name : names) {
+        ::unlinkat(folderFd, name.c_str(), 0);
+    }
+}
+
+void removeIfStale(int folderFd, const std::string& name)
+{
+    struct stat st {};
+    if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || st.st_uid != ::geteuid() ||
+        !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))) {
+        return;
+    }
+    const bool isFolder = S_ISDIR(st.st_mode);
+    // Files are opened for writing so that the exclusive lock also works where it is a POSIX lock.
+    const int flags = (isFolder ? O_RDONLY | O_DIRECTORY : O_RDWR) | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    UniqueFd entry(::openat(folderFd, name.c_str(), flags));
+    struct stat opened {};
+    if (!entry || ::flock(entry.get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(entry.get(), &opened) != 0 ||
+        !sameInode(st, opened)) {
+        return;
+    }
+    if (isFolder) {
+        removeFilesIn(entry.get());
+    }
+    ::unlinkat(folderFd, name.c_str(), isFolder ? AT_REMOVEDIR : 0);
+}
+
+bool renameNoReplace(const std::string& from, const std::string& to)
+{
+    if (!features().renameNoReplace) {
+        errno = EINVAL;
+        return false;
+    }
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool isUnsupported(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+} // namespace
+
+Features& features()
+{
+    static Features current;
+    return current;
+}
+
+bool isStagingName(const std::string& name)
+{
+    if (name.size() != kPrefixLength + kRandomLength || name.compare(0, kPrefixLength, kPrefix) != 0) {
+        return false;
+    }
+    return name.find_first_not_of(kAlphabet, kPrefixLength) == std::string::npos;
+}
+
+void removeStale(const std::string& folder)
+{
+    UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd listFd(folderFd ? ::dup(folderFd.get()) : -1);
+    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
+    if (!dir) {
+        return;
+    }
+    listFd.release(); // owned by dir from here on
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (isStagingName(entry->d_name)) {
+            stale.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    for (const auto& name : stale) {
+        removeIfStale(folderFd.get(), name);
+    }
+}
+
+// ---- folders ------------------------------------------------------------------------------------
+
+StagedFolder::StagedFolder(const std::string& parentFolder)
+{
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::string path = parentFolder + newName();
+        if (::mkdir(path.c_str(), 0777) != 0) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            Posix::fail("create " + path, errno);
+        }
+        UniqueFd lock(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!lock) {
+            const int error = errno;
+            ::rmdir(path.c_str()); // still empty: nothing was staged in it yet
+            Posix::fail("open " + path, error);
+        }
+        holdLock(lock.get());
+        if (stillAt(lock.get(), path)) {
+            m_path = path;
+            m_lock = std::move(lock);
+            return;
+        }
+    }
+    Posix::fail("no staging folder in " + parentFolder, EEXIST);
+}
+
+StagedFolder::~StagedFolder()
+{
+    discard();
+}
+
+void StagedFolder::publishAs(const std::string& target)
+{
+    if (!renameNoReplace(m_path, target)) {
+        const int error = errno;
+        if (!isUnsupported(error)) {
+            Posix::fail("publish " + target, error);
+        }
+        // Without RENAME_NOREPLACE: claim the name with an empty folder of our own, which a rename
+        // may replace; if anything appeared in it meanwhile, the rename fails and nothing is lost.
+        if (::mkdir(target.c_str(), 0700) != 0) {
+            Posix::fail("publish " + target, errno);
+        }
+        if (::rename(m_path.c_str(), target.c_str()) != 0) {
+            const int renameError = errno;
+            ::rmdir(target.c_str()); // only while it is still our empty folder
+            Posix::fail("publish " + target, renameError);
+        }
+    }
+    m_done = true;
+}
+
+bool StagedFolder::discard()
+{
+    if (m_done || m_path.empty()) {
+        return true;
+    }
+    if (m_lock && stillAt(m_lock.get(), m_path)) {
+        removeFilesIn(m_lock.get());
+        if (::rmdir(m_path.c_str()) != 0 && errno != ENOENT) {
+            return false;
+        }
+    }
+    m_done = true;
+    return true;
+}
+
+// ---- files --------------------------------------------------------------------------------------
+
+StagedFile::StagedFile(const std::string& folder, mode_t mode)
+{
+    if (features().anonymousFiles) {
+        m_fd.reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
+        if (m_fd) {
+            return;
+        }
+        // Old kernels answer EISDIR, file systems without it EOPNOTSUPP.
+        if (!isUnsupported(errno) && errno != EISDIR) {
+            Posix::fail("create a file in " + folder, errno);
+        }
+    }
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::string path = folder + newName();
+        UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (!fd) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            Posix::fail("create " + path, errno);
+        }
+        holdLock(fd.get());
+        if (stillAt(fd.get(), path)) {
+            m_fd = std::move(fd);
+            m_path = path;
+            return;
+        }
+    }
+    Posix::fail("no staging file in " + folder, EEXIST);
+}
+
+StagedFile::~StagedFile()
+{
+    if (!m_path.empty() && m_fd && stillAt(m_fd.get(), m_path)) {
+        ::unlink(m_path.c_str());
+    }
+}
+
+bool StagedFile::publishAs(const std::string& target)
+{
+    if (isAnonymous()) {
+        // linkat never replaces. AT_EMPTY_PATH needs a capability; the /proc link does not.
+        char self[64];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_fd.get());
+        if (::linkat(AT_FDCWD, self, AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno == ENOENT && ::access("/proc/self/fd", F_OK) != 0 &&
+            ::linkat(m_fd.get(), "", AT_FDCWD, target.c_str(), AT_EMPTY_PATH) == 0) {
+            return true;
+        }
+    } else if (renameNoReplace(m_path, target)) {
+        m_path.clear();
+        return true;
+    } else if (isUnsupported(errno)) {
+        // A hard link never replaces either.
+        if (::link(m_path.c_str(), target.c_str()) == 0) {
+            ::unlink(m_path.c_str());
+            m_path.clear();
+            return true;
+        }
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    Posix::fail("publish " + target, errno);
+}
+
+} // namespace Staging

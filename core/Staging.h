@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Staging and publishing: what a run writes stays out of sight until it is whole, then takes its
+// final name with a step that never replaces anything. A staging entry is hidden, named
+// ".lockfern-" plus ten letters or digits, and locked for as long as its run lives, so a later run
+// can tell a stale entry (its run was killed) from a live one and remove only the stale ones.
+
+#include "Posix.h"
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace Staging {
+
+// What the file system offers. Tests turn features off to take the paths that NFS, many FUSE and
+// SMB mounts take, where the kernel answers EINVAL (or EOPNOTSUPP) instead.
+struct Features
+{
+    bool renameNoReplace = true; // renameat2(RENAME_NOREPLACE)
+    bool anonymousFiles = true;  // open(O_TMPFILE)
+};
+Features& features();
+
+bool isStagingName(const std::string& name);
+
+// Removes the staging entries of ours in `folder` whose run is gone: those whose lock can be taken.
+// Best effort; a folder that can't be read or written is left as it is.
+void removeStale(const std::string& folder);
+
+// A hidden folder beside the package it becomes.
+class StagedFolder
+{
+public:
+    explicit StagedFolder(const std::string& parentFolder); // parentFolder ends with "/"
+    StagedFolder(StagedFolder&&) = default;
+    ~StagedFolder(); // removes what was staged, unless it was published
+
+    const std::string& path() const { return m_path; } // without a trailing "/"
+    // Renames the folder to `target` if nothing holds that name; throws FileSystemError (EEXIST or
+    // ENOTEMPTY when the name is taken).
+    void publishAs(const std::string& target);
+    // Removes the folder with the files in it; true when it is gone.
+    bool discard();
+
+private:
+    std::string m_path;
+    UniqueFd m_lock;
+    bool m_done = false;
+};
+
+// A file to be published in `folder`: unnamed (O_TMPFILE) where the file system allows, so a kill
+// leaves nothing, and a locked hidden name elsewhere.
+class StagedFile
+{
+public:
+    StagedFile(const std::string& folder, mode_t mode); // folder ends with "/"
+    StagedFile(StagedFile&&) = default;
+    ~StagedFile(); // removes a named staging file that was not published
+
+    int fd() const { return m_fd.get(); } // open for reading and writing
+    bool isAnonymous() const { return m_path.empty(); }
+    // Gives the file the name `target` if nothing holds it: false when something does.
+    bool publishAs(const std::string& target);
+
+private:
+    UniqueFd m_fd;
+    std::string m_path; // empty while unnamed
+};
+
+} // namespace Staging
