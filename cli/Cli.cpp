@@ -4,7 +4,10 @@
 #include "Files.h"
 #include "Global.h"
 #include "Package.h"
+#include "Password.h"
+#include "Posix.h"
 #include "RNCryptor.h"
+#include "SecretLine.h"
 #include "Workflows.h"
 
 #include <QElapsedTimer>
@@ -47,6 +50,16 @@ const char* refusalSentence(Workflows::OpenOutcome outcome)
     return outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted." : "There's a problem.";
 }
 
+// Absolute and clean is how a path is tested, logged and printed, however it was typed.
+std::string cleanPath(const std::string& typed)
+{
+    try {
+        return Paths::clean(typed);
+    } catch (const FileSystemError&) {
+        return typed; // no working folder: left as typed, and it will fail as such
+    }
+}
+
 void onInterrupt(int)
 {
     interrupted.store(true);
@@ -55,7 +68,7 @@ void onInterrupt(int)
 struct Options
 {
     std::string command;
-    std::optional<std::string> hint;
+    std::optional<QString> hint;
     bool passwordFromStdin = false;
     bool verbose = false;
     std::vector<std::string> paths;
@@ -74,6 +87,8 @@ private:
     void fail(const std::string& path, const char* sentence);
     std::optional<SecureBytes> readPassword(const Options& options);
     std::optional<SecureBytes> askOnTerminal(const char* prompt);
+    // One password line from `fd`, or nullopt after saying why there is none.
+    std::optional<SecureBytes> takeLine(int fd, const char* prompt);
     int encrypt(const Options& options);
     int decrypt(const Options& options);
     int hint(const Options& options);
@@ -97,6 +112,7 @@ private:
     void log(const QString& message) { global().log(message); }
 
     CliStreams m_streams;
+    std::string m_refusal; // why an argument was refused, when it is not a usage slip
     QElapsedTimer m_runClock;
     qint64 m_lastDraw = 0;
     bool m_drewProgress = false;
@@ -115,7 +131,19 @@ std::optional<Options> Cli::parse(int argc, char* argv[])
             if (++i == argc) {
                 return std::nullopt;
             }
-            options.hint = argv[i];
+            // The hint file is UTF-8 by definition, and the reader takes no more than its limit.
+            const std::optional<QString> hint = decodeUtf8(QByteArray(argv[i]));
+            if (!hint) {
+                m_refusal = "the hint is not valid UTF-8 text";
+                return std::nullopt;
+            }
+            if (!Package::fitsAsHint(*hint)) {
+                m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
+                return std::nullopt;
+            }
+            if (!hint->isEmpty()) {
+                options.hint = *hint;
+            }
         } else if (!endOfOptions && argument == "--password-stdin" && options.command != "hint") {
             options.passwordFromStdin = true;
         } else if (!endOfOptions && argument == "--verbose" && options.command != "hint") {
@@ -162,6 +190,10 @@ int Cli::run(int argc, char* argv[])
         return usageError("unknown command '" + first + "'");
     }
     const std::optional<Options> options = parse(argc, argv);
+    if (!options && !m_refusal.empty()) {
+        std::fprintf(m_streams.err, "lockfern-cli: %s\n", m_refusal.c_str());
+        return kExitUsage;
+    }
     if (!options) {
         return usageError("bad arguments for " + first);
     }
@@ -178,65 +210,45 @@ int Cli::run(int argc, char* argv[])
 
 std::optional<SecureBytes> Cli::askOnTerminal(const char* prompt)
 {
-    const int tty = ::open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY);
-    if (tty < 0) {
+    const UniqueFd tty(::open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY));
+    if (!tty) {
+        std::fprintf(m_streams.err, "lockfern-cli: no terminal to ask the password on; use --password-stdin\n");
         return std::nullopt;
     }
-    termios saved {};
-    const bool isTerminal = ::tcgetattr(tty, &saved) == 0;
-    if (isTerminal) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        quiet.c_lflag |= ECHONL;
-        ::tcsetattr(tty, TCSAFLUSH, &quiet);
-    }
-    (void)!::write(tty, prompt, std::strlen(prompt));
-    SecureBytes line(4096);
-    std::size_t length = 0;
-    char c = 0;
-    bool complete = false;
-    while (::read(tty, &c, 1) == 1) {
-        if (c == '\n') {
-            complete = true;
-            break;
-        }
-        if (length < line.size()) {
-            line.data()[length++] = static_cast<unsigned char>(c);
-        }
-    }
-    c = 0;
-    if (isTerminal) {
-        ::tcsetattr(tty, TCSAFLUSH, &saved);
-    }
-    ::close(tty);
-    if (!complete && length == 0) {
+    return takeLine(tty.get(), prompt);
+}
+
+std::optional<SecureBytes> Cli::takeLine(int fd, const char* prompt)
+{
+    SecretLine line = readSecretLine(fd, prompt, interrupted);
+    switch (line.status) {
+    case SecretLine::Status::Complete:
+        return std::move(line.bytes);
+    case SecretLine::Status::TooLong:
+        std::fprintf(m_streams.err, "lockfern-cli: the password is longer than %zu bytes\n", Password::kMaxBytes);
         return std::nullopt;
+    case SecretLine::Status::Cancelled:
+        break;
     }
-    return SecureBytes(line.data(), length);
+    std::fprintf(m_streams.err, "lockfern-cli: Cancelled.\n");
+    return std::nullopt;
 }
 
 std::optional<SecureBytes> Cli::readPassword(const Options& options)
 {
     if (options.passwordFromStdin) {
-        SecureBytes line(4096);
-        std::size_t length = 0;
-        int c = 0;
-        while ((c = std::fgetc(m_streams.in)) != EOF && c != '\n') {
-            if (length < line.size()) {
-                line.data()[length++] = static_cast<unsigned char>(c);
-            }
-        }
-        return SecureBytes(line.data(), length);
+        return takeLine(::fileno(m_streams.in), nullptr);
     }
     std::optional<SecureBytes> password = askOnTerminal("Password: ");
     if (!password) {
-        std::fprintf(m_streams.err, "lockfern-cli: no terminal to ask the password on; use --password-stdin\n");
         return std::nullopt;
     }
     if (options.command == "encrypt" && !password->empty()) {
         const std::optional<SecureBytes> again = askOnTerminal("Password again: ");
-        if (!again || again->size() != password->size() ||
-            CRYPTO_memcmp(again->data(), password->data(), password->size()) != 0) {
+        if (!again) {
+            return std::nullopt;
+        }
+        if (again->size() != password->size() || CRYPTO_memcmp(again->data(), password->data(), password->size()) != 0) {
             std::fprintf(m_streams.err, "lockfern-cli: the two passwords differ\n");
             return std::nullopt;
         }
@@ -304,7 +316,8 @@ int Cli::forEachPath(const Options& options,
         return kExitFailure;
     }
     int status = kExitSuccess;
-    for (const std::string& path : options.paths) {
+    for (const std::string& typed : options.paths) {
+        const std::string path = cleanPath(typed);
         if (interrupted.load()) {
             fail(path, "Cancelled.");
             status = kExitFailure;
@@ -340,10 +353,7 @@ int Cli::encrypt(const Options& options)
             fail(path, "Password is empty.");
             return false;
         }
-        Workflows::EncryptRequest request{sourcePath, password, std::nullopt};
-        if (options.hint && !options.hint->empty()) {
-            request.hint = QString::fromUtf8(options.hint->c_str());
-        }
+        const Workflows::EncryptRequest request{sourcePath, password, options.hint};
         const Workflows::EncryptResult result = Workflows::writePackage(request, runControl());
         return finishRun(path, result.outcome, result.logMessages(), result.packagePath, kEncryptTexts);
     });
@@ -372,7 +382,7 @@ int Cli::decrypt(const Options& options)
 
 int Cli::hint(const Options& options)
 {
-    const std::string& path = options.paths.front();
+    const std::string path = cleanPath(options.paths.front());
     const Workflows::OpenResult opened = Workflows::openPackage(path);
     if (opened.outcome != Workflows::OpenOutcome::Prepared) {
         fail(path, refusalSentence(opened.outcome));

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRunner.h"
+#include "Password.h"
+#include "RNCryptor.h"
+#include "Terminal.h"
 #include "TestEnvironment.h"
 
 #include <gmock/gmock.h>
@@ -8,6 +11,7 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,22 +53,44 @@ TEST_F(CliTest, encryptThenDecryptPrintsPathsAndRestoresBytes)
     EXPECT_EQ(readFileBytes(path), "secret notes");
 }
 
-TEST_F(CliTest, passwordLineKeepsSpacesAndOnlyFinalLineFeedIsRemoved)
+// Taken whole, exactly as typed: a password cut short would open a package that another
+// implementation writes with the whole password never.
+TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
 {
     const std::string path = file("s.txt", "s");
-    ASSERT_EQ(run({"encrypt", "--password-stdin", path}, " \n").status, 0);
-    ::unlink(path.c_str());
-    EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "s.lockfern"}, "\n").status, 1);
-    EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "s.lockfern"}, " ").status, 0);
+    const std::string package = env.work() + "s.lockfern";
+    const std::string longest(Password::kMaxBytes, 'p');
+    const std::string longer(5000, 'q');
+    struct Row
+    {
+        std::string encryptedWith;
+        std::vector<std::pair<std::string, int>> decrypts; // standard input, exit status
+    };
+    for (const Row& row : {Row{" ", {{"\n", 1}, {" ", 0}}}, Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
+                           Row{longest, {{longest + "\n", 0}}}}) {
+        SCOPED_TRACE(row.encryptedWith.size());
+        ASSERT_EQ(run({"encrypt", "--password-stdin", path}, row.encryptedWith + "\n").status, 0);
+        for (const auto& [input, status] : row.decrypts) {
+            ::unlink(path.c_str());
+            EXPECT_EQ(run({"decrypt", "--password-stdin", package}, input).status, status);
+        }
+        std::filesystem::remove_all(package);
+    }
+    // As another implementation would write it with the whole password.
+    const QByteArray sealed = RNCryptor::Encryptor(QString::fromStdString(longer)).encrypt("theirs");
+    std::filesystem::create_directory(env.work() + "theirs.lockfern");
+    writeFileBytes(env.work() + "theirs.lockfern/theirs.txt", sealed.toStdString());
+    EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "theirs.lockfern"}, longer + "\n").status, 0);
+    EXPECT_EQ(readFileBytes(env.work() + "theirs.txt"), "theirs");
 }
 
 struct FailureCase
 {
     const char* name;
     std::vector<std::string> arguments; // "W/" is replaced by the work folder
-    const char* input;
+    std::string input;
     int status;
-    const char* message; // after "lockfern-cli: PATH: "
+    const char* message; // after "lockfern-cli: PATH: ", or after "lockfern-cli: " when it names no file
 };
 
 class CliFailureTest : public CliTest, public ::testing::WithParamInterface<FailureCase>
@@ -88,11 +114,15 @@ TEST_P(CliFailureTest, printsTheSentenceAndExitCode)
     }
     const CliRun result = run(arguments, GetParam().input);
     EXPECT_EQ(result.status, GetParam().status);
-    if (GetParam().status == 1) {
-        EXPECT_EQ(result.err, "lockfern-cli: " + path + ": " + GetParam().message + "\n");
-        EXPECT_EQ(result.out, "");
-    } else {
+    EXPECT_EQ(result.out, "");
+    if (!*GetParam().message) {
         EXPECT_THAT(result.err, HasSubstr("Usage:"));
+    } else if (std::string(GetParam().message).ends_with(".")) {
+        EXPECT_EQ(result.err, "lockfern-cli: " + path + ": " + GetParam().message + "\n");
+    } else {
+        EXPECT_EQ(result.err, "lockfern-cli: " + std::string(GetParam().message) + "\n");
+        EXPECT_EQ(folderEntries(env.work()), (std::vector<std::string>{"plain.lockfern", "plain.txt", "taken.lockfern",
+                                                                        "taken.txt"}));
     }
 }
 
@@ -115,7 +145,15 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"noCommand", {}, "", 2, ""}, FailureCase{"unknownCommand", {"shred", "W/x"}, "", 2, ""},
         FailureCase{"unknownOption", {"encrypt", "--password", "W/plain.txt"}, "", 2, ""},
         FailureCase{"noFiles", {"decrypt", "--password-stdin"}, "", 2, ""},
-        FailureCase{"hintTwoPackages", {"hint", "W/a.lockfern", "W/b.lockfern"}, "", 2, ""}),
+        FailureCase{"hintTwoPackages", {"hint", "W/a.lockfern", "W/b.lockfern"}, "", 2, ""},
+        // Refused where they are given, before anything is written that could not be opened again.
+        FailureCase{"hintLongerThanTheReaderTakes",
+                    {"encrypt", "--hint", std::string(65537, 'h'), "--password-stdin", "W/plain.txt"}, "p\n", 2,
+                    "the hint is longer than 65536 bytes"},
+        FailureCase{"hintNotUtf8", {"encrypt", "--hint", "caf\xe9", "--password-stdin", "W/plain.txt"}, "p\n", 2,
+                    "the hint is not valid UTF-8 text"},
+        FailureCase{"passwordLongerThanAFieldTakes", {"encrypt", "--password-stdin", "W/plain.txt"},
+                    std::string(Password::kMaxBytes + 1, 'p') + "\n", 1, "the password is longer than 98301 bytes"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CliTest, eachFileOnItsOwnAndAnyFailureExitsOne)
@@ -125,6 +163,29 @@ TEST_F(CliTest, eachFileOnItsOwnAndAnyFailureExitsOne)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, env.work() + "good.lockfern\n");
     EXPECT_EQ(result.err, "lockfern-cli: " + env.work() + "missing.txt: There's a problem.\n");
+}
+
+// Tab completion's trailing slash, doubled slashes and "./": the same package, and printed clean.
+TEST_F(CliTest, pathsAsPeopleTypeThem)
+{
+    const std::string path = file("notes.txt", "notes");
+    file("lockfern", "a file, not a package");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(env.work());
+    const CliRun literal = run({"encrypt", "--password-stdin", "lockfern"}, "pw\n");
+    EXPECT_EQ(literal.out, env.work() + "lockfern.lockfern\n") << literal.err;
+    ASSERT_EQ(run({"encrypt", "--hint", "h", "--password-stdin", "./notes.txt"}, "pw\n").out,
+              env.work() + "notes.lockfern\n");
+    for (const char* typed : {"notes.lockfern/", "notes.lockfern//", "./notes.lockfern/", "./././notes.lockfern"}) {
+        SCOPED_TRACE(typed);
+        ::unlink(path.c_str());
+        const CliRun decrypted = run({"decrypt", "--password-stdin", typed}, "pw\n");
+        EXPECT_EQ(decrypted.out, path + "\n") << decrypted.err;
+        EXPECT_EQ(run({"hint", typed}).out, "h\n");
+    }
+    const CliRun refused = run({"hint", "./x/../notes.txt/"});
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(refused.err, "lockfern-cli: " + env.work() + "x/../notes.txt: This file is not encrypted.\n");
 }
 
 TEST_F(CliTest, verbosePrintsTimeStampedLogLinesAndWritesNoLogFile)
@@ -146,6 +207,35 @@ TEST_F(CliTest, versionAndHelp)
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, HasSubstr("lockfern-cli encrypt"));
+}
+
+// At the prompt: nothing cut (the terminal's own line editing stops at 4095 bytes), line editing
+// still works, and Ctrl-C or the end of input part-way through a line cancels.
+TEST_F(CliTest, passwordPromptOnATerminal)
+{
+    const std::string cli = std::getenv("LOCKFERN_CLI");
+    const std::string path = file("t.txt", "t");
+    const std::string longer(5000, 'q');
+    struct Row
+    {
+        const char* label;
+        std::string typed;
+        int status;
+        const char* said;
+    };
+    for (const Row& row : {Row{"ctrlC", "abc\x03", 1, "lockfern-cli: Cancelled."}, Row{"ctrlD", "abc\x04", 1, "lockfern-cli: Cancelled."},
+                           Row{"erased", "pwx\x7f\r", 0, "t.lockfern"}, Row{"long", longer + "\r", 0, "t.lockfern"}}) {
+        SCOPED_TRACE(row.label);
+        std::filesystem::remove_all(env.work() + "t.lockfern");
+        const std::string again = row.typed.back() == '\r' ? row.typed : "";
+        const TerminalRun run = runOnTerminal({cli, "encrypt", path}, {{"Password: ", row.typed}, {"again: ", again}});
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_THAT(run.output, HasSubstr(row.said));
+        EXPECT_EQ(std::filesystem::exists(env.work() + "t.lockfern"), row.status == 0);
+    }
+    ::unlink(path.c_str());
+    EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer.substr(0, 4095) + "\n").status, 1);
+    EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer + "\n").status, 0);
 }
 
 TEST_F(CliTest, realBinaryRoundTripWithNamesThatLookLikeOptions)
