@@ -24,6 +24,8 @@ void AppDelegate::setWindow(CustomWindow* window)
             m_quitting = true;
             m_waitingFiles.clear();
         });
+        // Any other modal dialog: once it has closed and its event loop has returned.
+        connect(window, &CustomWindow::unblocked, this, &AppDelegate::openWaitingFiles, Qt::QueuedConnection);
     }
 }
 
@@ -41,13 +43,15 @@ void AppDelegate::launch(const std::optional<QString>& startFile)
     });
 }
 
-bool AppDelegate::openFile(const QString& path)
+bool AppDelegate::openFile(const QString& requested)
 {
     if (m_quitting) {
         return true;
     }
+    const QString path = Paths::clean(requested);
+    // A run or an open dialog of the main view must not have the view replaced under it.
     const ViewController* view = m_window ? m_window->mainView() : nullptr;
-    if (view && view->isBusy()) {
+    if ((view && view->isBusy()) || QApplication::activeModalWidget()) {
         m_waitingFiles.append(path);
         return true;
     }
@@ -99,18 +103,19 @@ void AppDelegate::installFreshMainView()
         return;
     }
     auto* view = new ViewController(m_services);
-    connect(view, &ViewController::busyChanged, this, &AppDelegate::mainViewBusyChanged);
+    connect(view, &ViewController::busyChanged, this, [this](bool busy) {
+        if (!busy) {
+            openWaitingFiles();
+        }
+    });
     m_window->setMainView(view);
 }
 
-void AppDelegate::mainViewBusyChanged(bool busy)
+void AppDelegate::openWaitingFiles()
 {
-    if (busy || m_waitingFiles.isEmpty()) {
-        return;
-    }
     const QStringList files = std::exchange(m_waitingFiles, {});
     for (const QString& file : files) {
-        openFile(file);
+        openFile(file); // waits again if something is still busy
     }
 }
 

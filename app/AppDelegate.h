@@ -26,8 +26,8 @@ public:
     // open-file request (if any) and then completes the launch.
     void launch(const std::optional<QString>& startFile);
 
-    // A package to open. While a run is going the request waits for its end, so it never replaces
-    // the pane that is working.
+    // A package to open. While a run is going or a dialog is open the request waits for its end, so
+    // it never replaces a pane that is working or a dialog's owner.
     bool openFile(const QString& path);
     // As openFile, and brings the window to the front: a request forwarded from a second start.
     void openForwardedFile(const QString& path);
@@ -42,7 +42,7 @@ public:
     void raiseWindow();
 
 private:
-    void mainViewBusyChanged(bool busy);
+    void openWaitingFiles();
 
     QPointer<CustomWindow> m_window;
     Services m_services;

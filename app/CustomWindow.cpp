@@ -25,6 +25,14 @@ void CustomWindow::setMainView(ViewController* view)
     setCentralWidget(view);
 }
 
+bool CustomWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowUnblocked) {
+        emit unblocked();
+    }
+    return QMainWindow::event(event);
+}
+
 void CustomWindow::closeEvent(QCloseEvent* event)
 {
     emit closing();

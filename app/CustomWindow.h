@@ -20,7 +20,10 @@ public:
 signals:
     // The window is about to close; the runs are stopped right after this.
     void closing();
+    // A modal dialog that blocked the window has closed.
+    void unblocked();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

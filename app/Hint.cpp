@@ -4,12 +4,31 @@
 #include "ui_Hint.h"
 
 #include "Global.h"
+#include "Package.h"
 
 #include <QPushButton>
+#include <QValidator>
+
+namespace {
+
+// The limit is on the hint file, so on UTF-8 bytes; QLineEdit's own counts UTF-16 units.
+class HintLimit : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return Package::fitsAsHint(input) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
 {
     ui->setupUi(this);
+    ui->hint->setMaxLength(static_cast<int>(Package::kMaxHintBytes));
+    ui->hint->setValidator(new HintLimit(ui->hint));
     adjustSize(); // room for the wrapped explanation
     connect(ui->closeButton, &QPushButton::clicked, this, &Hint::close);
     viewDidLoad();

@@ -16,17 +16,16 @@
 namespace {
 
 // The file named on the command line, as `Exec=lockfern %f` passes it; made absolute because a
-// running instance has its own working folder.
+// running instance has its own working folder, and clean so that "notes.lockfern/" is the package.
 std::optional<QString> fileArgument(const QStringList& arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QStringLiteral("--")) {
-            return i + 1 < arguments.size() ? std::optional(QFileInfo(arguments[i + 1]).absoluteFilePath())
-                                            : std::nullopt;
+            return i + 1 < arguments.size() ? std::optional(Paths::clean(arguments[i + 1])) : std::nullopt;
         }
         if (!argument.startsWith(QLatin1Char('-'))) {
-            return QFileInfo(argument).absoluteFilePath();
+            return Paths::clean(argument);
         }
     }
     return std::nullopt;

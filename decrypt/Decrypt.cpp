@@ -3,7 +3,9 @@
 
 #include "ui_Decrypt.h"
 
+#include "Files.h"
 #include "Global.h"
+#include "Password.h"
 #include "RNCryptor.h"
 #include "Theme.h"
 
@@ -51,6 +53,7 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Decrypt>()), m_services(services)
 {
     ui->setupUi(this);
+    ui->passwordD->setMaxLength(Password::kMaxCharacters);
     setAcceptDrops(true);
     Theme::stylePrimaryButton(ui->serviceD);
     for (QPushButton* button : {ui->chooseD, ui->cancelD, ui->sServiceD}) {
@@ -91,7 +94,16 @@ Decrypt::~Decrypt()
 
 bool Decrypt::isBusy() const
 {
-    return m_busy;
+    return m_busy || m_dialogOpen;
+}
+
+void Decrypt::setDialogOpen(bool open)
+{
+    const bool wasBusy = isBusy();
+    m_dialogOpen = open;
+    if (isBusy() != wasBusy) {
+        emit busyChanged(isBusy());
+    }
 }
 
 std::optional<std::string> Decrypt::fileD() const
@@ -167,10 +179,11 @@ void Decrypt::chooseFile()
         return;
     }
     global().log(QStringLiteral("select file view presented"));
+    const DialogOpen open(*this);
     FileChooser::Options options;
     options.title = QStringLiteral("Choose the file you want to decrypt");
     options.packagesAsDocuments = true;
-    const FileChooser::Result result = m_services.fileChooser->choose(this, options);
+    const FileChooser::Result result = m_services.fileChooser->choose(window(), options);
     if (result.response != FileChooser::Response::Ok) {
         global().log(QStringLiteral("select file view dismissed"));
         return;
@@ -184,11 +197,12 @@ void Decrypt::chooseFile()
     global().log(QStringLiteral("select file view closed"));
 }
 
-void Decrypt::prepareForDecryption(const QString& file)
+void Decrypt::prepareForDecryption(const QString& chosen)
 {
     if (m_busy) {
         return;
     }
+    const QString file = Paths::clean(chosen);
     global().log(QStringLiteral("file selected ") + file);
     Workflows::OpenResult opened = Workflows::openPackage(QFile::encodeName(file).toStdString());
     if (opened.outcome != Workflows::OpenOutcome::Prepared || !opened.package) {
@@ -398,12 +412,7 @@ std::optional<QString> Decrypt::droppedPath(const QMimeData* mime)
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile()) {
         return std::nullopt;
     }
-    QString path = mime->urls().front().toLocalFile();
-    // A folder URL may end in "/", which would hide the package's extension.
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) {
-        path.chop(1);
-    }
-    return path;
+    return mime->urls().front().toLocalFile(); // cleaned where it is prepared
 }
 
 void Decrypt::dragEnterEvent(QDragEnterEvent* event)

@@ -31,7 +31,8 @@ public:
     explicit Decrypt(const Services& services, QWidget* parent = nullptr);
     ~Decrypt() override;
 
-    // A run is going: the main view takes no navigation input and defers open-file requests.
+    // A run is going or a dialog is open: the main view takes no navigation input and defers
+    // open-file requests.
     bool isBusy() const;
     // Stops a running job and waits for it to have left nothing behind; for closing the window.
     void cancelAndWait();
@@ -91,7 +92,17 @@ private:
     QString m_pathD;
     bool m_flag = true;
 
+    // While a dialog of the pane is open, so that nothing replaces the pane under it.
+    struct DialogOpen
+    {
+        explicit DialogOpen(Decrypt& pane) : pane(pane) { pane.setDialogOpen(true); }
+        ~DialogOpen() { pane.setDialogOpen(false); }
+        Decrypt& pane;
+    };
+    void setDialogOpen(bool open);
+
     bool m_busy = false;
+    bool m_dialogOpen = false;
     bool m_decryptWasEnabled = false;
     std::shared_ptr<RunState> m_run;
     QFutureWatcher<Workflows::RestoreResult> m_watcher;

@@ -7,6 +7,7 @@
 #include "Global.h"
 #include "Hint.h"
 #include "Package.h"
+#include "Password.h"
 #include "RNCryptor.h"
 #include "Theme.h"
 
@@ -14,6 +15,8 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLocale>
 #include <QMimeData>
 #include <QShowEvent>
@@ -56,6 +59,19 @@ QString droppedFile(const QMimeData* mime)
     return urls.first().toLocalFile();
 }
 
+// Elided in the middle so that the extension stays readable. Qt's elision measures with rounded
+// advances, so its result can be a fraction of a pixel too wide and lose half its last letter.
+QString elidedToFit(const QString& text, const QLabel& label)
+{
+    const QFontMetricsF metrics(label.font());
+    const qreal width = std::max(label.contentsRect().width(), 80);
+    QString shown = metrics.elidedText(text, Qt::ElideMiddle, width);
+    for (qreal narrower = width - 1; narrower > 0 && metrics.horizontalAdvance(shown) > width; narrower -= 1) {
+        shown = metrics.elidedText(text, Qt::ElideMiddle, narrower);
+    }
+    return shown;
+}
+
 QString timeLeft(double seconds)
 {
     const qint64 whole = std::max<qint64>(1, static_cast<qint64>(seconds + 0.5));
@@ -80,6 +96,8 @@ Encrypt::Encrypt(const Services& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Encrypt>()), m_services(services)
 {
     ui->setupUi(this);
+    ui->passwordE->setMaxLength(Password::kMaxCharacters);
+    ui->fileNameE->setTextFormat(Qt::PlainText); // a name may start with "<"
     viewDidLoad();
 }
 
@@ -195,12 +213,13 @@ void Encrypt::chooseFile()
         return;
     }
     global().log(QStringLiteral("select file view presented"));
+    const DialogOpen open(*this);
     FileChooser::Result result;
     if (m_services.fileChooser) {
         FileChooser::Options options;
         options.title = QStringLiteral("Choose the file you want to encrypt");
         options.packagesAsDocuments = false;
-        result = m_services.fileChooser->choose(this, options);
+        result = m_services.fileChooser->choose(window(), options);
     }
     if (result.response != FileChooser::Response::Ok) {
         global().log(QStringLiteral("select file view dismissed"));
@@ -215,8 +234,9 @@ void Encrypt::chooseFile()
     global().log(QStringLiteral("select file view closed"));
 }
 
-void Encrypt::prepareForEncryption(const QString& file)
+void Encrypt::prepareForEncryption(const QString& chosen)
 {
+    const QString file = Paths::clean(chosen);
     global().log(QStringLiteral("file selected ") + file);
     ui->serviceE->setEnabled(true);
     ui->checkMarkE->setHidden(false);
@@ -419,9 +439,14 @@ void Encrypt::openHint()
     if (m_busy) {
         return;
     }
-    auto* dialog = new Hint(this);
+    // Owned by the window, which outlives any main view; until it closes the pane counts as busy.
+    auto* dialog = new Hint(window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, &Encrypt::showHintState);
+    setDialogOpen(true);
+    connect(dialog, &QDialog::finished, this, [this] {
+        showHintState();
+        setDialogOpen(false);
+    });
     dialog->open();
 }
 
@@ -435,7 +460,16 @@ void Encrypt::cancel()
 
 bool Encrypt::isBusy() const
 {
-    return m_busy;
+    return m_busy || m_dialogOpen;
+}
+
+void Encrypt::setDialogOpen(bool open)
+{
+    const bool wasBusy = isBusy();
+    m_dialogOpen = open;
+    if (isBusy() != wasBusy) {
+        emit busyChanged(isBusy());
+    }
 }
 
 void Encrypt::cancelAndWait()
@@ -470,8 +504,7 @@ void Encrypt::showChosenFile()
         ui->fileNameE->setToolTip(QString());
         return;
     }
-    const int width = std::max(ui->fileNameE->width(), 80);
-    ui->fileNameE->setText(ui->fileNameE->fontMetrics().elidedText(m_fields.fullnameE, Qt::ElideMiddle, width));
+    ui->fileNameE->setText(elidedToFit(m_fields.fullnameE, *ui->fileNameE));
     ui->fileNameE->setToolTip(m_fields.fileE);
 }
 

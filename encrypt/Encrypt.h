@@ -38,7 +38,8 @@ public:
     explicit Encrypt(const Services& services, QWidget* parent = nullptr);
     ~Encrypt() override;
 
-    // A run is going: the main view takes no navigation input and defers open-file requests.
+    // A run is going or a dialog is open: the main view takes no navigation input and defers
+    // open-file requests.
     bool isBusy() const;
     // Stops a running job and waits for it to have left nothing behind; for closing the window.
     void cancelAndWait();
@@ -80,7 +81,17 @@ private:
     Services m_services;
     Fields m_fields;
 
+    // While a dialog of the pane is open, so that nothing replaces the pane under it.
+    struct DialogOpen
+    {
+        explicit DialogOpen(Encrypt& pane) : pane(pane) { pane.setDialogOpen(true); }
+        ~DialogOpen() { pane.setDialogOpen(false); }
+        Encrypt& pane;
+    };
+    void setDialogOpen(bool open);
+
     bool m_busy = false;
+    bool m_dialogOpen = false;
     std::shared_ptr<RunProgress> m_run;
     QFutureWatcher<Workflows::EncryptResult> m_watcher;
     QTimer m_progressTimer;

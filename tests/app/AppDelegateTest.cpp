@@ -42,7 +42,8 @@ TEST_P(Launch, logsVersionThenThemeOnceAfterAnyStartUpRequest)
     const auto [dark, withFile] = GetParam();
     storeDark(dark);
     const QString file = makePackage(env, "report.lockfern");
-    delegate.launch(withFile ? std::optional(file) : std::nullopt);
+    // As tab completion leaves it; taken as the clean path.
+    delegate.launch(withFile ? std::optional(file + QStringLiteral("/.//")) : std::nullopt);
     ASSERT_TRUE(launched());
     if (withFile) {
         EXPECT_TRUE(decryptPaneShows());

@@ -2,9 +2,19 @@
 // End-to-end runs of the built lockfern: a running instance, second starts, quitting by signal.
 #include "AppTestSupport.h"
 
+#include "AppDelegate.h"
+#include "CustomWindow.h"
+#include "Decrypt.h"
+#include "Hint.h"
+#include "Services.h"
 #include "SingleInstance.h"
+#include "ViewController.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 #include <QLocalSocket>
 #include <QProcess>
 
@@ -70,9 +80,10 @@ TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
     EXPECT_EQ(startSecond({}), 0); // only raises the window
     EXPECT_EQ(env.logMessages(), before);
 
-    // Relative on the second start's command line, absolute in the running instance.
+    // Relative on the second start's command line, as tab completion leaves it; absolute and clean in
+    // the running instance.
     const QString path = makePackage(env, "report.lockfern");
-    EXPECT_EQ(startSecond({QStringLiteral("report.lockfern")}, QString::fromStdString(env.work())), 0);
+    EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, QString::fromStdString(env.work())), 0);
     EXPECT_TRUE(forwarded(path));
     EXPECT_EQ(m_running.state(), QProcess::Running);
 }
@@ -119,6 +130,57 @@ INSTANTIATE_TEST_SUITE_P(
         BadMessage{"embeddedNul", SingleInstance::encode(QStringLiteral("/tmp") + QChar(0) + QStringLiteral("x"))},
         BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
     [](const auto& info) { return std::string(info.param.first); });
+
+// A second start while a dialog of the running window is open: its request waits until the dialog
+// has closed, instead of replacing the main view, and the dialog with it, under the dialog.
+class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
+{
+    const bool fileDialog = std::string(GetParam()) == "fileDialog";
+    SingleInstance instance(QString::fromStdString(env.runtime()));
+    ASSERT_TRUE(instance.becomePrimary());
+    CustomWindow window;
+    AppDelegate delegate(&window, Services::desktop());
+    QObject::connect(&instance, &SingleInstance::requestReceived, &delegate, &AppDelegate::openForwardedFile);
+    delegate.launch(std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return countOf(env.logMessages(), "white theme") == 1; }));
+    QCoreApplication::processEvents();
+    window.mainView()->encrypt();
+    const QPointer<ViewController> view = window.mainView();
+    const QString package = makePackage(env, "report.lockfern");
+
+    QProcess second;
+    bool untouchedWhileOpen = false;
+    const auto forwardThenClose = [&] {
+        second.start(m_app, {package});
+        if (!waitFor([&] { return second.state() == QProcess::NotRunning; })) {
+            return;
+        }
+        untouchedWhileOpen = window.mainView() == view && countOf(env.logMessages(), openedLine(package)) == 0;
+        if (fileDialog) {
+            QApplication::activeModalWidget()->close();
+        } else {
+            QTest::mouseClick(window.findChild<Hint*>()->findChild<QPushButton*>(QStringLiteral("closeButton")),
+                              Qt::LeftButton);
+        }
+    };
+    if (fileDialog) {
+        QTimer::singleShot(0, &window, forwardThenClose); // runs inside the dialog's own event loop
+        QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("chooseE")), Qt::LeftButton);
+    } else {
+        QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("hintButtonE")), Qt::LeftButton);
+        forwardThenClose();
+    }
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(untouchedWhileOpen);
+    ASSERT_TRUE(forwarded(package));
+    EXPECT_TRUE(waitFor([&] { return view.isNull() && window.mainView()->decryptPane()->isVisible(); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog"));
 
 class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
 {

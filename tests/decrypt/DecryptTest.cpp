@@ -306,6 +306,16 @@ const RunCase kRunCases[] = {
      },
      true, {kPassword}, kError, {"read file content", "decrypted file content", "an error occured while decrypting"},
      {}, "", "checkMark hint placeholder"},
+    // Nothing needs writing, so an unwritable folder is no obstacle.
+    {"unwritableFolderWithTheIdenticalFileThere",
+     [](DecryptPane& t) {
+         writeFileBytes(t.env.work() + "report.pdf", kPlain);
+         if (!lockFolder(t.env.work(), true)) {
+             GTEST_SKIP() << "no way to make a folder unwritable here";
+         }
+         t.locked = t.env.work();
+     },
+     true, {kPassword}, kSuccess, kDecrypted, {{"report.pdf", kPlain}}, "report.pdf", "placeholder sService"},
     {"identicalFileThere", [](DecryptPane& t) { writeFileBytes(t.env.work() + "report.pdf", kPlain); }, true,
      {kPassword}, kSuccess, kDecrypted, {{"report.pdf", kPlain}}, "report.pdf", "placeholder sService"},
     {"differentFileThere", [](DecryptPane& t) { writeFileBytes(t.env.work() + "report.pdf", "my draft"); }, true,

@@ -2,9 +2,11 @@
 // The encrypt pane and its hint dialog as a user drives them.
 #include "Encrypt.h"
 #include "Hint.h"
+#include "Package.h"
 #include "PaneTestSupport.h"
 #include "RNCryptor.h"
 
+#include <QFontMetricsF>
 #include <QProgressBar>
 #include <QSignalSpy>
 
@@ -23,7 +25,7 @@ public:
     void enterHint(const std::string& text, Qt::Key key = Qt::Key_unknown)
     {
         click("hintButton");
-        auto* dialog = pane->findChild<Hint*>();
+        auto* dialog = pane->window()->findChild<Hint*>();
         ASSERT_NE(dialog, nullptr);
         auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("hint"));
         EXPECT_EQ(field->text(), global().hint);
@@ -111,6 +113,29 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"removedBeforeOpening", {}, "gone.txt", "There's a problem.",
                    "there was a problem while adding file", "||||"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// The name is shown as typed, never as markup, and shortened in the middle so that its end stays
+// whole in whatever font the desktop gives.
+TEST_F(EncryptPane, chosenNameIsPlainTextAndFitsItsLabel)
+{
+    auto* label = child<QLabel>("fileName");
+    const std::string names[] = {write("<h1>mmmmmmmmmmmmmmmmmmmmmmmmmmmmmm final.pdf"),
+                                 write("<h1>quarterly report of the garden and greenhouse final.pdf")};
+    for (qreal points = 7; points <= 14; points += 0.5) {
+        QFont font = pane->font();
+        font.setPointSizeF(points);
+        pane->setFont(font);
+        for (const std::string& name : names) {
+            choose(name);
+            const QString shown = label->text();
+            SCOPED_TRACE(std::to_string(points) + " pt: " + shown.toStdString());
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("<h1>")));
+            EXPECT_TRUE(shown.endsWith(QStringLiteral(".pdf")));
+            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(shown), label->contentsRect().width());
+        }
+    }
+}
 
 TEST_F(EncryptPane, cancellingTheChooserKeepsTheEarlierChoice)
 {
@@ -200,6 +225,28 @@ TEST_P(HintDialog, storesAndLogsAccordingToHowItCloses)
     EXPECT_EQ(global().hintExist, c.hintExist);
     EXPECT_EQ(logSince(mark), c.lines);
     EXPECT_EQ(hintButton(), c.hintExist ? QStringLiteral("Change Hint…") : QStringLiteral("Add Hint…"));
+}
+
+// The hint file holds at most what the reader takes back, in UTF-8 bytes, not characters.
+TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
+{
+    click("hintButton");
+    auto* field = pane->window()->findChild<Hint*>()->findChild<QLineEdit*>(QStringLiteral("hint"));
+    const QString longestAscii(static_cast<qsizetype>(Package::kMaxHintBytes), QLatin1Char('a'));
+    const QString almostFullCjk(static_cast<qsizetype>(Package::kMaxHintBytes / 3), QChar(0x4E2D)); // one byte left
+    struct Row
+    {
+        QString text;
+        const char* typed;
+        QString after;
+    };
+    for (const Row& row : {Row{longestAscii.chopped(1), "ab", longestAscii}, Row{almostFullCjk, "\u00e9a", almostFullCjk + 'a'}}) {
+        field->setText(row.text);
+        field->end(false);
+        typeInto(field, row.typed);
+        EXPECT_EQ(field->text().size(), row.after.size());
+        EXPECT_EQ(field->text(), row.after);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -297,7 +344,14 @@ INSTANTIATE_TEST_SUITE_P(
                 {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
                 "checkMark placeholder"},
         RunCase{"sourceDeletedAfterChoosing", Running::sourceDeleted, "pw", std::nullopt, kError,
-                {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"}),
+                {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
+        // Nothing was ours to delete, and the folder of that name was there to be found.
+        RunCase{"sourceDeletedBesideAFolderOfThePackagesName",
+                [](EncryptPane& t) {
+                    EncryptPane::sourceDeleted(t);
+                    std::filesystem::create_directory(t.env.work() + "report.lockfern");
+                },
+                "pw", std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- long runs -----------------------------------------------------------------------------------
