@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOCKFERN_WERROR=ON
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-asan bench fuzz install clean
+.PHONY: deps configure build run test test-asan bench fuzz install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -55,6 +55,12 @@ bench: build
 
 install: build
 	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, in the build folder, checked as the test suite checks it.
+package: build
+	@rm -f $(BUILD_DIR)/lockfern_*.deb
+	@cd $(BUILD_DIR) && cpack
+	@bash tests/desktop/package-check.sh $(BUILD_DIR) $(BUILD_DIR)/lockfern_*.deb
 
 clean:
 	@rm -rf $(BUILD_DIR) $(ASAN_DIR)

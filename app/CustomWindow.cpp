@@ -8,8 +8,8 @@
 
 CustomWindow::CustomWindow(QWidget* parent) : QMainWindow(parent)
 {
-    // No title text; the window manager keeps its own decorations.
-    setWindowTitle(QString());
+    // The name task bars and window switchers show.
+    setWindowTitle(QStringLiteral("Lockfern"));
     setWindowIcon(QIcon(QStringLiteral(":/images/lockfern.png")));
     setFixedSize(560, 420);
 }

@@ -11,7 +11,7 @@
 #include <functional>
 
 // QFileDialog. With packagesAsDocuments a *.lockfern folder is taken as one document: the dialog
-// accepts it instead of staying inside it.
+// accepts it instead of entering it, whether it is opened, typed or double-clicked.
 class DesktopFileChooser : public FileChooser
 {
 public:
@@ -23,6 +23,9 @@ class DesktopFileBrowser : public FileBrowser
 {
 public:
     void reveal(const QString& path) override;
+
+    // The file: URI of a local path, percent-encoded throughout (RFC 3986), as file managers parse it.
+    static QString fileUri(const QString& path);
 };
 
 // xdg-email when installed, otherwise a mailto: link (which cannot carry the attachment).

@@ -23,6 +23,60 @@ bool isPackageFolder(const QString& path)
     return info.isDir() && info.fileName().endsWith(QStringLiteral(".lockfern"));
 }
 
+// With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
+// typed name or path and Return, or by a double-click. QFileDialog would enter it instead.
+class ChooserDialog : public QFileDialog
+{
+public:
+    ChooserDialog(QWidget* parent, const FileChooser::Options& options)
+        : QFileDialog(parent, options.title, QDir::homePath()), m_packagesAsDocuments(options.packagesAsDocuments)
+    {
+        setFileMode(ExistingFile);
+        setAcceptMode(AcceptOpen);
+        if (m_packagesAsDocuments) {
+            // The native dialogs always enter folders; ours can stop at a package.
+            setOption(DontUseNativeDialog);
+            // A double-click enters the folder first and says so afterwards.
+            connect(this, &QFileDialog::directoryEntered, this, &ChooserDialog::takeIfPackage);
+        }
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (!m_packagesAsDocuments || files.size() != 1 || !takeIfPackage(files.first())) {
+            QFileDialog::accept();
+        }
+    }
+
+    std::optional<QString> package;
+
+private:
+    bool takeIfPackage(const QString& path)
+    {
+        const QString clean = QDir::cleanPath(path); // a typed "name.lockfern/" too
+        if (!isPackageFolder(clean)) {
+            return false;
+        }
+        package = clean;
+        // Not QFileDialog::accept(), which would enter the folder instead of closing.
+        done(Accepted);
+        return true;
+    }
+
+    bool m_packagesAsDocuments;
+};
+
+// xdg-open gets the URI exactly as built; QDesktopServices only where xdg-open cannot start.
+void openFolder(const QString& folder)
+{
+    const QString uri = DesktopFileBrowser::fileUri(folder);
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty() || !QProcess::startDetached(xdgOpen, {uri})) {
+        QDesktopServices::openUrl(QUrl::fromEncoded(uri.toLatin1()));
+    }
+}
+
 } // namespace
 
 Services Services::desktop()
@@ -33,31 +87,24 @@ Services Services::desktop()
 
 FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& options)
 {
-    QFileDialog dialog(parent, options.title, QDir::homePath());
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    std::optional<QString> package;
-    if (options.packagesAsDocuments) {
-        // The native dialogs always enter folders; ours stops at a package and hands it back.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, &package](const QString& dir) {
-            if (isPackageFolder(dir)) {
-                package = QDir::cleanPath(dir);
-                // QFileDialog's own accept() would enter the folder again instead of closing.
-                static_cast<QDialog&>(dialog).done(QDialog::Accepted);
-            }
-        });
-    }
+    // Owned by the window, never by a pane: a forwarded request may replace the pane while the
+    // dialog runs, and the pane going must not take the dialog with it.
+    ChooserDialog dialog(parent ? parent->window() : nullptr, options);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
     Result result{Response::Ok, std::nullopt};
-    if (package) {
-        result.path = package;
+    if (dialog.package) {
+        result.path = dialog.package;
     } else if (const QStringList files = dialog.selectedFiles(); !files.isEmpty()) {
         result.path = files.first();
     }
     return result;
+}
+
+QString DesktopFileBrowser::fileUri(const QString& path)
+{
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
 }
 
 void DesktopFileBrowser::reveal(const QString& path)
@@ -66,17 +113,17 @@ void DesktopFileBrowser::reveal(const QString& path)
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    call << QStringList{fileUri(path)} << QString();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        openFolder(folder);
         return;
     }
     // Asynchronous, so a file manager that is slow to start never freezes the window.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [folder](QDBusPendingCallWatcher* done) {
         if (done->isError()) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+            openFolder(folder);
         }
         done->deleteLater();
     });

@@ -12,8 +12,36 @@
 
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 namespace {
+
+const char* const kUsage =
+    "Usage:\n"
+    "  lockfern [PATH]\n"
+    "  lockfern --encrypt FILE\n"
+    "  lockfern --version | --help\n"
+    "\n"
+    "PATH      a package NAME.lockfern, or the hint.lockfern inside it, to open for decrypting\n"
+    "--encrypt opens the encrypt pane with FILE chosen\n"
+    "\n"
+    "When Lockfern is already running, the request goes to its window and this start ends.\n"
+    "Exit status: 0 done, 1 the running Lockfern did not answer, 2 PATH does not exist.\n";
+
+// `lockfern --help` and `--version` answer on the terminal, as lockfern-cli does, with no display needed.
+std::optional<int> answerOnTerminal(int argc, char* argv[])
+{
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("%s\n", qUtf8Printable(global().getVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
 
 // The file named on the command line, as `Exec=lockfern %f` passes it; made absolute because a
 // running instance has its own working folder, and clean so that "notes.lockfern/" is the package.
@@ -44,6 +72,9 @@ std::optional<QString> privateFolder()
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = answerOnTerminal(argc, argv)) {
+        return *answered;
+    }
     disableCoreDumps();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs with apt whatever the build, the tests and `make run` need; quiet when all is there.
+# Installs with apt whatever the build, the tests, `make run` and `make package` need; quiet when
+# all is there.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libssl-dev openssl
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db python3 dpkg-dev
 )
 
 missing=()

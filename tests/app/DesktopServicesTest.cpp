@@ -3,8 +3,15 @@
 
 #include "DesktopServices.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrlQuery>
 
 namespace {
@@ -78,5 +85,125 @@ INSTANTIATE_TEST_SUITE_P(Desktops, MailFallback,
                          ::testing::Values(std::tuple(QStringLiteral("/usr/bin/xdg-email"), true, false),
                                            std::tuple(QStringLiteral("/usr/bin/xdg-email"), false, true),
                                            std::tuple(QString(), true, true)));
+
+// How a user picks an entry of the decrypt dialog.
+enum class Pick { DoubleClick, SelectAndOpen, TypeName, TypePath };
+
+// Waits until `name` is listed in the dialog's folder, then picks it the given way.
+void pick(QFileDialog& dialog, Pick how, const QString& folder, const QString& name)
+{
+    dialog.setDirectory(folder);
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(view, nullptr);
+    QModelIndex entry;
+    ASSERT_TRUE(waitFor([&] {
+        const QModelIndexList found = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
+                                                           Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        entry = found.value(0);
+        return entry.isValid() && !view->visualRect(entry).isEmpty();
+    }));
+    const QPoint at = view->visualRect(entry).center();
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    switch (how) {
+    case Pick::DoubleClick:
+        // A double-click arrives as a click followed by the double-click event.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        break;
+    case Pick::SelectAndOpen:
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open), Qt::LeftButton);
+        break;
+    case Pick::TypeName:
+    case Pick::TypePath:
+        QTest::keyClicks(field, how == Pick::TypeName ? name : folder + name);
+        QTest::keyClick(field, Qt::Key_Return);
+        break;
+    }
+}
+
+// An entry of the folder, how it is picked, and whether the dialog answers with it (or enters it
+// and stays open).
+struct DialogCase
+{
+    Pick how;
+    const char* name;
+    bool answered;
+};
+
+void PrintTo(const DialogCase& c, std::ostream* out)
+{
+    const char* const ways[] = {"double-click", "select and Open", "type name", "type path"};
+    *out << ways[static_cast<int>(c.how)] << " " << c.name;
+}
+
+class DecryptDialog : public ::testing::TestWithParam<DialogCase>
+{
+};
+
+TEST_P(DecryptDialog, answersAPackageAsOneDocument)
+{
+    const DialogCase& c = GetParam();
+    TestEnvironment env;
+    const QString work = QString::fromStdString(env.work());
+    makePackage(env, "report.lockfern");
+    QDir().mkpath(work + QStringLiteral("plain"));
+    QFile(work + QStringLiteral("notes.txt")).open(QIODevice::WriteOnly);
+
+    QWidget window;
+    auto* pane = new QWidget(&window);
+    window.show();
+    QString stayedIn;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no dialog";
+            return;
+        }
+        // The window owns it, not the pane that asked: the pane may be replaced while it runs.
+        EXPECT_EQ(dialog->parentWidget(), &window);
+        pick(*dialog, c.how, work, QString::fromLatin1(c.name));
+        if (dialog->isVisible()) {
+            stayedIn = dialog->directory().absolutePath() + QLatin1Char('/');
+            dialog->reject();
+        }
+    });
+    const FileChooser::Result result = DesktopFileChooser().choose(pane, {QStringLiteral("Decrypt"), true});
+
+    const std::string entry = env.work() + c.name;
+    EXPECT_EQ(result.response, c.answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
+    EXPECT_EQ(result.path.value_or(QString()).toStdString(), c.answered ? entry : "");
+    EXPECT_EQ(stayedIn.toStdString(), c.answered ? "" : entry + "/");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picks, DecryptDialog,
+    ::testing::Values(DialogCase{Pick::DoubleClick, "report.lockfern", true},
+                      DialogCase{Pick::SelectAndOpen, "report.lockfern", true},
+                      DialogCase{Pick::TypeName, "report.lockfern", true},
+                      DialogCase{Pick::TypePath, "report.lockfern", true},
+                      DialogCase{Pick::SelectAndOpen, "notes.txt", true},
+                      DialogCase{Pick::TypeName, "plain", false}));
+
+// File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.
+class RevealUri : public ::testing::TestWithParam<std::pair<const char*, const char*>>
+{
+};
+
+TEST_P(RevealUri, isFullyEncoded)
+{
+    const QString path = QString::fromUtf8(GetParam().first);
+    const QString uri = DesktopFileBrowser::fileUri(path);
+    EXPECT_EQ(uri, QString::fromLatin1(GetParam().second));
+    EXPECT_EQ(QUrl::fromEncoded(uri.toLatin1(), QUrl::StrictMode).toLocalFile(), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RevealUri,
+    ::testing::Values(
+        std::pair("/home/ann/report.lockfern", "file:///home/ann/report.lockfern"),
+        std::pair("/home/ann/Tax return \u00e9.lockfern", "file:///home/ann/Tax%20return%20%C3%A9.lockfern"),
+        std::pair("/home/ann/#2 100% done?.lockfern", "file:///home/ann/%232%20100%25%20done%3F.lockfern"),
+        std::pair("/home/\u00e5sa/\u65e5\u8a18 #1/a%20b", "file:///home/%C3%A5sa/%E6%97%A5%E8%A8%98%20%231/a%2520b")));
 
 } // namespace
