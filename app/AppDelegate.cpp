@@ -4,6 +4,7 @@
 #include "CustomWindow.h"
 #include "Files.h"
 #include "Global.h"
+#include "Encrypt.h"
 #include "ViewController.h"
 
 #include <QApplication>
@@ -22,50 +23,73 @@ void AppDelegate::setWindow(CustomWindow* window)
         // Requests still waiting for a run to end are dropped when the application goes.
         connect(window, &CustomWindow::closing, this, [this] {
             m_quitting = true;
-            m_waitingFiles.clear();
+            m_waiting.clear();
         });
         // Any other modal dialog: once it has closed and its event loop has returned.
-        connect(window, &CustomWindow::unblocked, this, &AppDelegate::openWaitingFiles, Qt::QueuedConnection);
+        connect(window, &CustomWindow::unblocked, this, &AppDelegate::performWaiting, Qt::QueuedConnection);
     }
 }
 
-void AppDelegate::launch(const std::optional<QString>& startFile)
+void AppDelegate::launch(const std::optional<Request>& start)
 {
     if (m_window) {
         installFreshMainView();
         m_window->show();
     }
-    QTimer::singleShot(0, this, [this, startFile] {
-        if (startFile) {
-            openFile(*startFile);
+    QTimer::singleShot(0, this, [this, start] {
+        // An open-file request comes before launch completes, which then shows its package.
+        if (start && start->action == Request::Action::Open) {
+            openFile(start->path);
         }
         applicationDidFinishLaunching();
+        if (start && start->action == Request::Action::Encrypt) {
+            encryptFile(start->path);
+        }
     });
 }
 
-bool AppDelegate::openFile(const QString& requested)
+bool AppDelegate::openFile(const QString& path)
 {
-    if (m_quitting) {
-        return true;
-    }
-    const QString path = Paths::clean(requested);
-    // A run or an open dialog of the main view must not have the view replaced under it.
-    const ViewController* view = m_window ? m_window->mainView() : nullptr;
-    if ((view && view->isBusy()) || QApplication::activeModalWidget()) {
-        m_waitingFiles.append(path);
-        return true;
-    }
-    global().isOpenedFromFile = true;
-    global().openedFile = path;
-    global().log(QStringLiteral("opened from finder with file ") + path);
-    installFreshMainView();
+    perform({Request::Action::Open, path});
     return true;
 }
 
-void AppDelegate::openForwardedFile(const QString& path)
+void AppDelegate::encryptFile(const QString& path)
 {
-    if (!path.isEmpty()) {
-        openFile(path);
+    perform({Request::Action::Encrypt, path});
+}
+
+void AppDelegate::perform(const Request& request)
+{
+    if (m_quitting) {
+        return;
+    }
+    const Request clean{request.action, Paths::clean(request.path)};
+    // A run or an open dialog of the main view must not have the view replaced under it.
+    const ViewController* view = m_window ? m_window->mainView() : nullptr;
+    if ((view && view->isBusy()) || QApplication::activeModalWidget()) {
+        m_waiting.append(clean);
+        return;
+    }
+    if (clean.action == Request::Action::Open) {
+        global().isOpenedFromFile = true;
+        global().openedFile = clean.path;
+        global().log(QStringLiteral("opened from finder with file ") + clean.path);
+        installFreshMainView();
+        return;
+    }
+    installFreshMainView();
+    if (ViewController* fresh = m_window ? m_window->mainView() : nullptr) {
+        fresh->show(); // now rather than once the window's layout gets to it, so the pane resets first
+        fresh->encrypt();
+        fresh->encryptPane()->prepareForEncryption(clean.path);
+    }
+}
+
+void AppDelegate::handleForwarded(const Request& request)
+{
+    if (!request.path.isEmpty()) {
+        perform(request);
     }
     raiseWindow();
 }
@@ -84,7 +108,7 @@ void AppDelegate::applicationDidFinishLaunching()
 void AppDelegate::applicationWillTerminate()
 {
     m_quitting = true;
-    m_waitingFiles.clear();
+    m_waiting.clear();
     if (m_window) {
         if (ViewController* view = m_window->mainView()) {
             view->cancelRuns();
@@ -105,17 +129,17 @@ void AppDelegate::installFreshMainView()
     auto* view = new ViewController(m_services);
     connect(view, &ViewController::busyChanged, this, [this](bool busy) {
         if (!busy) {
-            openWaitingFiles();
+            performWaiting();
         }
     });
     m_window->setMainView(view);
 }
 
-void AppDelegate::openWaitingFiles()
+void AppDelegate::performWaiting()
 {
-    const QStringList files = std::exchange(m_waitingFiles, {});
-    for (const QString& file : files) {
-        openFile(file); // waits again if something is still busy
+    const QList<Request> waiting = std::exchange(m_waiting, {});
+    for (const Request& request : waiting) {
+        perform(request); // waits again if something is still busy
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Services.h"
+#include "SingleInstance.h"
 
 #include <QObject>
 #include <QPointer>
@@ -22,15 +23,17 @@ public:
 
     void setWindow(CustomWindow* window);
 
-    // Shows the window with a first main view and, once the event loop runs, delivers the start-up
-    // open-file request (if any) and then completes the launch.
-    void launch(const std::optional<QString>& startFile);
+    // Shows the window with a first main view and, once the event loop runs, carries out the start-up
+    // request (if any) around completing the launch.
+    void launch(const std::optional<Request>& start);
 
     // A package to open. While a run is going or a dialog is open the request waits for its end, so
     // it never replaces a pane that is working or a dialog's owner.
     bool openFile(const QString& path);
-    // As openFile, and brings the window to the front: a request forwarded from a second start.
-    void openForwardedFile(const QString& path);
+    // The encrypt pane with `path` chosen, in a fresh main view; waits as openFile does.
+    void encryptFile(const QString& path);
+    // A request forwarded from a second start: carried out, and the window brought to the front.
+    void handleForwarded(const Request& request);
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
     static bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
@@ -42,11 +45,12 @@ public:
     void raiseWindow();
 
 private:
-    void openWaitingFiles();
+    void perform(const Request& request);
+    void performWaiting();
 
     QPointer<CustomWindow> m_window;
     Services m_services;
-    QStringList m_waitingFiles;
+    QList<Request> m_waiting;
     bool m_launched = false;
     bool m_quitting = false;
 };

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
+#include "Files.h"
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
@@ -13,6 +14,7 @@ namespace {
 
 constexpr char kAccepted = 'y';
 constexpr char kRefused = 'n';
+const QByteArray kEncryptVerb("encrypt\0", 8);
 
 } // namespace
 
@@ -41,7 +43,7 @@ bool SingleInstance::becomePrimary()
     return true;
 }
 
-bool SingleInstance::forward(const QString& path) const
+bool SingleInstance::forward(const Request& request) const
 {
     QLocalSocket socket;
     const QDeadlineTimer deadline(kTimeoutMs);
@@ -56,7 +58,7 @@ bool SingleInstance::forward(const QString& path) const
         }
         QThread::msleep(50);
     }
-    socket.write(encode(path));
+    socket.write(encode(request));
     if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
         return false;
     }
@@ -69,9 +71,10 @@ bool SingleInstance::forward(const QString& path) const
     return socket.getChar(&answer) && answer == kAccepted;
 }
 
-QByteArray SingleInstance::encode(const QString& path)
+QByteArray SingleInstance::encode(const Request& request)
 {
-    const QByteArray text = path.toUtf8();
+    const QByteArray text = (request.action == Request::Action::Encrypt ? kEncryptVerb : QByteArray()) +
+                            request.path.toUtf8();
     QByteArray message(4, '\0');
     qToBigEndian(static_cast<quint32>(text.size()), message.data());
     return message + text;
@@ -113,15 +116,21 @@ void SingleInstance::acceptConnection()
                 return;
             }
             socket->skip(4);
-            const QByteArray bytes = socket->read(length);
-            QStringDecoder decoder(QStringDecoder::Utf8);
-            const QString path = decoder.decode(bytes);
-            const bool accepted = !decoder.hasError() && isAcceptablePath(path);
+            QByteArray bytes = socket->read(length);
+            Request request;
+            if (bytes.startsWith(kEncryptVerb)) {
+                request.action = Request::Action::Encrypt;
+                bytes.remove(0, kEncryptVerb.size());
+            }
+            const std::optional<QString> path = decodeUtf8(bytes);
+            const bool accepted = path && isAcceptablePath(*path) &&
+                                  (request.action == Request::Action::Open || !path->isEmpty());
             socket->putChar(accepted ? kAccepted : kRefused);
             socket->flush();
             socket->disconnectFromServer();
             if (accepted) {
-                emit requestReceived(path);
+                request.path = path->isEmpty() ? QString() : Paths::clean(*path);
+                emit requestReceived(request);
             }
         });
     }

@@ -43,20 +43,31 @@ std::optional<int> answerOnTerminal(int argc, char* argv[])
     return std::nullopt;
 }
 
-// The file named on the command line, as `Exec=lockfern %f` passes it; made absolute because a
-// running instance has its own working folder, and clean so that "notes.lockfern/" is the package.
-std::optional<QString> fileArgument(const QStringList& arguments)
+// What the command line asks: `lockfern PATH` as `Exec=lockfern %f` passes it, or `lockfern
+// --encrypt FILE`. The path is made absolute, because a running instance has its own working folder,
+// and clean, so that "notes.lockfern/" is the package. Nullopt with `usageError` set for a bad line.
+std::optional<Request> startRequest(const QStringList& arguments, bool& usageError)
 {
+    Request request;
+    bool endOfOptions = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QStringLiteral("--")) {
-            return i + 1 < arguments.size() ? std::optional(Paths::clean(arguments[i + 1])) : std::nullopt;
-        }
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            return Paths::clean(argument);
+        if (!endOfOptions && argument == QStringLiteral("--")) {
+            endOfOptions = true;
+        } else if (!endOfOptions && argument == QStringLiteral("--encrypt")) {
+            request.action = Request::Action::Encrypt;
+        } else if (!endOfOptions && argument.startsWith(QLatin1Char('-'))) {
+            usageError = true;
+            return std::nullopt;
+        } else if (request.path.isEmpty()) {
+            request.path = Paths::clean(argument);
         }
     }
-    return std::nullopt;
+    if (request.path.isEmpty()) {
+        usageError = request.action == Request::Action::Encrypt;
+        return std::nullopt;
+    }
+    return request;
 }
 
 std::optional<QString> privateFolder()
@@ -80,9 +91,14 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
-    const std::optional<QString> file = fileArgument(QCoreApplication::arguments());
-    if (file && !QFileInfo::exists(*file)) {
-        std::fprintf(stderr, "lockfern: %s: no such file or folder\n", qUtf8Printable(*file));
+    bool usageError = false;
+    const std::optional<Request> start = startRequest(QCoreApplication::arguments(), usageError);
+    if (usageError) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (start && !QFileInfo::exists(start->path)) {
+        std::fprintf(stderr, "lockfern: %s: no such file or folder\n", qUtf8Printable(start->path));
         return 2;
     }
 
@@ -90,7 +106,7 @@ int main(int argc, char* argv[])
     if (const std::optional<QString> folder = privateFolder()) {
         instance.emplace(*folder);
         if (!instance->becomePrimary()) {
-            if (instance->forward(file.value_or(QString()))) {
+            if (instance->forward(start.value_or(Request{}))) {
                 return 0;
             }
             std::fprintf(stderr, "lockfern: Lockfern is already running but did not answer\n");
@@ -106,8 +122,8 @@ int main(int argc, char* argv[])
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &delegate, &AppDelegate::quit);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
     if (instance) {
-        QObject::connect(&*instance, &SingleInstance::requestReceived, &delegate, &AppDelegate::openForwardedFile);
+        QObject::connect(&*instance, &SingleInstance::requestReceived, &delegate, &AppDelegate::handleForwarded);
     }
-    delegate.launch(file);
+    delegate.launch(start);
     return app.exec();
 }

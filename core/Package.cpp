@@ -28,6 +28,16 @@ bool fitsAsHint(const QString& hint)
     return hint.toUtf8().size() <= kMaxHintBytes;
 }
 
+std::string packageOf(const std::string& cleanPath)
+{
+    if (Paths::lastComponent(cleanPath) != kHintFileName) {
+        return cleanPath;
+    }
+    std::string folder = Paths::parentOf(cleanPath);
+    folder.pop_back();
+    return isPackagePath(folder) ? folder : cleanPath;
+}
+
 std::string packageName(const std::string& sourceName)
 {
     return Paths::baseNameOf(sourceName) + "." + kExtension;

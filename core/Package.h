@@ -21,6 +21,10 @@ bool fitsAsHint(const QString& hint);
 // Split at every ".", drop empty pieces: a package when the last piece is exactly "lockfern".
 bool isPackagePath(const std::string& path);
 
+// The package a chosen path stands for: the path itself, or the package folder when the path is the
+// hint file directly inside one, which is what file managers see of a package.
+std::string packageOf(const std::string& cleanPath);
+
 std::string packageName(const std::string& sourceName);
 // containing folder (ending with "/") + base name + ".lockfern"
 std::string packagePath(const std::string& containingFolder, const std::string& sourceName);

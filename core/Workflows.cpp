@@ -307,7 +307,7 @@ OpenResult openPackage(const std::string& chosenPath)
     OpenResult result;
     std::string path;
     try {
-        path = Paths::clean(chosenPath);
+        path = Package::packageOf(Paths::clean(chosenPath));
     } catch (const FileSystemError&) {
         return result; // no working folder to make it absolute against
     }

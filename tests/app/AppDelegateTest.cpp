@@ -33,39 +33,55 @@ protected:
     }
 };
 
-class Launch : public AppDelegateTest, public ::testing::WithParamInterface<std::tuple<bool, bool>>
+enum class Start { Plain, Package, Encrypt };
+
+class Launch : public AppDelegateTest, public ::testing::WithParamInterface<std::tuple<bool, Start>>
 {
 };
 
-TEST_P(Launch, logsVersionThenThemeOnceAfterAnyStartUpRequest)
+TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
 {
-    const auto [dark, withFile] = GetParam();
+    const auto [dark, start] = GetParam();
     storeDark(dark);
-    const QString file = makePackage(env, "report.lockfern");
-    // As tab completion leaves it; taken as the clean path.
-    delegate.launch(withFile ? std::optional(file + QStringLiteral("/.//")) : std::nullopt);
+    const QString package = makePackage(env, "report.lockfern");
+    const QString notes = QString::fromStdString(env.work()) + QStringLiteral("notes.txt");
+    writeFileBytes(notes.toStdString(), "notes");
+    std::optional<Request> request;
+    if (start == Start::Package) {
+        request = Request{Request::Action::Open, package + QStringLiteral("/.//")}; // taken as the clean path
+    } else if (start == Start::Encrypt) {
+        request = Request{Request::Action::Encrypt, notes};
+    }
+    delegate.launch(request);
     ASSERT_TRUE(launched());
-    if (withFile) {
+    if (start == Start::Package) {
         EXPECT_TRUE(decryptPaneShows());
     }
     QCoreApplication::processEvents();
 
     std::vector<std::string> expected = {"main view presented"};
-    if (withFile) {
-        expected.insert(expected.end(), {openedLine(file), "main view presented"});
+    if (start == Start::Package) {
+        expected.insert(expected.end(), {openedLine(package), "main view presented"});
     }
     expected.insert(expected.end(), {"Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER ")",
                                      dark ? "dark theme" : "white theme", "main view presented"});
+    if (start == Start::Encrypt) {
+        expected.insert(expected.end(), {"main view presented", "encrypt view presented",
+                                         "file selected " + notes.toStdString(), "file added succesfully"});
+    }
     const auto messages = env.logMessages();
     ASSERT_GE(messages.size(), expected.size());
     EXPECT_EQ(std::vector(messages.begin(), messages.begin() + expected.size()), expected);
     EXPECT_EQ(countOf(messages, "white theme") + countOf(messages, "dark theme"), 1);
     // The main views replaced on the way are gone, so only one takes the package up.
     EXPECT_EQ(window.findChildren<ViewController*>().size(), 1);
-    EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), withFile);
+    EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), start == Start::Package);
+    EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, start == Start::Encrypt ? notes : QString());
 }
 
-INSTANTIATE_TEST_SUITE_P(ThemesAndFiles, Launch, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
+                         ::testing::Combine(::testing::Bool(),
+                                            ::testing::Values(Start::Plain, Start::Package, Start::Encrypt)));
 
 TEST_F(AppDelegateTest, twoRequestsInARowEachReplaceTheMainView)
 {

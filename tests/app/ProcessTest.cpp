@@ -6,6 +6,7 @@
 #include "CustomWindow.h"
 #include "Decrypt.h"
 #include "Hint.h"
+#include "RNCryptor.h"
 #include "Services.h"
 #include "SingleInstance.h"
 #include "ViewController.h"
@@ -88,6 +89,29 @@ TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
     EXPECT_EQ(m_running.state(), QProcess::Running);
 }
 
+// The hint file is what file managers see of a package; --encrypt is how their actions ask for a file.
+TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunningWindow)
+{
+    ASSERT_TRUE(startRunning());
+    const std::string package = env.work() + "report.lockfern";
+    QDir().mkpath(QString::fromStdString(package));
+    writeFileBytes(package + "/report.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
+    writeFileBytes(package + "/hint.lockfern", "");
+    writeFileBytes(env.work() + "notes.txt", "notes");
+    const auto taken = [this](const std::string& path) {
+        return waitFor([&] {
+            const auto lines = env.logMessages();
+            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + path);
+            return selected != lines.end() && std::find(selected, lines.end(), "file added succesfully") != lines.end();
+        });
+    };
+    EXPECT_EQ(startSecond({QString::fromStdString(package + "/hint.lockfern")}), 0);
+    EXPECT_TRUE(taken(package + "/hint.lockfern"));
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, QString::fromStdString(env.work())), 0);
+    EXPECT_TRUE(taken(env.work() + "notes.txt"));
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt")}), 2);
+}
+
 // A name and the bytes sent.
 using BadMessage = std::pair<const char*, QByteArray>;
 
@@ -125,9 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, BadMessages,
     ::testing::Values(
         BadMessage{"tooLong", header(SingleInstance::kMaxMessageBytes + 1) + QByteArray(64, 'a')},
-        BadMessage{"relativePath", SingleInstance::encode(QStringLiteral("report.lockfern"))},
-        BadMessage{"missingPath", SingleInstance::encode(QStringLiteral("/nonexistent/x.lockfern"))},
-        BadMessage{"embeddedNul", SingleInstance::encode(QStringLiteral("/tmp") + QChar(0) + QStringLiteral("x"))},
+        BadMessage{"relativePath", SingleInstance::encode({Request::Action::Open, QStringLiteral("report.lockfern")})},
+        BadMessage{"missingPath", SingleInstance::encode({Request::Action::Open, QStringLiteral("/nonexistent/x.lockfern")})},
+        BadMessage{"embeddedNul", SingleInstance::encode({Request::Action::Open, QStringLiteral("/tmp") + QChar(0) + QStringLiteral("x")})},
         BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
     [](const auto& info) { return std::string(info.param.first); });
 
@@ -144,7 +168,7 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
     ASSERT_TRUE(instance.becomePrimary());
     CustomWindow window;
     AppDelegate delegate(&window, Services::desktop());
-    QObject::connect(&instance, &SingleInstance::requestReceived, &delegate, &AppDelegate::openForwardedFile);
+    QObject::connect(&instance, &SingleInstance::requestReceived, &delegate, &AppDelegate::handleForwarded);
     delegate.launch(std::nullopt);
     ASSERT_TRUE(waitFor([&] { return countOf(env.logMessages(), "white theme") == 1; }));
     QCoreApplication::processEvents();

@@ -176,7 +176,8 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
     EXPECT_EQ(literal.out, env.work() + "lockfern.lockfern\n") << literal.err;
     ASSERT_EQ(run({"encrypt", "--hint", "h", "--password-stdin", "./notes.txt"}, "pw\n").out,
               env.work() + "notes.lockfern\n");
-    for (const char* typed : {"notes.lockfern/", "notes.lockfern//", "./notes.lockfern/", "./././notes.lockfern"}) {
+    for (const char* typed :
+         {"notes.lockfern/", "notes.lockfern//", "./notes.lockfern/", "./././notes.lockfern", "notes.lockfern/hint.lockfern"}) {
         SCOPED_TRACE(typed);
         ::unlink(path.c_str());
         const CliRun decrypted = run({"decrypt", "--password-stdin", typed}, "pw\n");

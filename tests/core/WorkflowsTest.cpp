@@ -390,6 +390,18 @@ TEST_F(WorkflowsTest, open_refusesWhatIsNotAPackage)
     EXPECT_EQ(openPackage(env.work() + "x.pdf").logMessages(), QStringList{"file is not encrypted"});
 }
 
+// What file managers can open of a package is its hint file; one outside a package is still refused.
+TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
+{
+    const std::string package = encrypt(source("a.txt", "a"), "pw", QStringLiteral("tulip")).packagePath;
+    const OpenResult viaHint = openPackage(package + "/hint.lockfern");
+    ASSERT_EQ(viaHint.outcome, OpenOutcome::Prepared);
+    EXPECT_EQ(viaHint.package->packagePath, package);
+    EXPECT_EQ(viaHint.package->hint, QStringLiteral("tulip"));
+    writeFileBytes(env.work() + "hint.lockfern", "loose");
+    EXPECT_EQ(openPackage(env.work() + "hint.lockfern").outcome, OpenOutcome::Problem);
+}
+
 struct HintCase
 {
     const char* name;

@@ -123,7 +123,8 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
     EXPECT_EQ(child("service")->isEnabled(), prepared);
     EXPECT_EQ(shown(), prepared ? "checkMark hint" : "placeholder");
     EXPECT_EQ(prepared ? hint() : status(), prepared ? c.hint : c.status);
-    EXPECT_EQ(pane->fileD(), prepared ? std::optional(path + "/report.pdf") : std::nullopt);
+    const std::string package = path.ends_with("/hint.lockfern") ? path.substr(0, path.size() - 14) : path;
+    EXPECT_EQ(pane->fileD(), prepared ? std::optional(package + "/report.pdf") : std::nullopt);
     EXPECT_EQ(pane->folderD(), prepared ? std::optional(env.work()) : std::nullopt);
 }
 
@@ -134,6 +135,9 @@ const PrepareCase kPrepareCases[] = {
     {"noHintFile", [](const std::string& w) { makePackage(w, std::nullopt); }, "report.lockfern", {},
      {"hint is empty", "file added succesfully"}, {}},
     {"sixCharacterHint", [](const std::string& w) { makePackage(w, "tulip7"); }, "report.lockfern", {},
+     {"presenting hint tulip7", "file added succesfully"}, QStringLiteral("Hint: tulip7")},
+    // What file managers can open of a package.
+    {"itsHintFile", [](const std::string& w) { makePackage(w, "tulip7"); }, "report.lockfern/hint.lockfern", {},
      {"presenting hint tulip7", "file added succesfully"}, QStringLiteral("Hint: tulip7")},
     {"nonUtf8Hint", [](const std::string& w) { makePackage(w, "\xff\xfe\x80hint"); }, "report.lockfern", kProblem,
      kProblemLine, {}},
