@@ -402,7 +402,7 @@ void Encrypt::finishRun(const Workflows::EncryptResult& result)
 
 void Encrypt::resetVariables()
 {
-    ui->passwordE->clear();
+    ui->passwordE->setText(QString()); // clear() would keep the password in the field's undo history
     m_fields.fileE.clear();
     ui->checkMarkE->setHidden(true);
     m_fields.selectedE = false;

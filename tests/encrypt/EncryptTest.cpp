@@ -317,10 +317,11 @@ TEST_P(Running, reportsTheOutcome)
     for (const auto& line : c.password.size() > 3 ? env.logMessages() : std::vector<std::string>{}) {
         EXPECT_EQ(line.find(c.password), std::string::npos) << "the password is never logged";
     }
-    // Ready for the next file, with the way to the package kept.
+    // Ready for the next file, with the way to the package kept, and the password gone for good.
     EXPECT_FALSE(pane->fields().selectedE);
     EXPECT_EQ(pane->fields().pathE.toStdString(), package);
     EXPECT_TRUE(typed().isEmpty());
+    EXPECT_FALSE(child<QLineEdit>("password")->isUndoAvailable());
     EXPECT_FALSE(global().hintExist);
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
     click("sService");
