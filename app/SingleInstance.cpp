@@ -2,6 +2,7 @@
 #include "SingleInstance.h"
 
 #include "Files.h"
+#include "Text.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -122,7 +123,7 @@ void SingleInstance::acceptConnection()
                 request.action = Request::Action::Encrypt;
                 bytes.remove(0, kEncryptVerb.size());
             }
-            const std::optional<QString> path = decodeUtf8(bytes);
+            const std::optional<QString> path = Text::decodeUtf8(bytes);
             const bool accepted = path && isAcceptablePath(*path) &&
                                   (request.action == Request::Action::Open || !path->isEmpty());
             socket->putChar(accepted ? kAccepted : kRefused);

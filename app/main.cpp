@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> answered = answerOnTerminal(argc, argv)) {
         return *answered;
     }
-    disableCoreDumps();
+    hardenProcess();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());

@@ -2,6 +2,7 @@
 #include "Cli.h"
 
 #include "Files.h"
+#include "Text.h"
 #include "Global.h"
 #include "Package.h"
 #include "Password.h"
@@ -12,7 +13,9 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <functional>
 #include <csignal>
 #include <cstring>
@@ -31,7 +34,7 @@ constexpr int kExitUsage = 2;
 
 const char* const kUsage =
     "Usage:\n"
-    "  lockfern-cli encrypt [--hint TEXT] [--password-stdin] [--verbose] FILE...\n"
+    "  lockfern-cli encrypt [--hint TEXT | --hint-file PATH] [--password-stdin] [--verbose] FILE...\n"
     "  lockfern-cli decrypt [--password-stdin] [--verbose] PACKAGE...\n"
     "  lockfern-cli hint PACKAGE\n"
     "  lockfern-cli --version | --help\n"
@@ -41,13 +44,40 @@ const char* const kUsage =
     "hint     prints the password hint stored in PACKAGE\n"
     "\n"
     "The password is asked on the terminal, or read as one line from standard input\n"
-    "with --password-stdin. Exit status: 0 all done, 1 something failed, 2 usage error.\n";
+    "with --password-stdin. The hint is stored unencrypted, for anyone to read. --hint TEXT\n"
+    "is visible to other users of this computer (in ps); --hint-file PATH is not, and\n"
+    "reads it from standard input when PATH is -.\n"
+    "Exit status: 0 all done, 1 something failed, 2 usage error.\n";
 
 std::atomic<bool> interrupted{false};
 
 const char* refusalSentence(Workflows::OpenOutcome outcome)
 {
     return outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted." : "There's a problem.";
+}
+
+// At most `limit` bytes; nullopt (errno set) when the file can't be read.
+std::optional<QByteArray> readUpTo(int fd, std::size_t limit)
+{
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    char buffer[65536];
+    while (static_cast<std::size_t>(bytes.size()) < limit) {
+        const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, limit - static_cast<std::size_t>(bytes.size())));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, got);
+    }
+    return bytes;
 }
 
 // Absolute and clean is how a path is tested, logged and printed, however it was typed.
@@ -68,6 +98,8 @@ void onInterrupt(int)
 struct Options
 {
     std::string command;
+    std::optional<std::string> hintText; // --hint
+    std::optional<std::string> hintFile; // --hint-file
     std::optional<QString> hint;
     bool passwordFromStdin = false;
     bool verbose = false;
@@ -83,6 +115,11 @@ public:
 
 private:
     std::optional<Options> parse(int argc, char* argv[]);
+    // The hint from --hint or --hint-file, checked as the package's reader will take it; nullopt
+    // with m_refusal set otherwise.
+    std::optional<QString> takeHint(const Options& options);
+    // One line, shown safely when the stream is a terminal.
+    static void say(std::FILE* stream, const std::string& line);
     int usageError(const std::string& message);
     void fail(const std::string& path, const char* sentence);
     std::optional<SecureBytes> readPassword(const Options& options);
@@ -127,23 +164,11 @@ std::optional<Options> Cli::parse(int argc, char* argv[])
         const std::string argument = argv[i];
         if (!endOfOptions && argument == "--") {
             endOfOptions = true;
-        } else if (!endOfOptions && argument == "--hint" && options.command == "encrypt") {
-            if (++i == argc) {
+        } else if (!endOfOptions && (argument == "--hint" || argument == "--hint-file") && options.command == "encrypt") {
+            if (++i == argc || options.hintText || options.hintFile) {
                 return std::nullopt;
             }
-            // The hint file is UTF-8 by definition, and the reader takes no more than its limit.
-            const std::optional<QString> hint = decodeUtf8(QByteArray(argv[i]));
-            if (!hint) {
-                m_refusal = "the hint is not valid UTF-8 text";
-                return std::nullopt;
-            }
-            if (!Package::fitsAsHint(*hint)) {
-                m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
-                return std::nullopt;
-            }
-            if (!hint->isEmpty()) {
-                options.hint = *hint;
-            }
+            (argument == "--hint" ? options.hintText : options.hintFile) = argv[i];
         } else if (!endOfOptions && argument == "--password-stdin" && options.command != "hint") {
             options.passwordFromStdin = true;
         } else if (!endOfOptions && argument == "--verbose" && options.command != "hint") {
@@ -157,19 +182,60 @@ std::optional<Options> Cli::parse(int argc, char* argv[])
     if (options.paths.empty() || (options.command == "hint" && options.paths.size() != 1)) {
         return std::nullopt;
     }
+    if (options.hintFile == "-" && options.passwordFromStdin) {
+        m_refusal = "standard input can't give both the password and the hint";
+        return std::nullopt;
+    }
     return options;
+}
+
+std::optional<QString> Cli::takeHint(const Options& options)
+{
+    QByteArray bytes;
+    if (options.hintFile) {
+        const bool fromStdin = *options.hintFile == "-";
+        const UniqueFd file(fromStdin ? -1 : ::open(options.hintFile->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+        const std::optional<QByteArray> read = readUpTo(fromStdin ? ::fileno(m_streams.in) : file.get(),
+                                                        static_cast<std::size_t>(Package::kMaxHintBytes) + 2);
+        if (!read) {
+            m_refusal = "can't read the hint from " + *options.hintFile + ": " + std::strerror(errno);
+            return std::nullopt;
+        }
+        bytes = *read;
+        if (bytes.endsWith('\n')) {
+            bytes.chop(1); // as echo and editors leave it
+        }
+    } else if (options.hintText) {
+        bytes = QByteArray::fromStdString(*options.hintText);
+    }
+    // The hint file is UTF-8 by definition, and the reader takes no more than its limit.
+    std::optional<QString> hint = Text::decodeUtf8(bytes);
+    if (!hint) {
+        m_refusal = "the hint is not valid UTF-8 text";
+    } else if (!Package::fitsAsHint(*hint)) {
+        m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
+        hint.reset();
+    }
+    return hint;
 }
 
 int Cli::usageError(const std::string& message)
 {
-    std::fprintf(m_streams.err, "lockfern-cli: %s\n%s", message.c_str(), kUsage);
+    say(m_streams.err, "lockfern-cli: " + message);
+    std::fputs(kUsage, m_streams.err);
     return kExitUsage;
 }
 
 void Cli::fail(const std::string& path, const char* sentence)
 {
-    std::fprintf(m_streams.err, "lockfern-cli: %s: %s\n", path.c_str(), sentence);
-    std::fflush(m_streams.err);
+    say(m_streams.err, "lockfern-cli: " + path + ": " + sentence);
+}
+
+void Cli::say(std::FILE* stream, const std::string& line)
+{
+    Text::write(stream, line);
+    std::fputc('\n', stream);
+    std::fflush(stream);
 }
 
 int Cli::run(int argc, char* argv[])
@@ -189,9 +255,16 @@ int Cli::run(int argc, char* argv[])
     if (first != "encrypt" && first != "decrypt" && first != "hint") {
         return usageError("unknown command '" + first + "'");
     }
-    const std::optional<Options> options = parse(argc, argv);
+    std::optional<Options> options = parse(argc, argv);
+    if (options && (options->hintText || options->hintFile)) {
+        const std::optional<QString> hint = takeHint(*options);
+        options = hint ? options : std::nullopt;
+        if (hint && !hint->isEmpty()) {
+            options->hint = hint;
+        }
+    }
     if (!options && !m_refusal.empty()) {
-        std::fprintf(m_streams.err, "lockfern-cli: %s\n", m_refusal.c_str());
+        say(m_streams.err, "lockfern-cli: " + m_refusal);
         return kExitUsage;
     }
     if (!options) {
@@ -237,7 +310,9 @@ std::optional<SecureBytes> Cli::takeLine(int fd, const char* prompt)
 std::optional<SecureBytes> Cli::readPassword(const Options& options)
 {
     if (options.passwordFromStdin) {
-        return takeLine(::fileno(m_streams.in), nullptr);
+        // Standard input can be a terminal too: then it is asked like at the prompt, without echo.
+        const int in = ::fileno(m_streams.in);
+        return takeLine(in, ::isatty(in) ? "Password: " : nullptr);
     }
     std::optional<SecureBytes> password = askOnTerminal("Password: ");
     if (!password) {
@@ -293,8 +368,7 @@ bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const Q
     }
     switch (outcome) {
     case Workflows::Outcome::Success:
-        std::fprintf(m_streams.out, "%s\n", resultPath.c_str());
-        std::fflush(m_streams.out);
+        say(m_streams.out, resultPath);
         return true;
     case Workflows::Outcome::Cancelled:
         log(QString::fromUtf8(texts.cancelledLine));
@@ -388,7 +462,7 @@ int Cli::hint(const Options& options)
         fail(path, refusalSentence(opened.outcome));
         return kExitFailure;
     }
-    std::fprintf(m_streams.out, "%s\n", opened.package->hint.toUtf8().constData());
+    say(m_streams.out, opened.package->hint.toStdString());
     return kExitSuccess;
 }
 

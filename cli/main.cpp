@@ -4,6 +4,6 @@
 
 int main(int argc, char* argv[])
 {
-    disableCoreDumps();
+    hardenProcess();
     return runCli(argc, argv);
 }

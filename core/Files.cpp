@@ -2,16 +2,17 @@
 #include "Files.h"
 
 #include "Posix.h"
+#include "Text.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <filesystem>
 #include <limits>
 #include <sys/stat.h>
@@ -93,16 +94,6 @@ void syncFolder(const std::string& folderPath)
 }
 
 } // namespace Posix
-
-std::optional<QString> decodeUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        return std::nullopt;
-    }
-    return text;
-}
 
 namespace Paths {
 
@@ -246,7 +237,7 @@ Folder::Folder(const std::string& path) : m_path(withSlash(Paths::absolute(path)
 Folder Folder::temporary()
 {
     // A private runtime folder is the natural home; a shared /tmp is not, because others could
-    // plant a file or link under our fixed log name.
+    // plant a file or link under our fixed log name, or take a folder name of ours first.
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/') {
         std::string path(runtime);
         while (path.size() > 1 && path.back() == '/') {
@@ -256,8 +247,22 @@ Folder Folder::temporary()
             return Folder(path);
         }
     }
-    std::string base = QDir::tempPath().toStdString();
-    const std::string path = withSlash(base) + "lockfern-" + std::to_string(::geteuid());
+    // Without one (an ssh session, some minimal desktops): under the user's own cache folder, which
+    // other users cannot reach.
+    std::string cache;
+    if (const char* xdgCache = std::getenv("XDG_CACHE_HOME"); xdgCache && xdgCache[0] == '/') {
+        cache = xdgCache;
+    } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
+        cache = withSlash(home) + ".cache";
+    } else if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && user->pw_dir[0] == '/') {
+        cache = withSlash(user->pw_dir) + ".cache";
+    } else {
+        Posix::fail("no home folder", ENOENT);
+    }
+    if (::mkdir(cache.c_str(), 0700) != 0 && errno != EEXIST) {
+        Posix::fail("create " + cache, errno);
+    }
+    const std::string path = withSlash(cache) + "lockfern";
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
         Posix::fail("create " + path, errno);
     }
@@ -436,7 +441,7 @@ QByteArray File::read() const
 QString File::readAsString(std::int64_t maxBytes) const
 {
     UniqueFd fd = Posix::openRegularForReading(m_path, false);
-    std::optional<QString> text = decodeUtf8(readAll(fd.get(), m_path, maxBytes));
+    std::optional<QString> text = Text::decodeUtf8(readAll(fd.get(), m_path, maxBytes));
     if (!text) {
         Posix::fail(m_path + " is not UTF-8 text", EILSEQ);
     }

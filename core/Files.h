@@ -30,8 +30,8 @@ public:
     // The folder that exists at `path` (a link to a folder counts); throws if there is none.
     explicit Folder(const std::string& path);
 
-    // The user's private temporary folder: $XDG_RUNTIME_DIR when usable, otherwise lockfern-<uid>
-    // (mode 0700, ours, not a link) under the system temporary folder. Throws when neither is safe.
+    // The user's private temporary folder: $XDG_RUNTIME_DIR when usable, otherwise "lockfern" (mode
+    // 0700, ours, not a link) in the user's cache folder. Throws when neither is safe.
     static Folder temporary();
 
     const std::string& path() const { return m_path; } // always ends with "/"
@@ -73,9 +73,6 @@ public:
 private:
     std::string m_path;
 };
-
-// Strict UTF-8: nullopt on any invalid byte, where QString::fromUtf8 would put U+FFFD in its place.
-std::optional<QString> decodeUtf8(const QByteArray& bytes);
 
 // Name helpers shared by the layer and the package rules.
 namespace Paths {

@@ -2,6 +2,7 @@
 #include "Global.h"
 
 #include "Files.h"
+#include "Text.h"
 #include "Version.h"
 
 #include <QSettings>
@@ -47,8 +48,10 @@ void Global::writeToStream(const QString& line)
     if (!m_stream) {
         return;
     }
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), m_stream);
+    // A hint or a name from a hostile package must not drive a terminal that shows the log.
+    const QByteArray bytes = line.toUtf8();
+    Text::write(m_stream, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::fputc('\n', m_stream);
     std::fflush(m_stream);
 }
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hardening.h"
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
 
-void disableCoreDumps()
+void hardenProcess()
 {
-#ifdef NDEBUG
     const rlimit none{0, 0};
     ::setrlimit(RLIMIT_CORE, &none);
+#if !defined(__SANITIZE_ADDRESS__)
+    // Also keeps other processes of the user from ptrace and /proc/PID/mem. LeakSanitizer needs
+    // to trace its own process, so sanitizer builds (tests only) stay traceable.
+    ::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
 #endif
 }

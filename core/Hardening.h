@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A crash must not write passwords or keys to disk in a core file.
-void disableCoreDumps();
+// Keeps passwords and keys in this process: no core file written on a crash, and no other process
+// of the same user that may read its memory or attach to it.
+void hardenProcess();

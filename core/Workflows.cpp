@@ -15,7 +15,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace Workflows {
@@ -34,13 +36,24 @@ bool isFolder(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::int64_t sizeOf(int fd)
+struct stat statOf(int fd)
 {
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         Posix::fail("stat", errno);
     }
-    return st.st_size;
+    return st;
+}
+
+std::int64_t sizeOf(int fd)
+{
+    return statOf(fd).st_size;
+}
+
+bool changedSince(const struct stat& before, const struct stat& after)
+{
+    const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return before.st_size != after.st_size || !same(before.st_mtim, after.st_mtim) || !same(before.st_ctim, after.st_ctim);
 }
 
 void syncFile(int fd)
@@ -71,6 +84,13 @@ RNCryptor::StreamControl streamControl(const RunControl& control)
     return {control.progress, control.cancel};
 }
 
+// An existing file may stand for the result only if it is ours alone: one that another user owns or
+// may write would hand them what the user saves in it later.
+bool isOursAlone(const struct stat& st)
+{
+    return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 // Fills `buffer` from `fd` at `offset` (or the current offset when negative); false if it ends first.
 bool readFully(int fd, unsigned char* buffer, std::size_t size, off_t offset = -1)
 {
@@ -99,8 +119,9 @@ bool sameContent(const std::string& path, int staged)
     } catch (const FileSystemError&) {
         return false;
     }
+    struct stat st {};
     const std::int64_t size = sizeOf(staged);
-    if (sizeOf(existing.get()) != size) {
+    if (::fstat(existing.get(), &st) != 0 || !isOursAlone(st) || st.st_size != size) {
         return false;
     }
     SecureBytes left(RNCryptor::kStreamChunkSize);
@@ -223,8 +244,13 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
             throw;
         }
         try {
-            RNCryptor::encryptStream(source.get(), sizeOf(source.get()), encrypted.get(), request.password,
+            const struct stat before = statOf(source.get());
+            RNCryptor::encryptStream(source.get(), before.st_size, encrypted.get(), request.password,
                                      streamControl(control));
+            // Rewritten in place while it was read: the package would hold neither version.
+            if (changedSince(before, statOf(source.get()))) {
+                throw RNCryptor::Error(RNCryptor::Error::Kind::Read, "the source changed while it was read");
+            }
         } catch (const RNCryptor::Error& error) {
             if (error.kind() == RNCryptor::Error::Kind::Cancelled) {
                 result.outcome = Outcome::Cancelled;
@@ -389,6 +415,31 @@ bool isAuthentic(int in, std::int64_t size, const SecureBytes& password, const R
     }
 }
 
+// The plaintext of a message is its ciphertext less header and MAC, and 1 to 16 bytes of padding.
+std::int64_t longestPlaintext(std::int64_t messageSize)
+{
+    return messageSize - static_cast<std::int64_t>(RNCryptor::kMinimumSize) - 1;
+}
+
+// Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few kilobytes
+// of sparse file on its own disk, before its MAC fails.
+void checkRoomFor(std::int64_t messageSize, const std::string& folder)
+{
+    const std::int64_t atLeast = longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
+    struct statvfs disk {};
+    if (::statvfs(folder.c_str(), &disk) == 0) {
+        const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+        if (atLeast > 0 && static_cast<unsigned long long>(atLeast) > blocks * static_cast<unsigned long long>(disk.f_frsize)) {
+            Posix::fail("no room for the plaintext in " + folder, ENOSPC);
+        }
+    }
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        atLeast > static_cast<std::int64_t>(limit.rlim_cur)) {
+        Posix::fail("the plaintext is larger than this process may write", EFBIG);
+    }
+}
+
 enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
 
 // Decrypts into a comparison with the file already at `path` instead of into a new file, so that an
@@ -402,10 +453,10 @@ Comparison compareWithExisting(int in, std::int64_t size, const std::string& pat
     } catch (const FileSystemError&) {
         return Comparison::Different;
     }
-    // The plaintext is the ciphertext less header, MAC and 1 to 16 bytes of padding.
-    const std::int64_t longest = size - static_cast<std::int64_t>(RNCryptor::kMinimumSize) - 1;
-    const std::int64_t existingSize = sizeOf(existing.get());
-    if (existingSize > longest || existingSize < longest + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize)) {
+    struct stat st {};
+    const std::int64_t existingSize = ::fstat(existing.get(), &st) == 0 ? st.st_size : -1;
+    if (!isOursAlone(st) || existingSize > longestPlaintext(size) ||
+        existingSize < longestPlaintext(size) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize)) {
         return Comparison::Different;
     }
     struct Mismatch
@@ -459,7 +510,7 @@ Published publishRestored(Staging::StagedFile& staged, const std::string& folder
         for (;;) {
             struct stat st {};
             if (::lstat(candidate.c_str(), &st) == 0) {
-                if (S_ISREG(st.st_mode) && sameContent(candidate, staged.fd())) {
+                if (isOursAlone(st) && sameContent(candidate, staged.fd())) {
                     return {candidate, false};
                 }
                 break;
@@ -503,6 +554,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
             break;
         }
 
+        checkRoomFor(size, package.containingFolder);
         Staging::removeStale(package.containingFolder);
         std::optional<Staging::StagedFile> staged;
         try {

@@ -20,6 +20,7 @@
 #include <QProcess>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -205,6 +206,25 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog"));
+
+// Nothing else running as the user may read the window's memory (typed passwords) or attach to it:
+// as another user, its /proc entries turn root's when it is not dumpable.
+TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "starting it as another user needs root";
+    }
+    QProcess window;
+    window.start(QStringLiteral("/usr/bin/setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                     QStringLiteral("--clear-groups"), m_app});
+    ASSERT_TRUE(window.waitForStarted());
+    EXPECT_TRUE(waitFor([&] { return window.readAllStandardOutput().contains("main view presented"); }));
+    struct stat st {};
+    ASSERT_EQ(::stat(("/proc/" + std::to_string(window.processId()) + "/status").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 0u);
+    window.kill();
+    window.waitForFinished();
+}
 
 class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
 {

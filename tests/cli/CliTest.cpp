@@ -100,6 +100,7 @@ class CliFailureTest : public CliTest, public ::testing::WithParamInterface<Fail
 TEST_P(CliFailureTest, printsTheSentenceAndExitCode)
 {
     file("plain.txt", "plain");
+    file("long.txt", std::string(65537, 'h'));
     ::mkdir((env.work() + "taken.lockfern").c_str(), 0755);
     file("taken.txt", "t");
     ASSERT_EQ(run({"encrypt", "--password-stdin", env.work() + "plain.txt"}, "right\n").status, 0);
@@ -120,9 +121,13 @@ TEST_P(CliFailureTest, printsTheSentenceAndExitCode)
     } else if (std::string(GetParam().message).ends_with(".")) {
         EXPECT_EQ(result.err, "lockfern-cli: " + path + ": " + GetParam().message + "\n");
     } else {
-        EXPECT_EQ(result.err, "lockfern-cli: " + std::string(GetParam().message) + "\n");
-        EXPECT_EQ(folderEntries(env.work()), (std::vector<std::string>{"plain.lockfern", "plain.txt", "taken.lockfern",
-                                                                        "taken.txt"}));
+        std::string message = GetParam().message;
+        if (const auto at = message.find("{W}"); at != std::string::npos) {
+            message.replace(at, 3, env.work());
+        }
+        EXPECT_EQ(result.err, "lockfern-cli: " + message + "\n");
+        EXPECT_EQ(folderEntries(env.work()),
+                  (std::vector<std::string>{"long.txt", "plain.lockfern", "plain.txt", "taken.lockfern", "taken.txt"}));
     }
 }
 
@@ -153,7 +158,15 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"hintNotUtf8", {"encrypt", "--hint", "caf\xe9", "--password-stdin", "W/plain.txt"}, "p\n", 2,
                     "the hint is not valid UTF-8 text"},
         FailureCase{"passwordLongerThanAFieldTakes", {"encrypt", "--password-stdin", "W/plain.txt"},
-                    std::string(Password::kMaxBytes + 1, 'p') + "\n", 1, "the password is longer than 98301 bytes"}),
+                    std::string(Password::kMaxBytes + 1, 'p') + "\n", 1, "the password is longer than 98301 bytes"},
+        FailureCase{"hintFileTooLong", {"encrypt", "--hint-file", "W/long.txt", "--password-stdin", "W/plain.txt"},
+                    "p\n", 2, "the hint is longer than 65536 bytes"},
+        FailureCase{"hintFileMissing", {"encrypt", "--hint-file", "W/none.txt", "--password-stdin", "W/plain.txt"},
+                    "p\n", 2, "can't read the hint from {W}none.txt: No such file or directory"},
+        FailureCase{"hintAndPasswordBothFromStandardInput",
+                    {"encrypt", "--hint-file", "-", "--password-stdin", "W/plain.txt"}, "p\nhint\n", 2,
+                    "standard input can't give both the password and the hint"},
+        FailureCase{"hintTwice", {"encrypt", "--hint", "a", "--hint-file", "W/long.txt", "W/plain.txt"}, "", 2, ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CliTest, eachFileOnItsOwnAndAnyFailureExitsOne)
@@ -237,6 +250,75 @@ TEST_F(CliTest, passwordPromptOnATerminal)
     ::unlink(path.c_str());
     EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer.substr(0, 4095) + "\n").status, 1);
     EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer + "\n").status, 0);
+}
+
+// Through a pipe the bytes stay exact; on a terminal a hostile hint or name can't drive the screen.
+TEST_F(CliTest, controlCharactersAreShownVisiblyOnATerminalOnly)
+{
+    const std::string cli = std::getenv("LOCKFERN_CLI");
+    const std::string hostile = "\x1b]0;owned\x07\x1b[2J";
+    writeFileBytes(env.work() + "hint.txt", hostile + "\n");
+    const std::string path = file("a\x1b[2Jb.txt", "x");
+    ASSERT_EQ(run({"encrypt", "--hint-file", env.work() + "hint.txt", "--password-stdin", path}, "pw\n").status, 0);
+    const std::string package = env.work() + "a\x1b[2Jb.lockfern";
+    EXPECT_EQ(run({"hint", package}).out, hostile + "\n");
+    const TerminalRun hint = runOnTerminal({cli, "hint", package});
+    EXPECT_THAT(hint.output, HasSubstr("\\e]0;owned\\a\\e[2J\r\n"));
+    ::unlink(path.c_str());
+    const TerminalRun decrypted =
+        runOnTerminal({cli, "decrypt", "--verbose", package}, {{"Password: ", "pw\r"}});
+    EXPECT_THAT(decrypted.output, HasSubstr("a\\e[2Jb.txt\r\n"));
+    EXPECT_THAT(decrypted.output, HasSubstr("presenting hint \\e]0;owned"));
+    EXPECT_EQ(std::count(hint.output.begin(), hint.output.end(), '\x1b') +
+                  std::count(decrypted.output.begin(), decrypted.output.end(), '\x1b'), 0);
+
+    // The hint from standard input while the password is asked on the terminal.
+    const std::string other = file("other.txt", "o");
+    const TerminalRun piped = runOnTerminal(
+        {"/bin/sh", "-c", "printf 'tulip\\n' | \"$0\" encrypt --hint-file - \"$1\"", cli, other},
+        {{"Password: ", "pw\r"}, {"again: ", "pw\r"}});
+    EXPECT_EQ(piped.status, 0) << piped.output;
+    EXPECT_EQ(run({"hint", env.work() + "other.lockfern"}).out, "tulip\n");
+}
+
+// The password from standard input: read past stdio, whose buffer would keep a copy; on a terminal
+// without echo; and nobody else may read it out of the process meanwhile.
+TEST_F(CliTest, passwordFromStandardInputLeavesNoCopyAndIsNotEchoed)
+{
+    const std::string path = file("p.txt", "p");
+    std::FILE* in = std::tmpfile();
+    std::fputs("hunter2\n", in);
+    std::rewind(in);
+    std::vector<std::string> arguments{"lockfern-cli", "encrypt", "--password-stdin", path};
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    CliStreams streams{in, std::tmpfile(), std::tmpfile()};
+    EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), streams), 0);
+    EXPECT_EQ(in->_IO_read_end - in->_IO_read_base, 0) << "stdio read the password into its own buffer";
+    std::fclose(in);
+    std::fclose(streams.out);
+    std::fclose(streams.err);
+
+    std::filesystem::remove_all(env.work() + "p.lockfern");
+    std::vector<std::string> command{std::getenv("LOCKFERN_CLI"), "encrypt", "--password-stdin", path};
+    bool dumpable = true;
+    if (::geteuid() == 0) {
+        // As another user, whose /proc entries turn root's when the process is not dumpable.
+        command.insert(command.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+        ::chmod(env.work().c_str(), 0777);
+        ::chmod(env.root().toLocal8Bit().constData(), 0755);
+    }
+    const TerminalRun typed = runOnTerminal(command, {{"Password: ", "hunter2\r"}}, [&dumpable](pid_t pid) {
+        struct stat st {};
+        dumpable = ::stat(("/proc/" + std::to_string(pid) + "/status").c_str(), &st) != 0 || st.st_uid != 0;
+    });
+    EXPECT_EQ(typed.status, 0) << typed.output;
+    EXPECT_THAT(typed.output, ::testing::Not(HasSubstr("hunter2")));
+    if (::geteuid() == 0) {
+        EXPECT_FALSE(dumpable);
+    }
 }
 
 TEST_F(CliTest, realBinaryRoundTripWithNamesThatLookLikeOptions)

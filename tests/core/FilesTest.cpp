@@ -4,6 +4,7 @@
 #include "Package.h"
 #include "Staging.h"
 #include "TestEnvironment.h"
+#include "Text.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,24 @@ INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest,
                                            std::pair{"notes.lockfern/", "CWD/notes.lockfern"},
                                            std::pair{"./lockfern", "CWD/lockfern"}, std::pair{"lockfern", "CWD/lockfern"},
                                            std::pair{".", "CWD"}));
+
+// What a hostile name or hint shows on a terminal: controls and stray bytes as escapes, text as is.
+class VisibleTextTest : public ::testing::TestWithParam<std::pair<std::string, const char*>>
+{
+};
+
+TEST_P(VisibleTextTest, controlsAndStrayBytesAreEscaped)
+{
+    EXPECT_EQ(Text::visible(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, VisibleTextTest,
+    ::testing::Values(std::pair{std::string("caf\xc3\xa9 \xe4\xb8\xad"), "caf\xc3\xa9 \xe4\xb8\xad"},
+                      std::pair{std::string("\x1b]0;owned\x07\x1b[2J"), "\\e]0;owned\\a\\e[2J"},
+                      std::pair{std::string("a\rb\nc\td\0e", 9), "a\\rb\\nc\\td\\x00e"},
+                      std::pair{std::string("\x7f\xc2\x9b\xc2\xa0"), "\\x7f\\u009b\xc2\xa0"},
+                      std::pair{std::string("\x9b\xff\xc3"), "\\x9b\\xff\\xc3"}));
 
 class FilesTest : public ::testing::Test
 {

@@ -115,8 +115,9 @@ class UnsafeTemporaryTest : public GlobalTest, public ::testing::WithParamInterf
 TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
 {
     const std::string kind = GetParam();
-    const std::string fallback = env.root().toStdString() + "/lockfern-" + std::to_string(::geteuid());
+    const std::string fallback = env.root().toStdString() + "/cache/lockfern";
     ::unsetenv("XDG_RUNTIME_DIR");
+    ::mkdir((env.root().toStdString() + "/cache").c_str(), 0700);
     if (kind == "shared") {
         ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
         ASSERT_EQ(::chmod(fallback.c_str(), 0777), 0);
@@ -139,14 +140,31 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
 
 INSTANTIATE_TEST_SUITE_P(Traps, UnsafeTemporaryTest, ::testing::Values("shared", "link", "file", "foreign"));
 
-TEST_F(GlobalTest, temporary_fallsBackToPrivateFolderUnderTmpdir)
+// Without a runtime folder: a private folder in the user's cache, which another user can't take
+// first the way they could take a name in the shared temporary folder.
+TEST_F(GlobalTest, temporary_fallsBackToAPrivateFolderInTheUsersCache)
 {
     ::unsetenv("XDG_RUNTIME_DIR");
-    const Folder folder = Folder::temporary();
-    EXPECT_EQ(folder.path(), env.root().toStdString() + "/lockfern-" + std::to_string(::geteuid()) + "/");
-    struct stat st {};
-    ASSERT_EQ(::stat(folder.path().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    const std::string squatted = env.root().toStdString() + "/lockfern-" + std::to_string(::geteuid());
+    ASSERT_EQ(::mkdir(squatted.c_str(), 0777), 0);
+    const std::string home = env.root().toStdString() + "/home";
+    ASSERT_EQ(::mkdir(home.c_str(), 0700), 0);
+    const char* savedHome = std::getenv("HOME");
+    const std::optional<std::string> previousHome = savedHome ? std::optional<std::string>(savedHome) : std::nullopt;
+    for (const bool xdgCache : {true, false}) {
+        if (!xdgCache) {
+            ::unsetenv("XDG_CACHE_HOME");
+            ::setenv("HOME", home.c_str(), 1);
+        }
+        const std::string expected = xdgCache ? env.root().toStdString() + "/cache/lockfern/" : home + "/.cache/lockfern/";
+        EXPECT_EQ(Folder::temporary().path(), expected);
+        struct stat st {};
+        ASSERT_EQ(::stat(expected.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        global().log(QStringLiteral("logged"));
+        EXPECT_EQ(readFileBytes(expected + Global::kLogFileName).find(" logged\n") != std::string::npos, true);
+    }
+    previousHome ? ::setenv("HOME", previousHome->c_str(), 1) : ::unsetenv("HOME");
 }
 
 TEST_F(GlobalTest, sharedStateStartsEmpty)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -306,6 +307,23 @@ TEST_F(WorkflowsTest, encrypt_linkAsSourceEncryptsTargetBesideTheLink)
     EXPECT_EQ(readFileBytes(link), "target bytes");
 }
 
+// Rewritten in place while it is read: a package of neither version is never published.
+TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
+{
+    const std::string path = source("changing.bin", pattern(3 << 20));
+    const timespec longAgo[2] = {{946684800, 0}, {946684800, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), longAgo, 0), 0);
+    RunControl control;
+    control.progress = [&path](std::int64_t, std::int64_t) {
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        EXPECT_EQ(::pwrite(fd, "new", 3, 2 << 20), 3);
+        ::close(fd);
+    };
+    const EncryptResult result = writePackage({path, password("pw"), std::nullopt}, control);
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("changing.bin"));
+}
+
 TEST_F(WorkflowsTest, encrypt_cancelLeavesNothing)
 {
     const std::string path = source("big.bin", pattern(8 << 20));
@@ -508,23 +526,68 @@ TEST_F(WorkflowsTest, restore_wrongPasswordOrDamagedDataWritesNothing)
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("r.lockfern"));
 }
 
-TEST_F(WorkflowsTest, restore_identicalExistingFileIsKeptAndReported)
+// An identical file already there is the result only if it is ours alone; one that another user owns
+// or may write would hand them what is saved in it later, so ours is numbered beside it.
+class IdenticalFileTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
 {
+};
+
+TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
+{
+    const std::string kind = GetParam();
     const std::string path = source("same.txt", "same bytes");
     const OpenedPackage package = open(encrypt(path).packagePath);
+    if (kind == "writableByOthers") {
+        ::chmod(path.c_str(), 0666);
+    } else if (kind == "someoneElses") {
+        if (::geteuid() != 0) {
+            GTEST_SKIP() << "giving a file away needs root";
+        }
+        ASSERT_EQ(::chown(path.c_str(), 12345, 12345), 0);
+    }
     struct stat before {};
     ::stat(path.c_str(), &before);
     const RestoreResult result = restoreFile(package, password("pw"));
     ASSERT_EQ(result.outcome, Outcome::Success);
-    EXPECT_EQ(result.restoredPath, path);
-    EXPECT_EQ(result.logMessages(),
-              (QStringList{"read file content", "decrypted file content",
-                           QStringLiteral("success! saved in ") + QString::fromStdString(path)}));
+    const std::string expected = kind == "ours" ? path : env.work() + "same 2.txt";
+    EXPECT_EQ(result.restoredPath, expected);
+    EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "decrypted file content",
+                                                 QStringLiteral("success! saved in ") + QString::fromStdString(expected)}));
     struct stat after {};
     ::stat(path.c_str(), &after);
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
-    EXPECT_THAT(folderEntries(env.work()), ElementsAre("same.lockfern", "same.txt"));
+    EXPECT_EQ(readFileBytes(expected), "same bytes");
+    EXPECT_EQ(folderEntries(env.work()).size(), kind == "ours" ? 2u : 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Owners, IdenticalFileTest, ::testing::Values("ours", "writableByOthers", "someoneElses"));
+
+// A hostile package of a few kilobytes of sparse file is refused before a byte is decrypted or
+// written, where its plaintext can't fit; so is one too large for the process's file-size limit.
+TEST_F(WorkflowsTest, restore_plaintextThatCannotFitIsRefusedAtOnce)
+{
+    const std::string package = env.work() + "sparse.lockfern";
+    ::mkdir(package.c_str(), 0755);
+    std::string header = RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString().substr(0, 34);
+    writeFileBytes(package + "/sparse.bin", header);
+    ASSERT_EQ(::truncate((package + "/sparse.bin").c_str(), (3LL << 30) + 34 + 32), 0);
+    const OpenedPackage opened = open(package);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{1 << 30, 1 << 30};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        int reports = 0;
+        RunControl control;
+        control.progress = [&reports](std::int64_t, std::int64_t) { ++reports; };
+        const RestoreResult result = restoreFile(opened, password("pw"), control);
+        ::_exit(result.outcome == Outcome::Failed && result.logMessages().isEmpty() && reports == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("sparse.lockfern"));
 }
 
 TEST_F(WorkflowsTest, restore_differentExistingItemsKeepTheirNamesAndOursIsNumbered)

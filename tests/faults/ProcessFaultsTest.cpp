@@ -269,6 +269,28 @@ INSTANTIATE_TEST_SUITE_P(Points, DiskFullProcessTest,
                                            DiskCase{"lastWrite", 256}),
                          [](const auto& info) { return info.param.label; });
 
+// A package of a few kilobytes on disk that claims gigabytes: refused before anything is written.
+TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWriting)
+{
+    if (!haveTool("strace")) {
+        GTEST_SKIP() << "strace is not installed";
+    }
+    const std::string script =
+        "mount -t tmpfs -o size=4m tmpfs \"$1\" || exit 90\n"
+        "mkdir \"$1/big.lockfern\" && : > \"$1/big.lockfern/hint.lockfern\"\n"
+        "printf '\\003\\001' > \"$1/big.lockfern/big.bin\" && truncate -s 3221225538 \"$1/big.lockfern/big.bin\"\n"
+        "printf 'pw\\n' | strace -f -qq -e trace=write,pwrite64 -o \"$3\" \"$2\" decrypt --password-stdin \\\n"
+        "    \"$1/big.lockfern\" >/dev/null 2>&1\n"
+        "echo \"rc=$? writes=$(grep -v '(2,' \"$3\" | grep -c write)\"\n"
+        "ls -A \"$1\"\n";
+    const ProcessRun run = inMountNamespace(
+        script, {QString::fromStdString(env.work()), cliBinary(), env.root() + QStringLiteral("/writes.txt")});
+    if (run.exitCode == 90 || run.out.empty()) {
+        GTEST_SKIP() << "no private tmpfs here";
+    }
+    EXPECT_EQ(run.out, "rc=1 writes=0\nbig.lockfern\n");
+}
+
 TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
 {
     makePackage();

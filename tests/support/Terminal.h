@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,8 +21,10 @@ struct TerminalRun
     std::string output;
 };
 
+// `whileWaiting` is called with the program's process id once it has shown the first expected text.
 inline TerminalRun runOnTerminal(const std::vector<std::string>& command,
-                                 const std::vector<std::pair<std::string, std::string>>& script = {})
+                                 const std::vector<std::pair<std::string, std::string>>& script = {},
+                                 const std::function<void(pid_t)>& whileWaiting = {})
 {
     int terminal = -1;
     const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
@@ -52,6 +55,9 @@ inline TerminalRun runOnTerminal(const std::vector<std::string>& command,
     std::size_t seen = 0;
     for (const auto& [expected, typed] : script) {
         while (run.output.find(expected, seen) == std::string::npos && readSome()) {
+        }
+        if (seen == 0 && whileWaiting) {
+            whileWaiting(child);
         }
         seen = run.output.size();
         (void)!::write(terminal, typed.data(), typed.size());

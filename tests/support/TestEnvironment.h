@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Every test runs in its own temporary folder, which is also its TMPDIR, XDG_RUNTIME_DIR and
-// XDG_CONFIG_HOME: no test touches the user's log, preferences or files.
+// Every test runs in its own temporary folder, which is also its TMPDIR, XDG_RUNTIME_DIR,
+// XDG_CONFIG_HOME and XDG_CACHE_HOME: no test touches the user's log, preferences or files.
 
 #include "Global.h"
 
@@ -41,6 +41,7 @@ public:
         ::setenv("TMPDIR", m_root.path().toLocal8Bit().constData(), 1);
         ::setenv("XDG_RUNTIME_DIR", m_runtime.toLocal8Bit().constData(), 1);
         ::setenv("XDG_CONFIG_HOME", m_config.toLocal8Bit().constData(), 1);
+        ::setenv("XDG_CACHE_HOME", (m_root.path() + QStringLiteral("/cache")).toLocal8Bit().constData(), 1);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config);
         global().reset();
         global().setLogStream(nullptr);
@@ -80,7 +81,7 @@ private:
     static Saved savedVariables()
     {
         Saved saved;
-        for (const char* name : {"TMPDIR", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"}) {
+        for (const char* name : {"TMPDIR", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
             const char* value = std::getenv(name);
             saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
         }
