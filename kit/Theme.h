@@ -3,17 +3,31 @@
 
 // The two colour themes. Every theming step reads the preference afresh through Global::isDark().
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 
 namespace Theme {
 
 inline constexpr int kMaterialLight = 8;
 inline constexpr int kMaterialDark = 9;
+
+// Every colour of one theme. Tints carry alpha and are seen over the background; each text colour
+// reads at 4.5:1 or better on what it is drawn over, in every state but disabled.
+struct Palette
+{
+    QColor backgroundTop, backgroundBottom; // the main view's gradient, also the cards and dialogs
+    QColor text;                            // black or white: the themed labels
+    QColor primaryFill, primaryHover, primaryPressed, primaryText;
+    QColor secondaryTint, secondaryHoverTint, secondaryPressedTint, secondaryText; // pill buttons too
+    QColor fieldFill, fieldText, fieldPlaceholder, fieldBorder;
+    QColor focus; // the ring of a focused control
+    QColor track; // progress and strength bars
+};
+const Palette& palette(bool dark);
 
 // Black text in the white theme, white text in the dark one.
 void setTextColor(QWidget* widget, bool dark);
@@ -23,18 +37,15 @@ QPixmap checkMark(bool dark);
 // The title font when installed, otherwise the widget keeps its font.
 void applyTitleFont(QWidget* widget);
 
-// Button and field looks. Each sheet goes on the control itself: a sheet on a parent would also
-// restyle the themed texts and override the colours the palette gives them.
-// The main action: a solid green rounded button.
-void stylePrimaryButton(QPushButton* button);
-// Actions next to the main one: the same shape in a light green tint.
-void styleSecondaryButton(QPushButton* button);
-// The small pill buttons of the top bar.
-void stylePillButton(QPushButton* button);
-// A rounded field; unlike the buttons its fill and text follow the theme, so call it on each theme change.
-void styleTextField(QLineEdit* field, bool dark);
-// A thin green bar on a soft track.
-void styleProgressBar(QProgressBar* bar);
+// How a button looks: set as the property "look" ("primary", "pill"); any other is secondary.
+inline constexpr char kLook[] = "look";
+// One button in the theme. Return and Space press it whenever it has the focus.
+void styleButton(QPushButton* button, bool dark);
+// Every button, text field and progress bar under `root`. Each sheet goes on the control itself: a
+// sheet on a parent would also restyle the labels and override the colours their palette gives them.
+void styleControls(QWidget* root, bool dark);
+// A window of its own (a dialog) with the theme's background and text colour.
+void styleWindow(QWidget* window, bool dark);
 
 } // namespace Theme
 
