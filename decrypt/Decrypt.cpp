@@ -45,13 +45,7 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
             ui->passwordD});
     ui->passwordD->setMaxLength(Password::kMaxCharacters);
     ui->serviceD->setProperty(Theme::kLook, QStringLiteral("primary"));
-    // Hidden, the check mark and the hint keep their room: the rows around them stay put.
-    for (QWidget* widget : {static_cast<QWidget*>(ui->checkMarkD), static_cast<QWidget*>(ui->hintD)}) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-        widget->hide();
-    }
+    keepRoom({ui->checkMarkD, ui->hintD});
     connect(ui->chooseD, &QPushButton::clicked, this, &Decrypt::chooseFile);
     connect(ui->serviceD, &QPushButton::clicked, this, &Decrypt::decrypt);
     connect(revealButton(), &QPushButton::clicked, this, &Decrypt::showFile);

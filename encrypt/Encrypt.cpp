@@ -8,6 +8,7 @@
 #include "Hint.h"
 #include "Package.h"
 #include "Password.h"
+#include "PasswordStrength.h"
 #include "RNCryptor.h"
 #include "Theme.h"
 
@@ -29,6 +30,10 @@ QString fromNative(const std::string& path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
+
+// The meter's colour for each level, weakest first; the line beside it says the level in words.
+const QColor kLevelColours[] = {QColor(0xd6, 0x45, 0x45), QColor(0xe0, 0x7b, 0x2a), QColor(0xc9, 0xa2, 0x27),
+                                QColor(0x5a, 0xa8, 0x5a), QColor(0x2e, 0x8f, 0x63)};
 
 Pane::Texts texts()
 {
@@ -62,17 +67,20 @@ Encrypt::~Encrypt() = default;
 void Encrypt::viewDidLoad()
 {
     Theme::applyTitleFont(ui->titleE);
-    // The check mark keeps its room so that the name beside it does not move.
-    QSizePolicy policy = ui->checkMarkE->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    ui->checkMarkE->setSizePolicy(policy);
-    ui->checkMarkE->hide();
+    keepRoom({ui->checkMarkE, ui->strengthBarE, ui->strengthE});
+    QFont small = ui->strengthE->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    ui->strengthE->setFont(small);
+    // Under the field, not under its label.
+    ui->strengthRow->insertSpacing(0, ui->passwordLabelE->sizeHint().width() + ui->passwordRow->spacing());
 
     connect(ui->chooseE, &QPushButton::clicked, this, &Encrypt::chooseFile);
     connect(ui->hintButtonE, &QPushButton::clicked, this, &Encrypt::openHint);
     connect(ui->serviceE, &QPushButton::clicked, this, &Encrypt::encrypt);
     connect(revealButton(), &QPushButton::clicked, this, &Encrypt::showFile);
     connect(ui->passwordE, &QLineEdit::returnPressed, ui->serviceE, &QPushButton::click);
+    // Every change, the reset's emptying included, which hides the meter.
+    connect(ui->passwordE, &QLineEdit::textChanged, this, &Encrypt::showStrength);
     showChosenFile();
 }
 
@@ -98,7 +106,28 @@ void Encrypt::applyTheme()
     ui->checkMarkE->setPixmap(mark);
     // The pane's own additions follow the same palette.
     Theme::setTextColor(ui->fileNameE, dark);
+    Theme::setTextColor(ui->strengthE, dark);
     Pane::applyTheme(dark);
+}
+
+// Beside the live check, never instead of it: the status line is not touched, and neither the
+// password nor its estimate is logged.
+void Encrypt::showStrength()
+{
+    const QString password = ui->passwordE->text();
+    ui->strengthBarE->setHidden(password.isEmpty());
+    ui->strengthE->setHidden(password.isEmpty());
+    if (password.isEmpty()) {
+        ui->strengthE->clear();
+        return;
+    }
+    const PasswordStrength::Estimate estimate = PasswordStrength::estimate(password);
+    const auto level = static_cast<int>(estimate.level);
+    ui->strengthBarE->setValue(level + 1);
+    ui->strengthBarE->setProperty("fill", kLevelColours[level]);
+    Theme::styleBar(ui->strengthBarE, kLevelColours[level], Global::isDark());
+    ui->strengthE->setText(PasswordStrength::levelName(estimate.level) + QStringLiteral(": ") +
+                           PasswordStrength::timeToGuess(estimate.seconds) + QStringLiteral(" to guess on one GPU"));
 }
 
 void Encrypt::prepareForEncryption(const QString& chosen)

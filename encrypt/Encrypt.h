@@ -52,6 +52,7 @@ private:
     void applyTheme();
     void showChosenFile();
     void showHintState();
+    void showStrength();
     void finish(const Workflows::EncryptResult& result);
 
     std::unique_ptr<Ui::Encrypt> ui;

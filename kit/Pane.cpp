@@ -37,14 +37,10 @@ std::optional<QString> droppedPath(const QMimeData* mime)
     return mime->urls().front().toLocalFile(); // cleaned where it is prepared
 }
 
-// Hidden, it keeps its room, so that nothing below or around it moves when it comes and goes.
 template <typename W> W* steady(W* widget, QChar letter, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name) + letter);
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-    widget->hide();
+    Pane::keepRoom({widget});
     return widget;
 }
 
@@ -67,6 +63,16 @@ Pane::Pane(const Services& services, Texts texts, QWidget* parent)
 }
 
 Pane::~Pane() = default;
+
+void Pane::keepRoom(std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->hide();
+    }
+}
 
 void Pane::attach(const Parts& parts)
 {

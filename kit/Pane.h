@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class NameLabel;
 class QBoxLayout;
@@ -58,6 +59,9 @@ public:
     // The chooser, then the pane's preparation of what was chosen.
     void chooseFile();
     virtual void resetVariables() = 0;
+
+    // Hides the widgets for now; hidden, they keep their room, so nothing around them moves.
+    static void keepRoom(std::initializer_list<QWidget*> widgets);
 
 signals:
     void busyChanged(bool busy);

@@ -141,8 +141,13 @@ void styleControls(QWidget* root, bool dark)
     for (QProgressBar* bar : root->findChildren<QProgressBar*>()) {
         // A bar with a colour of its own keeps it: only the track follows the theme.
         const QVariant own = bar->property("fill");
-        bar->setStyleSheet(barSheet(p, own.isValid() ? own.value<QColor>() : p.primaryFill));
+        styleBar(bar, own.isValid() ? own.value<QColor>() : p.primaryFill, dark);
     }
+}
+
+void styleBar(QProgressBar* bar, const QColor& fill, bool dark)
+{
+    bar->setStyleSheet(barSheet(palette(dark), fill));
 }
 
 void styleWindow(QWidget* window, bool dark)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace Theme {
@@ -44,6 +45,8 @@ void styleButton(QPushButton* button, bool dark);
 // Every button, text field and progress bar under `root`. Each sheet goes on the control itself: a
 // sheet on a parent would also restyle the labels and override the colours their palette gives them.
 void styleControls(QWidget* root, bool dark);
+// A slim bar: the theme's track, filled with `fill`.
+void styleBar(QProgressBar* bar, const QColor& fill, bool dark);
 // A window of its own (a dialog) with the theme's background and text colour.
 void styleWindow(QWidget* window, bool dark);
 

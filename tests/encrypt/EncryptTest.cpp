@@ -166,6 +166,37 @@ TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
     EXPECT_EQ(shown(), "");
 }
 
+// The meter sits beside the live check and never replaces it; what it says stays on the screen.
+TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
+{
+    choose(write("report.pdf"));
+    const auto mark = logMark();
+    testing::internal::CaptureStdout();
+    struct Row
+    {
+        std::string typed;
+        const char* said; // empty: the meter is hidden
+    };
+    for (const Row& row : {Row{"", ""}, Row{"password", "Weak: "}, Row{"orbit lantern cactus velvet harbor", "Very strong: "},
+                           Row{"", ""}}) {
+        SCOPED_TRACE(row.typed);
+        retype(row.typed.empty() ? "x" : row.typed);
+        if (row.typed.empty()) {
+            QTest::keyClick(child("password"), Qt::Key_Backspace);
+        }
+        const bool shownMeter = *row.said != '\0';
+        EXPECT_EQ(child("strengthBar")->isVisible(), shownMeter);
+        EXPECT_EQ(child("strength")->isVisible(), shownMeter);
+        if (shownMeter) {
+            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
+            EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
+        }
+        EXPECT_EQ(shown(), shownMeter ? "checkMark" : "checkMark placeholder") << "the live check as before";
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(logSince(mark).empty());
+}
+
 TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
 {
     expectThemed({"title", "placeholder", "passwordLabel"});
