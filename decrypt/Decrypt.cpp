@@ -16,16 +16,14 @@ namespace {
 
 Pane::Texts texts()
 {
-    Pane::Texts texts;
-    texts.chooserTitle = QStringLiteral("Choose the file you want to decrypt");
-    texts.packagesAsDocuments = true;
-    texts.progressName = QObject::tr("Decryption progress");
-    texts.cancelName = QObject::tr("Cancel the decryption");
-    texts.revealName = QObject::tr("Show the decrypted file in the file manager");
-    texts.failed = QStringLiteral("An error occured while decrypting.");
-    texts.failedLine = QStringLiteral("an error occured while decrypting");
-    texts.cancelledLine = QStringLiteral("decryption cancelled");
-    return texts;
+    return {.chooserTitle = QStringLiteral("Choose the file you want to decrypt"),
+            .packagesAsDocuments = true, // a package is taken whole
+            .progressName = QObject::tr("Decryption progress"),
+            .cancelName = QObject::tr("Cancel the decryption"),
+            .revealName = QObject::tr("Show the decrypted file in the file manager"),
+            .failed = QStringLiteral("An error occured while decrypting."),
+            .failedLine = QStringLiteral("an error occured while decrypting"),
+            .cancelledLine = QStringLiteral("decryption cancelled")};
 }
 
 void logAll(const QStringList& messages)

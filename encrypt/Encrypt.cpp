@@ -37,16 +37,14 @@ const QColor kLevelColours[] = {QColor(0xd6, 0x45, 0x45), QColor(0xe0, 0x7b, 0x2
 
 Pane::Texts texts()
 {
-    Pane::Texts texts;
-    texts.chooserTitle = QStringLiteral("Choose the file you want to encrypt");
-    texts.packagesAsDocuments = false; // a package is entered to reach the file in it
-    texts.progressName = QObject::tr("Encryption progress");
-    texts.cancelName = QObject::tr("Cancel the encryption");
-    texts.revealName = QObject::tr("Show the encrypted package in the file manager");
-    texts.failed = QStringLiteral("An error occured while encrypting.");
-    texts.failedLine = QStringLiteral("an error occured while encrypting");
-    texts.cancelledLine = QStringLiteral("encryption cancelled");
-    return texts;
+    return {.chooserTitle = QStringLiteral("Choose the file you want to encrypt"),
+            .packagesAsDocuments = false, // a package is entered to reach the file in it
+            .progressName = QObject::tr("Encryption progress"),
+            .cancelName = QObject::tr("Cancel the encryption"),
+            .revealName = QObject::tr("Show the encrypted package in the file manager"),
+            .failed = QStringLiteral("An error occured while encrypting."),
+            .failedLine = QStringLiteral("an error occured while encrypting"),
+            .cancelledLine = QStringLiteral("encryption cancelled")};
 }
 
 } // namespace
@@ -69,10 +67,8 @@ void Encrypt::viewDidLoad()
     Theme::applyTitleFont(ui->titleE);
     keepRoom({ui->checkMarkE, ui->strengthBarE, ui->strengthE});
     QFont small = ui->strengthE->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
+    small.setPointSizeF(small.pointSizeF() * 0.85);
     ui->strengthE->setFont(small);
-    // Under the field, not under its label.
-    ui->strengthRow->insertSpacing(0, ui->passwordLabelE->sizeHint().width() + ui->passwordRow->spacing());
 
     connect(ui->chooseE, &QPushButton::clicked, this, &Encrypt::chooseFile);
     connect(ui->hintButtonE, &QPushButton::clicked, this, &Encrypt::openHint);
