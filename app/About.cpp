@@ -26,7 +26,8 @@ void About::viewDidLoad()
                        .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     icon.setDevicePixelRatio(2.0);
     ui->icon->setPixmap(icon);
-    connect(ui->theme, &QCheckBox::clicked, this, &About::themeChanged);
+    // Toggled, not clicked: Space and a screen reader's toggle action change the theme as a click does.
+    connect(ui->theme, &QCheckBox::toggled, this, &About::themeChanged);
     // The caption is a separate label; a click on it should still flip the switch.
     ui->themeLabel->installEventFilter(this);
     changeColors();
@@ -74,4 +75,5 @@ void About::changeColors()
     for (QWidget* text : std::initializer_list<QWidget*>{ui->appName, ui->developer, ui->version, ui->themeLabel}) {
         Theme::setTextColor(text, dark);
     }
+    Theme::setTextColor(ui->theme, dark);
 }

@@ -25,13 +25,11 @@ ViewController::ViewController(const Services& services, QWidget* parent)
     m_about = new About(ui->aView);
     ui->aView->layout()->addWidget(m_about);
 
-    for (QPushButton* button : {ui->eService, ui->dService, ui->bService, ui->aboutButton, ui->logButton}) {
-        button->setAutoDefault(true); // Return presses the focused button, as in a dialog
+    for (QPushButton* button : {ui->eService, ui->dService}) {
+        button->setProperty(Theme::kLook, QStringLiteral("primary"));
     }
-    Theme::stylePrimaryButton(ui->eService);
-    Theme::stylePrimaryButton(ui->dService);
     for (QPushButton* button : {ui->bService, ui->aboutButton, ui->logButton}) {
-        Theme::stylePillButton(button);
+        button->setProperty(Theme::kLook, QStringLiteral("pill"));
     }
     ui->eService->setDefault(true);
 
@@ -120,6 +118,9 @@ void ViewController::changeColors()
     ui->background->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
     Theme::setTextColor(ui->appTitle, dark);
     Theme::setTextColor(ui->question, dark);
+    for (QPushButton* button : {ui->eService, ui->dService, ui->bService, ui->aboutButton, ui->logButton}) {
+        Theme::styleButton(button, dark);
+    }
 }
 
 void ViewController::keyPressEvent(QKeyEvent* event)

@@ -8,7 +8,11 @@
 #include "Version.h"
 #include "ViewController.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
 
 #include <cstdio>
 
@@ -169,6 +173,59 @@ TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredPreference, ThemeSwitch, ::testing::Values(std::nullopt, false, true));
+
+// However the switch is toggled, the theme changes, is stored and logged: a screen reader's action
+// ticks the box without a click.
+TEST_F(ViewControllerTest, theThemeSwitchWorksThroughItsAccessibilityAction)
+{
+    auto view = load();
+    view->show();
+    view->about();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(child(view.get(), "theme"));
+    ASSERT_TRUE(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(Global::isDark());
+    expectTheme(*view, kAbout, true);
+    EXPECT_EQ(countOf(env.logMessages(), "theme changed to dark"), 1);
+}
+
+// A row per button that can have the focus: where it is reached and what its press does.
+struct Press
+{
+    const char* button;
+    Op pane; // nullptr: the main view
+};
+
+class Keys : public ViewControllerTest, public ::testing::WithParamInterface<Press>
+{
+};
+
+TEST_P(Keys, returnAndSpacePressTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        auto view = load();
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        if (GetParam().pane) {
+            (view.get()->*GetParam().pane)();
+        }
+        auto* button = child<QPushButton>(view.get(), GetParam().button);
+        button->setFocus();
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button, key);
+        EXPECT_EQ(clicked.count(), 1) << (key == Qt::Key_Return ? "Return" : "Space");
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, Keys,
+                         ::testing::Values(Press{"eService", nullptr}, Press{"dService", nullptr},
+                                           Press{"aboutButton", nullptr}, Press{"logButton", nullptr},
+                                           Press{"bService", A}, Press{"chooseE", E}, Press{"hintButtonE", E},
+                                           Press{"serviceE", E}, Press{"chooseD", D}, Press{"serviceD", D}),
+                         [](const auto& info) { return std::string(info.param.button); });
 
 // Switched through its caption; the next run reads what this one wrote to disk.
 TEST_F(ViewControllerTest, theChosenThemeSurvivesARestart)

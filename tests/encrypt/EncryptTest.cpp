@@ -6,9 +6,6 @@
 #include "PaneTestSupport.h"
 #include "RNCryptor.h"
 
-#include <QFontMetricsF>
-#include <QProgressBar>
-#include <QSignalSpy>
 
 namespace {
 
@@ -114,29 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "there was a problem while adding file", "||||"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// The name is shown as typed, never as markup, and shortened in the middle so that its end stays
-// whole in whatever font the desktop gives.
-TEST_F(EncryptPane, chosenNameIsPlainTextAndFitsItsLabel)
-{
-    auto* label = child<QLabel>("fileName");
-    const std::string names[] = {write("<h1>mmmmmmmmmmmmmmmmmmmmmmmmmmmmmm final.pdf"),
-                                 write("<h1>quarterly report of the garden and greenhouse final.pdf")};
-    for (qreal points = 7; points <= 14; points += 0.5) {
-        QFont font = pane->font();
-        font.setPointSizeF(points);
-        pane->setFont(font);
-        for (const std::string& name : names) {
-            choose(name);
-            const QString shown = label->text();
-            SCOPED_TRACE(std::to_string(points) + " pt: " + shown.toStdString());
-            EXPECT_EQ(label->textFormat(), Qt::PlainText);
-            EXPECT_TRUE(shown.startsWith(QStringLiteral("<h1>")));
-            EXPECT_TRUE(shown.endsWith(QStringLiteral(".pdf")));
-            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(shown), label->contentsRect().width());
-        }
-    }
-}
-
 TEST_F(EncryptPane, cancellingTheChooserKeepsTheEarlierChoice)
 {
     const std::string report = write("report.pdf");
@@ -190,6 +164,37 @@ TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
     EXPECT_FALSE(global().hintExist);
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
     EXPECT_EQ(shown(), "");
+}
+
+// The meter sits beside the live check and never replaces it; what it says stays on the screen.
+TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
+{
+    choose(write("report.pdf"));
+    const auto mark = logMark();
+    testing::internal::CaptureStdout();
+    struct Row
+    {
+        std::string typed;
+        const char* said; // empty: the meter is hidden
+    };
+    for (const Row& row : {Row{"", ""}, Row{"password", "Weak: "}, Row{"orbit lantern cactus velvet harbor", "Very strong: "},
+                           Row{"", ""}}) {
+        SCOPED_TRACE(row.typed);
+        retype(row.typed.empty() ? "x" : row.typed);
+        if (row.typed.empty()) {
+            QTest::keyClick(child("password"), Qt::Key_Backspace);
+        }
+        const bool shownMeter = *row.said != '\0';
+        EXPECT_EQ(child("strengthBar")->isVisible(), shownMeter);
+        EXPECT_EQ(child("strength")->isVisible(), shownMeter);
+        if (shownMeter) {
+            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
+            EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
+        }
+        EXPECT_EQ(shown(), shownMeter ? "checkMark" : "checkMark placeholder") << "the live check as before";
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(logSince(mark).empty());
 }
 
 TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
@@ -303,6 +308,7 @@ TEST_P(Running, reportsTheOutcome)
     ASSERT_TRUE(idle);
 
     EXPECT_EQ(status(), c.status);
+    EXPECT_EQ(spoken("placeholder"), c.status);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
     if (c.status != kSuccess) {
@@ -327,6 +333,7 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_TRUE(typed().isEmpty()) << "the password is still in the field's undo history";
     EXPECT_FALSE(global().hintExist);
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    EXPECT_EQ(spoken("detail"), QStringLiteral("Saved as report.lockfern"));
     click("sService");
     EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(package)}));
 }
@@ -340,9 +347,9 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"emptyPassword", Running::sourceDeleted, "", std::nullopt,
                 QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
         RunCase{"oneSpacePasswordNoHint", Running::chosen, " ", std::nullopt, kSuccess,
-                successLines("hint is empty"), "", "placeholder sService"},
+                successLines("hint is empty"), "", "placeholder detail sService"},
         RunCase{"withHint", Running::chosen, "correct horse", "abc", kSuccess, successLines("added hint abc"),
-                "", "placeholder sService"},
+                "", "placeholder detail sService"},
         // The package already there is not the run's to delete.
         RunCase{"secondRunOnTheSameFile", Running::encryptedBefore, "second", std::nullopt, kError,
                 {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
@@ -358,36 +365,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "pw", std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// ---- long runs -----------------------------------------------------------------------------------
+// ---- cancelling ----------------------------------------------------------------------------------
 
-// Large enough that the run takes a good part of a second, well past the progress poll.
-const std::string kLarge(std::size_t{96} << 20, 'x');
-
-TEST_F(EncryptPane, windowStaysResponsiveAndShowsProgressDuringALongRun)
+TEST_F(EncryptPane, cancellingARunLeavesNothingBehindAndKeepsTheChoice)
 {
-    choose(write("big.bin", kLarge));
-    type("pw");
-    QSignalSpy busy(pane, &Encrypt::busyChanged);
-    click("service");
-
-    // The click returned with the run going, and the pane takes no input meanwhile.
-    ASSERT_TRUE(pane->isBusy());
-    EXPECT_FALSE(child("password")->isEnabled());
-    EXPECT_FALSE(child("choose")->isEnabled());
-    EXPECT_EQ(shown(), "checkMark progress cancel");
-    // Only the event loop's progress poll can turn the busy indicator into a percentage.
-    auto* progress = child<QProgressBar>("progress");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return pane->isBusy() && progress->maximum() > 0 && progress->value() > 0; }, 20000));
-    ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(status(), kSuccess);
-    EXPECT_EQ(busy.count(), 2);
-    EXPECT_TRUE(child("choose")->isEnabled());
-}
-
-TEST_F(EncryptPane, cancellingARunLeavesNothingBehind)
-{
-    const std::string big = write("big.bin", kLarge);
+    const std::string big = write("big.bin", std::string(std::size_t{3} << 20, 'x')); // several chunks
+    holdRunsUntilCancelled();
     for (const bool byButton : {true, false}) {
         SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
         choose(big);
@@ -395,17 +378,18 @@ TEST_F(EncryptPane, cancellingARunLeavesNothingBehind)
         const auto mark = logMark();
         click("service");
         ASSERT_TRUE(pane->isBusy());
+        EXPECT_FALSE(child("password")->isEnabled());
+        EXPECT_EQ(shown(), "checkMark progress cancel");
         cancelRun(byButton);
         if (HasFatalFailure()) {
             return;
         }
         EXPECT_EQ(snapshot(env.work()).size(), 1u);
         EXPECT_EQ(status(), QStringLiteral("Cancelled."));
-        const auto lines = logSince(mark);
-        ASSERT_EQ(std::count(lines.begin(), lines.end(), "encryption cancelled"), 1);
-        EXPECT_EQ(lines.back(), "encryption cancelled");
+        EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encryption cancelled"}));
         EXPECT_TRUE(pane->fields().selectedE);
         EXPECT_EQ(typed(), QStringLiteral("pw"));
+        EXPECT_TRUE(child("password")->isEnabled());
         EXPECT_EQ(shown(), "checkMark placeholder");
     }
 }

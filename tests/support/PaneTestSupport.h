@@ -4,10 +4,12 @@
 // A headless pane of the main view in a stand-in container, with a scripted file chooser and a
 // recording file browser. Child names are given without the pane's letter: "choose" is chooseE.
 
+#include "BackgroundRun.h"
 #include "Global.h"
 #include "Services.h"
 #include "TestEnvironment.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +79,7 @@ template <typename Pane, char Letter> class PaneTest : public ::testing::Test
 public:
     PaneTest()
     {
+
         Services services;
         services.fileChooser = chooser;
         services.fileBrowser = browser;
@@ -92,6 +95,13 @@ public:
         return found;
     }
     QString status() const { return child<QLabel>("placeholder")->text(); }
+    // What a screen reader reads for the widget. Qt announces a label's new text only when its name
+    // is not fixed, so this is also what it hears when the text changes.
+    QString spoken(const char* name) const
+    {
+        return QAccessible::queryAccessibleInterface(child(name))->text(QAccessible::Name);
+    }
+
     QString typed() const { return child<QLineEdit>("password")->text(); }
     void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     void reshow()
@@ -128,6 +138,12 @@ public:
         return path.string();
     }
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
+    // Runs from now on wait at their first progress report until they are cancelled.
+    void holdRunsUntilCancelled()
+    {
+        pane->template findChild<BackgroundRun*>()->setFirstProgressHook(
+            [](const std::atomic<bool>& cancel) { cancel.wait(false); });
+    }
 
     // Stops the run in progress by the Cancel button, or as closing the window does, without the event
     // loop; the worker's own late report must then not count a second time.
@@ -147,7 +163,7 @@ public:
     std::string shown() const
     {
         std::string names;
-        for (const char* name : {"checkMark", "hint", "placeholder", "progress", "cancel", "sService"}) {
+        for (const char* name : {"checkMark", "hint", "placeholder", "detail", "progress", "cancel", "sService"}) {
             const auto* widget = pane->template findChild<QWidget*>(QString::fromLatin1(name) + QLatin1Char(Letter));
             if (widget && !widget->isHidden()) {
                 names += names.empty() ? name : std::string(" ") + name;

@@ -5,6 +5,7 @@
 
 #include "Global.h"
 #include "Package.h"
+#include "Theme.h"
 
 #include <QPushButton>
 #include <QValidator>
@@ -29,6 +30,8 @@ Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
     ui->setupUi(this);
     ui->hint->setMaxLength(static_cast<int>(Package::kMaxHintBytes));
     ui->hint->setValidator(new HintLimit(ui->hint));
+    ui->closeButton->setProperty(Theme::kLook, QStringLiteral("primary"));
+    Theme::styleWindow(this, Global::isDark());
     adjustSize(); // room for the wrapped explanation
     connect(ui->closeButton, &QPushButton::clicked, this, &Hint::close);
     viewDidLoad();

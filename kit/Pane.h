@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "BackgroundRun.h"
+#include "Services.h"
+#include "Workflows.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+
+class NameLabel;
+class QBoxLayout;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// What the encrypt and decrypt panes share: choosing or dropping a file, the checks before a run,
+// the run itself, and the rows below the controls that tell what happened (status line, detail
+// line, progress with Cancel, and the reveal button, which take the same place so nothing moves).
+class Pane : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // What differs between the panes.
+    struct Texts
+    {
+        QString chooserTitle;
+        bool packagesAsDocuments = false;
+        QString progressName; // what a screen reader calls the bar, the Cancel and the reveal buttons
+        QString cancelName;
+        QString revealName;
+        QString failed;        // the status line after a failed run
+        QString failedLine;    // logged after it
+        QString cancelledLine; // logged after "Cancelled."
+    };
+    // The pane's own widgets that the kit works with.
+    struct Parts
+    {
+        QChar letter;       // the status line is "placeholder" + letter, and so on
+        QBoxLayout* layout; // the rows go into it at `index`
+        int index = 0;
+        QWidget* controls; // disabled during a run
+        QLineEdit* password;
+    };
+
+    Pane(const Services& services, Texts texts, QWidget* parent);
+    ~Pane() override;
+
+    // A run is going or a dialog is open: the main view takes no navigation input and defers
+    // open-file requests.
+    bool isBusy() const;
+    // Stops a running job and waits until it has left nothing behind; for closing the window.
+    void cancelAndWait();
+
+    // The chooser, then the pane's preparation of what was chosen.
+    void chooseFile();
+    virtual void resetVariables() = 0;
+
+    // Hides the widgets for now; hidden, they keep their room, so nothing around them moves.
+    static void keepRoom(std::initializer_list<QWidget*> widgets);
+
+signals:
+    void busyChanged(bool busy);
+
+protected:
+    virtual void viewDidAppear() = 0;
+    // A file chosen or dropped.
+    virtual void prepare(const QString& path) = 0;
+    virtual bool isSelected() const = 0;
+
+    void attach(const Parts& parts);
+
+    // The status line shows `text`; a result shown before goes.
+    void say(const QString& text);
+    // Status empty, no result, no progress: the look of a pane just shown.
+    void clearResult();
+    // "No file is selected." or "Password is empty." when either holds; logs it.
+    bool readyToRun();
+    template <typename Result>
+    void startRun(std::function<Result(const Workflows::RunControl&)> work, std::function<void(const Result&)> done)
+    {
+        beforeRun();
+        m_run->start<Result>(std::move(work), std::move(done));
+    }
+    // Logs the run's lines and shows its outcome; after a success, where the result went.
+    void finishRun(Workflows::Outcome outcome, const QStringList& lines, const QString& resultPath);
+    // Logs and shows `path` in the file manager.
+    void reveal(const QString& path);
+    // Opens a dialog owned by the window, never by the pane, which a request may replace meanwhile;
+    // the pane counts as busy until it closes.
+    void openDialog(QDialog* dialog, std::function<void()> closed);
+    // The kit's rows and controls in the theme; the pane colours its own labels.
+    void applyTheme(bool dark);
+
+    QLabel* status() const { return m_status; }
+    QPushButton* revealButton() const { return m_reveal; }
+    BackgroundRun& run() { return *m_run; }
+
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void takeChosen(const QString& path);
+    void passwordEdited();
+    void beforeRun();
+    void setDialogOpen(bool open);
+    void busyMayHaveChanged();
+
+    Services m_services;
+    Texts m_texts;
+    QWidget* m_controls = nullptr;
+    QLineEdit* m_password = nullptr;
+    QLabel* m_status = nullptr;
+    NameLabel* m_detail = nullptr;
+    QLabel* m_rate = nullptr;
+    QPushButton* m_reveal = nullptr;
+    BackgroundRun* m_run = nullptr;
+    bool m_dialogOpen = false;
+    bool m_wasBusy = false;
+};

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How strong a password is taken to be, and how its time to guess is said.
+#include "PasswordStrength.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using PasswordStrength::Level;
+
+struct Row
+{
+    const char* label;
+    const char* password; // UTF-8
+    Level level;
+};
+
+class Passwords : public ::testing::TestWithParam<Row>
+{};
+
+TEST_P(Passwords, mapToTheirLevel)
+{
+    const PasswordStrength::Estimate estimate = PasswordStrength::estimate(QString::fromUtf8(GetParam().password));
+    EXPECT_EQ(estimate.level, GetParam().level) << estimate.seconds << " s";
+    EXPECT_DOUBLE_EQ(estimate.seconds, estimate.guesses / PasswordStrength::kGuessesPerSecond);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Passwords,
+    ::testing::Values(Row{"empty", "", Level::Weak}, Row{"password", "password", Level::Weak},
+                      Row{"troubadour", "Tr0ub4dor&3", Level::Good},
+                      Row{"fiveWordPassphrase", "orbit lantern cactus velvet harbor", Level::VeryStrong},
+                      Row{"twentyRandomCharacters", "q7#Vx9!mZ2$kLp4@Rt8w", Level::VeryStrong},
+                      Row{"chinese", "中文密码", Level::Good},
+                      // zxcvbn reads only the start of a very long one; repeating it adds nothing.
+                      Row{"longRepetition", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", Level::Weak}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(Levels, changeAtADayAMonthACenturyAndAMillionYears)
+{
+    struct Edge
+    {
+        double seconds;
+        Level below, from;
+    };
+    for (const Edge& edge : {Edge{PasswordStrength::kDay, Level::Weak, Level::Fair},
+                             Edge{PasswordStrength::kMonth, Level::Fair, Level::Good},
+                             Edge{PasswordStrength::kCentury, Level::Good, Level::Strong},
+                             Edge{PasswordStrength::kMillionYears, Level::Strong, Level::VeryStrong}}) {
+        EXPECT_EQ(PasswordStrength::levelFor(std::nextafter(edge.seconds, 0.0)), edge.below) << edge.seconds;
+        EXPECT_EQ(PasswordStrength::levelFor(edge.seconds), edge.from) << edge.seconds;
+    }
+}
+
+TEST(TimeToGuess, isSaidInTheLargestWholeUnit)
+{
+    struct Said
+    {
+        double seconds;
+        const char* text;
+    };
+    for (const Said& said : {Said{0.5, "less than a second"}, Said{1, "about 1 second"}, Said{45, "about 45 seconds"},
+                             Said{3 * 3600 + 100, "about 3 hours"}, Said{PasswordStrength::kMonth, "about 1 month"},
+                             Said{52'000 * PasswordStrength::kYear, "about 52,000 years"},
+                             Said{PasswordStrength::kMillionYears, "more than a million years"}}) {
+        EXPECT_EQ(PasswordStrength::timeToGuess(said.seconds).toStdString(), said.text) << said.seconds;
+    }
+}
+
+// One GPU tests on the order of a million candidates a second against a package.
+TEST(GuessRate, isOnTheOrderOfAMillionASecond)
+{
+    EXPECT_GE(PasswordStrength::kGuessesPerSecond, 1e5);
+    EXPECT_LE(PasswordStrength::kGuessesPerSecond, 1e7);
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What both panes are built from, tested once: the background run, the theme's contrast, names that fit.
+#include "BackgroundRun.h"
+#include "NameLabel.h"
+#include "TestEnvironment.h"
+#include "Theme.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// ---- the background run ---------------------------------------------------------------------------
+
+struct Rate
+{
+    std::int64_t done, total, elapsedMs;
+    const char* text;
+};
+
+TEST(RateText, saysSpeedAndTimeLeftOnceARunHasLastedASecond)
+{
+    for (const Rate& r : {Rate{5'000'000, 10'000'000, 999, ""}, Rate{0, 10'000'000, 5000, ""},
+                          Rate{11, 10, 5000, ""}, Rate{5'000'000, 10'000'000, 1000, "5.0 MB/s · 1 s left"},
+                          Rate{1'250'000, 100'000'000, 2000, "625.0 kB/s · 2 min 38 s left"},
+                          Rate{99'000'000, 100'000'000, 1000, "99.0 MB/s · 1 s left"}}) {
+        EXPECT_EQ(BackgroundRun::rateText(r.done, r.total, r.elapsedMs).toStdString(), r.text) << r.done;
+    }
+}
+
+// A job that reports progress, then waits for Cancel, or throws.
+struct Job
+{
+    bool throws = false;
+    int operator()(const Workflows::RunControl& control) const
+    {
+        control.progress(1, 4);
+        if (throws) {
+            throw std::runtime_error("the job failed");
+        }
+        return control.cancel->load() ? 2 : 1;
+    }
+};
+
+class Run : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(300, 100);
+        window.show();
+        run.setFirstProgressHook([this](const std::atomic<bool>& cancel) {
+            held.store(true);
+            cancel.wait(false);
+        });
+    }
+    void start(Job job = {})
+    {
+        run.start<int>(job, [this](const int& result) { results.push_back(result); });
+    }
+
+    QWidget window;
+    QProgressBar* bar = new QProgressBar(&window);
+    QPushButton* cancel = new QPushButton(&window);
+    QLabel* rate = new QLabel(&window);
+    std::atomic<bool> held{false};
+    BackgroundRun run{bar, cancel, rate};
+    std::vector<int> results;
+};
+
+TEST_F(Run, showsProgressWhileTheWindowStaysResponsiveAndCancelsByTheButton)
+{
+    QSignalSpy running(&run, &BackgroundRun::runningChanged);
+    start();
+    EXPECT_TRUE(run.isRunning());
+    EXPECT_TRUE(bar->isVisible() && cancel->isVisible());
+    // Only the event loop's poll turns the busy bar into a share of the job.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return bar->maximum() == 1000 && bar->value() == 250; }, 10000));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_FALSE(cancel->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !run.isRunning(); }, 10000));
+    EXPECT_EQ(results, std::vector<int>{2});
+    EXPECT_FALSE(bar->isVisible() || cancel->isVisible() || rate->isVisible());
+    EXPECT_EQ(running.count(), 2);
+}
+
+TEST_F(Run, cancelAndWaitReportsBeforeItReturnsAndOnlyOnce)
+{
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return held.load(); }, 10000));
+    run.cancelAndWait();
+    EXPECT_EQ(results, std::vector<int>{2});
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(results, std::vector<int>{2}) << "the watcher's late signal counted again";
+}
+
+TEST_F(Run, aJobThatThrowsEndsAsADefaultResult)
+{
+    run.setFirstProgressHook({});
+    start(Job{true});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !run.isRunning(); }, 10000));
+    EXPECT_EQ(results, std::vector<int>{0});
+}
+
+TEST_F(Run, goingAwayMidRunCancelsAndReportsNothing)
+{
+    auto early = std::make_unique<BackgroundRun>(bar, cancel, rate);
+    early->setFirstProgressHook([](const std::atomic<bool>& cancelled) { cancelled.wait(false); });
+    bool reported = false;
+    early->start<int>(Job{}, [&reported](const int&) { reported = true; });
+    early.reset();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(reported);
+}
+
+// ---- the theme ------------------------------------------------------------------------------------
+
+double luminance(const QColor& colour)
+{
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+QColor over(const QColor& top, const QColor& under)
+{
+    const double a = top.alphaF();
+    return QColor::fromRgbF(top.redF() * a + under.redF() * (1 - a), top.greenF() * a + under.greenF() * (1 - a),
+                            top.blueF() * a + under.blueF() * (1 - a));
+}
+
+// WCAG 2.1 contrast of a text colour over a fill, both seen over the background.
+double contrast(const QColor& text, const QColor& fill, const QColor& background)
+{
+    const QColor under = over(fill, background);
+    const double a = luminance(over(text, under)), b = luminance(under);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+struct Pair
+{
+    const char* label;
+    QColor Theme::Palette::*text;
+    QColor Theme::Palette::*fill; // nullptr: straight on the background
+};
+
+const Pair kPairs[] = {
+    {"labels", &Theme::Palette::text, nullptr},
+    {"primary button", &Theme::Palette::primaryText, &Theme::Palette::primaryFill},
+    {"primary button, hovered", &Theme::Palette::primaryText, &Theme::Palette::primaryHover},
+    {"primary button, pressed", &Theme::Palette::primaryText, &Theme::Palette::primaryPressed},
+    {"secondary and pill buttons", &Theme::Palette::secondaryText, &Theme::Palette::secondaryTint},
+    {"secondary, hovered", &Theme::Palette::secondaryText, &Theme::Palette::secondaryHoverTint},
+    {"secondary, pressed", &Theme::Palette::secondaryText, &Theme::Palette::secondaryPressedTint},
+    {"field text", &Theme::Palette::fieldText, &Theme::Palette::fieldFill},
+    {"field placeholder", &Theme::Palette::fieldPlaceholder, &Theme::Palette::fieldFill},
+};
+
+TEST(Contrast, everyTextReadsAtFourAndAHalfToOneInBothThemes)
+{
+    for (const bool dark : {false, true}) {
+        const Theme::Palette& p = Theme::palette(dark);
+        for (const Pair& pair : kPairs) {
+            for (const QColor& background : {p.backgroundTop, p.backgroundBottom}) {
+                const QColor fill = pair.fill ? p.*pair.fill : QColor(Qt::transparent);
+                EXPECT_GE(contrast(p.*pair.text, fill, background), 4.5) << pair.label << (dark ? ", dark" : ", white");
+            }
+        }
+    }
+}
+
+// ---- names --------------------------------------------------------------------------------------
+
+// Shown as typed, never as markup, and shortened in the middle so that its end stays whole in
+// whatever font the desktop gives; a screen reader gets all of it.
+TEST(NameLabelFit, keepsBothEndsAndFitsItsWidthInEveryFontSize)
+{
+    NameLabel label;
+    label.resize(220, 30);
+    label.show();
+    for (qreal points = 7; points <= 14; points += 0.5) {
+        QFont font = label.font();
+        font.setPointSizeF(points);
+        label.setFont(font);
+        for (const QString& name : {QStringLiteral("<h1>mmmmmmmmmmmmmmmmmmmmmmmmmmmmmm final.pdf"),
+                                    QStringLiteral("<h1>quarterly report of the garden and greenhouse final.pdf")}) {
+            label.setName(name);
+            const QString shown = label.text();
+            SCOPED_TRACE(std::to_string(points) + " pt: " + shown.toStdString());
+            EXPECT_EQ(label.textFormat(), Qt::PlainText);
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("<h1>")));
+            EXPECT_TRUE(shown.endsWith(QStringLiteral(".pdf")));
+            EXPECT_LE(QFontMetricsF(label.font()).horizontalAdvance(shown), label.contentsRect().width());
+            EXPECT_EQ(label.accessibleName(), name);
+        }
+    }
+}
+
+} // namespace
