@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Text.h"
 #include "Global.h"
+#include "Messages.h"
 #include "Package.h"
 #include "Password.h"
 #include "Posix.h"
@@ -51,35 +52,6 @@ const char* const kUsage =
 
 std::atomic<bool> interrupted{false};
 
-const char* refusalSentence(Workflows::OpenOutcome outcome)
-{
-    return outcome == Workflows::OpenOutcome::NotAPackage ? "This file is not encrypted." : "There's a problem.";
-}
-
-// At most `limit` bytes; nullopt (errno set) when the file can't be read.
-std::optional<QByteArray> readUpTo(int fd, std::size_t limit)
-{
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    QByteArray bytes;
-    char buffer[65536];
-    while (static_cast<std::size_t>(bytes.size()) < limit) {
-        const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, limit - static_cast<std::size_t>(bytes.size())));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, got);
-    }
-    return bytes;
-}
-
 // Absolute and clean is how a path is tested, logged and printed, however it was typed.
 std::string cleanPath(const std::string& typed)
 {
@@ -121,7 +93,7 @@ private:
     // One line, shown safely when the stream is a terminal.
     static void say(std::FILE* stream, const std::string& line);
     int usageError(const std::string& message);
-    void fail(const std::string& path, const char* sentence);
+    void fail(const std::string& path, Messages::Message message);
     std::optional<SecureBytes> readPassword(const Options& options);
     std::optional<SecureBytes> askOnTerminal(const char* prompt);
     // One password line from `fd`, or nullopt after saying why there is none.
@@ -130,22 +102,13 @@ private:
     int decrypt(const Options& options);
     int hint(const Options& options);
     Workflows::RunControl runControl();
-    struct RunTexts
-    {
-        const char* cancelledLine;
-        const char* failedLine;
-        const char* failedSentence;
-    };
-    static constexpr RunTexts kEncryptTexts{"encryption cancelled", "an error occured while encrypting",
-                                            "An error occured while encrypting."};
-    static constexpr RunTexts kDecryptTexts{"decryption cancelled", "an error occured while decrypting",
-                                            "An error occured while decrypting."};
     // Asks the password once, then does each path on its own; exit status of the whole.
     int forEachPath(const Options& options,
                     const std::function<bool(const std::string& path, const SecureBytes& password)>& run);
     // Logs a finished run and prints its result; false when it did not succeed.
-    bool finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
-                   const std::string& resultPath, const RunTexts& texts);
+    bool finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
+                   const std::string& resultPath);
+    bool refuseEmptyPassword(const std::string& path);
     void log(const QString& message) { global().log(message); }
 
     CliStreams m_streams;
@@ -194,14 +157,19 @@ std::optional<QString> Cli::takeHint(const Options& options)
     QByteArray bytes;
     if (options.hintFile) {
         const bool fromStdin = *options.hintFile == "-";
-        const UniqueFd file(fromStdin ? -1 : ::open(options.hintFile->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-        const std::optional<QByteArray> read = readUpTo(fromStdin ? ::fileno(m_streams.in) : file.get(),
-                                                        static_cast<std::size_t>(Package::kMaxHintBytes) + 2);
-        if (!read) {
-            m_refusal = "can't read the hint from " + *options.hintFile + ": " + std::strerror(errno);
+        try {
+            UniqueFd file(fromStdin ? -1 : ::open(options.hintFile->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+            if (!fromStdin && !file) {
+                Posix::fail(*options.hintFile, errno);
+            }
+            // One byte over the limit and a line feed: enough to tell a hint that is too long.
+            bytes.resize(static_cast<qsizetype>(Package::kMaxHintBytes) + 2);
+            bytes.resize(static_cast<qsizetype>(Posix::readFully(fromStdin ? ::fileno(m_streams.in) : file.get(),
+                                                                 bytes.data(), static_cast<std::size_t>(bytes.size()))));
+        } catch (const FileSystemError& error) {
+            m_refusal = "can't read the hint from " + *options.hintFile + ": " + std::strerror(error.error());
             return std::nullopt;
         }
-        bytes = *read;
         if (bytes.endsWith('\n')) {
             bytes.chop(1); // as echo and editors leave it
         }
@@ -226,9 +194,9 @@ int Cli::usageError(const std::string& message)
     return kExitUsage;
 }
 
-void Cli::fail(const std::string& path, const char* sentence)
+void Cli::fail(const std::string& path, Messages::Message message)
 {
-    say(m_streams.err, "lockfern-cli: " + path + ": " + sentence);
+    say(m_streams.err, "lockfern-cli: " + path + ": " + Messages::sentence(message).toStdString());
 }
 
 void Cli::say(std::FILE* stream, const std::string& line)
@@ -303,7 +271,7 @@ std::optional<SecureBytes> Cli::takeLine(int fd, const char* prompt)
     case SecretLine::Status::Cancelled:
         break;
     }
-    std::fprintf(m_streams.err, "lockfern-cli: Cancelled.\n");
+    say(m_streams.err, "lockfern-cli: " + Messages::sentence(Messages::Message::EncryptCancelled).toStdString());
     return std::nullopt;
 }
 
@@ -357,8 +325,8 @@ Workflows::RunControl Cli::runControl()
     return control;
 }
 
-bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const QStringList& logLines,
-                    const std::string& resultPath, const RunTexts& texts)
+bool Cli::finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
+                    const std::string& resultPath)
 {
     if (m_drewProgress) {
         std::fputs("\n", m_streams.err);
@@ -366,19 +334,12 @@ bool Cli::finishRun(const std::string& path, Workflows::Outcome outcome, const Q
     for (const QString& line : logLines) {
         log(line);
     }
-    switch (outcome) {
-    case Workflows::Outcome::Success:
+    if (outcome == Messages::Message::Succeeded) {
         say(m_streams.out, resultPath);
         return true;
-    case Workflows::Outcome::Cancelled:
-        log(QString::fromUtf8(texts.cancelledLine));
-        fail(path, "Cancelled.");
-        return false;
-    case Workflows::Outcome::Failed:
-        break;
     }
-    log(QString::fromUtf8(texts.failedLine));
-    fail(path, texts.failedSentence);
+    log(Messages::logLine(outcome));
+    fail(path, outcome);
     return false;
 }
 
@@ -393,7 +354,7 @@ int Cli::forEachPath(const Options& options,
     for (const std::string& typed : options.paths) {
         const std::string path = cleanPath(typed);
         if (interrupted.load()) {
-            fail(path, "Cancelled.");
+            fail(path, Messages::Message::EncryptCancelled);
             status = kExitFailure;
             continue;
         }
@@ -408,28 +369,18 @@ int Cli::forEachPath(const Options& options,
 int Cli::encrypt(const Options& options)
 {
     return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
-        if (Package::isPackagePath(path)) {
-            log(QStringLiteral("file already encrypted"));
-            fail(path, "This file is already encrypted.");
+        const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
+        log(Messages::logLine(prepared.message()));
+        if (!prepared.source) {
+            fail(path, prepared.message());
             return false;
         }
-        std::string sourcePath;
-        try {
-            sourcePath = File(path).path();
-        } catch (const FileSystemError&) {
-            log(QStringLiteral("there was a problem while adding file"));
-            fail(path, "There's a problem.");
-            return false;
-        }
-        log(QStringLiteral("file added succesfully"));
         if (password.empty()) {
-            log(QStringLiteral("password empty"));
-            fail(path, "Password is empty.");
-            return false;
+            return refuseEmptyPassword(path);
         }
-        const Workflows::EncryptRequest request{sourcePath, password, options.hint};
-        const Workflows::EncryptResult result = Workflows::writePackage(request, runControl());
-        return finishRun(path, result.outcome, result.logMessages(), result.packagePath, kEncryptTexts);
+        const Workflows::EncryptResult result =
+            Workflows::writePackage({*prepared.source, password, options.hint}, runControl());
+        return finishRun(path, result.message(), result.logMessages(), result.packagePath);
     });
 }
 
@@ -440,26 +391,31 @@ int Cli::decrypt(const Options& options)
         for (const QString& line : opened.logMessages()) {
             log(line);
         }
-        if (opened.outcome != Workflows::OpenOutcome::Prepared) {
-            fail(path, refusalSentence(opened.outcome));
+        if (!opened.package) {
+            fail(path, opened.message());
             return false;
         }
         if (password.empty()) {
-            log(QStringLiteral("password empty"));
-            fail(path, "Password is empty.");
-            return false;
+            return refuseEmptyPassword(path);
         }
         const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, password, runControl());
-        return finishRun(path, result.outcome, result.logMessages(), result.restoredPath, kDecryptTexts);
+        return finishRun(path, result.message(), result.logMessages(), result.restoredPath);
     });
+}
+
+bool Cli::refuseEmptyPassword(const std::string& path)
+{
+    log(Messages::logLine(Messages::Message::PasswordEmpty));
+    fail(path, Messages::Message::PasswordEmpty);
+    return false;
 }
 
 int Cli::hint(const Options& options)
 {
     const std::string path = cleanPath(options.paths.front());
     const Workflows::OpenResult opened = Workflows::openPackage(path);
-    if (opened.outcome != Workflows::OpenOutcome::Prepared) {
-        fail(path, refusalSentence(opened.outcome));
+    if (!opened.package) {
+        fail(path, opened.message());
         return kExitFailure;
     }
     say(m_streams.out, opened.package->hint.toStdString());

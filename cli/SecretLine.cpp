@@ -96,12 +96,12 @@ SecretLine readSecretLine(int fd, const char* prompt, const std::atomic<bool>& i
     SecureBytes buffer(Password::kMaxBytes);
     std::size_t length = 0;
     SecretLine line;
-    const HeldSignals signals;
+    const HeldSignals held;
     for (;;) {
         if (interrupted.load()) {
             return line; // cancelled
         }
-        if (!signals.waitForInput(fd)) {
+        if (!held.waitForInput(fd)) {
             if (errno == EINTR) {
                 continue;
             }

@@ -23,77 +23,6 @@ FileSystemError::FileSystemError(const std::string& what, int error)
 {
 }
 
-void UniqueFd::reset(int fd)
-{
-    if (m_fd >= 0) {
-        ::close(m_fd);
-    }
-    m_fd = fd;
-}
-
-bool UniqueFd::close()
-{
-    const int fd = std::exchange(m_fd, -1);
-    return fd < 0 || ::close(fd) == 0;
-}
-
-namespace Posix {
-
-void fail(const std::string& what, int error)
-{
-    throw FileSystemError(what, error);
-}
-
-void writeAll(int fd, const void* data, std::size_t size)
-{
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("write", errno);
-        }
-        if (written == 0) {
-            fail("write", ENOSPC);
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-}
-
-UniqueFd openRegularForReading(const std::string& path, bool followLinks)
-{
-    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (followLinks ? 0 : O_NOFOLLOW);
-    UniqueFd fd(::open(path.c_str(), flags));
-    if (!fd) {
-        fail("open " + path, errno);
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        fail("stat " + path, errno);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        fail(path + " is not a regular file", EINVAL);
-    }
-    // Back to blocking reads now that it is known to be a regular file.
-    ::fcntl(fd.get(), F_SETFL, O_RDONLY);
-    return fd;
-}
-
-void syncFolder(const std::string& folderPath)
-{
-    UniqueFd fd(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd) {
-        fail("open " + folderPath, errno);
-    }
-    if (::fsync(fd.get()) != 0) {
-        fail("fsync " + folderPath, errno);
-    }
-}
-
-} // namespace Posix
 
 namespace Paths {
 
@@ -198,10 +127,7 @@ void checkChildName(const std::string& name)
 // Creates a new file that did not exist, never through a link, and fills it.
 File createNewFile(const std::string& path, const char* data, std::size_t size, mode_t mode)
 {
-    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-    if (!fd) {
-        Posix::fail("create " + path, errno);
-    }
+    UniqueFd fd = Posix::createNew(path, mode);
     try {
         Posix::writeAll(fd.get(), data, size);
         if (!fd.close()) {
@@ -412,22 +338,13 @@ QByteArray readAll(int fd, const std::string& path, std::int64_t maxBytes)
 {
     QByteArray contents;
     char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            Posix::fail("read " + path, errno);
-        }
-        if (got == 0) {
-            return contents;
-        }
-        if (contents.size() + got > maxBytes) {
+    while (const std::size_t got = Posix::readFully(fd, buffer, sizeof buffer)) {
+        if (contents.size() + static_cast<std::int64_t>(got) > maxBytes) {
             Posix::fail(path + " is too large", EFBIG);
         }
-        contents.append(buffer, got);
+        contents.append(buffer, static_cast<qsizetype>(got));
     }
+    return contents;
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "SecureBytes.h"
+
+#include <QString>
+
 #include <cstddef>
 
 // How long a password may be. Every front end takes at least this much and never cuts what it takes:
@@ -12,5 +16,8 @@ namespace Password {
 inline constexpr int kMaxCharacters = 32767;
 // The same in UTF-8 bytes: no UTF-16 unit takes more than three.
 inline constexpr std::size_t kMaxBytes = 3 * static_cast<std::size_t>(kMaxCharacters);
+
+// The password as its UTF-8 bytes, exactly as typed, in a buffer that is wiped after use.
+SecureBytes bytes(const QString& password);
 
 } // namespace Password

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PasswordStrength.h"
 
+#include "Password.h"
 #include "RNCryptor.h"
 
 #include <zxcvbn.h>
@@ -48,7 +49,7 @@ Estimate estimate(const SecureBytes& password)
 
 Estimate estimate(const QString& password)
 {
-    return estimate(RNCryptor::passwordBytes(password));
+    return estimate(Password::bytes(password));
 }
 
 Level levelFor(double seconds)

@@ -4,6 +4,8 @@
 // Small POSIX helpers under the file-system layer and the package workflows.
 
 #include <cstddef>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <string>
 #include <utility>
 
@@ -37,10 +39,22 @@ private:
 
 namespace Posix {
 [[noreturn]] void fail(const std::string& what, int error);
-// Writes everything, retrying short writes and EINTR; throws FileSystemError.
+// The one write loop: everything, retrying short writes and EINTR; throws FileSystemError.
 void writeAll(int fd, const void* data, std::size_t size);
+// The one read loop: fills `buffer` unless the input ends first, retrying EINTR; the bytes read.
+// Throws FileSystemError.
+std::size_t readFully(int fd, void* buffer, std::size_t size);
+// A file that did not exist, open for reading and writing, never through a link.
+UniqueFd createNew(const std::string& path, mode_t mode);
 // Opens for reading a regular file, never blocking on a FIFO or device; throws otherwise.
 UniqueFd openRegularForReading(const std::string& path, bool followLinks);
 // fsync of a folder, so a rename or creation inside it is on disk.
 void syncFolder(const std::string& folderPath);
+void syncFile(int fd);
+struct ::stat statOf(int fd);
+void rewind(int fd);
+// Whether anything, a dangling link included, holds the path.
+bool exists(const std::string& path);
+// A folder, or a link to one.
+bool isFolder(const std::string& path);
 } // namespace Posix

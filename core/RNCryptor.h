@@ -59,8 +59,6 @@ struct Keys
     static Keys derive(const SecureBytes& password, const HeaderParameters& header);
 };
 
-// The password as its UTF-8 bytes, in a buffer that is wiped after use.
-SecureBytes passwordBytes(const QString& password);
 
 class Error : public std::runtime_error
 {
@@ -103,7 +101,7 @@ using PlaintextSink = std::function<void(const unsigned char* data, std::size_t 
 void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const SecureBytes& password,
                    const StreamControl& control = {});
 
-// Whole-buffer entry points.
+// Whole-buffer entry points, for tests, the fuzzer and the benchmark.
 class Encryptor
 {
 public:
@@ -127,7 +125,8 @@ private:
 };
 
 // Decryption with keys given, skipping PBKDF2: for the fuzzer and for tests. Returns nullopt on any
-// invalid message.
+// invalid message; the streaming one throws as decryptStream does.
 std::optional<QByteArray> decryptWithKeys(const QByteArray& data, const Keys& keys);
+void decryptStreamWithKeys(int in, std::int64_t inputSize, const PlaintextSink& out, const Keys& keys);
 
 } // namespace RNCryptor

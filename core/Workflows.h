@@ -7,6 +7,7 @@
 // Everything is staged under a hidden name and published with a rename that never replaces, so a
 // failure, a cancel or a kill never leaves a half-written package or file.
 
+#include "Messages.h"
 #include "SecureBytes.h"
 
 #include <QString>
@@ -28,6 +29,31 @@ struct RunControl
 
 enum class Outcome { Success, Failed, Cancelled };
 
+// ---- prepare a file for encryption ------------------------------------------------------------
+
+// The names a package is made from, for the chosen file /data/docs/report.pdf:
+struct PreparedSource
+{
+    std::string path;             // /data/docs/report.pdf (absolute and clean; a link stays a link)
+    std::string containingFolder; // /data/docs/
+    std::string name;             // report.pdf
+    std::string baseName;         // report
+    std::string packagePath;      // /data/docs/report.lockfern
+};
+
+enum class PrepareOutcome { Prepared, AlreadyEncrypted, Problem };
+
+struct PrepareResult
+{
+    PrepareOutcome outcome = PrepareOutcome::Problem;
+    std::optional<PreparedSource> source;
+
+    Messages::Message message() const; // FileAdded when prepared; its log line follows "file selected "
+};
+
+// Refuses a package, and what is not a readable regular file (a link to one is one).
+PrepareResult prepareSource(const std::string& chosenPath);
+
 // ---- write a package -----------------------------------------------------------------------------
 
 enum class EncryptStage {
@@ -42,8 +68,8 @@ enum class EncryptStage {
 
 struct EncryptRequest
 {
-    std::string sourcePath;     // absolute path of the chosen file
-    SecureBytes password;       // UTF-8 bytes, exactly as typed
+    PreparedSource source;
+    SecureBytes password;        // UTF-8 bytes, exactly as typed
     std::optional<QString> hint; // nullopt: no hint, an empty hint file
 };
 
@@ -57,6 +83,7 @@ struct EncryptResult
     bool cantDeleteFolder = false;  // the clean-up found no package folder to remove
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
+    Messages::Message message() const;
 };
 
 EncryptResult writePackage(const EncryptRequest& request, const RunControl& control = {});
@@ -85,8 +112,10 @@ struct OpenResult
 
     // After "file selected " + path, which the caller logs first.
     QStringList logMessages() const;
+    Messages::Message message() const;
 };
 
+// The path may also be the hint file directly inside a package, which stands for the package.
 OpenResult openPackage(const std::string& path);
 
 // ---- restore a file -----------------------------------------------------------------------------
@@ -106,6 +135,7 @@ struct RestoreResult
     std::string restoredPath;
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
+    Messages::Message message() const;
 };
 
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control = {});

@@ -6,7 +6,6 @@
 #include "Files.h"
 #include "Global.h"
 #include "Password.h"
-#include "RNCryptor.h"
 #include "Theme.h"
 
 #include <QFile>
@@ -20,10 +19,7 @@ Pane::Texts texts()
             .packagesAsDocuments = true, // a package is taken whole
             .progressName = QObject::tr("Decryption progress"),
             .cancelName = QObject::tr("Cancel the decryption"),
-            .revealName = QObject::tr("Show the decrypted file in the file manager"),
-            .failed = QStringLiteral("An error occured while decrypting."),
-            .failedLine = QStringLiteral("an error occured while decrypting"),
-            .cancelledLine = QStringLiteral("decryption cancelled")};
+            .revealName = QObject::tr("Show the decrypted file in the file manager")};
 }
 
 void logAll(const QStringList& messages)
@@ -99,10 +95,8 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     const QString file = Paths::clean(chosen);
     global().log(QStringLiteral("file selected ") + file);
     Workflows::OpenResult opened = Workflows::openPackage(QFile::encodeName(file).toStdString());
-    if (opened.outcome != Workflows::OpenOutcome::Prepared || !opened.package) {
-        const bool notAPackage = opened.outcome == Workflows::OpenOutcome::NotAPackage;
-        say(notAPackage ? QStringLiteral("This file is not encrypted.") : QStringLiteral("There's a problem."));
-        logAll(opened.logMessages());
+    if (!opened.package) {
+        refuse(opened.message());
         ui->serviceD->setEnabled(false);
         ui->checkMarkD->setHidden(true);
         // The earlier package and its hint stay, but with nothing selected no run can reach them.
@@ -152,13 +146,13 @@ void Decrypt::decrypt()
         return;
     }
     startRun<Workflows::RestoreResult>(
-        [package = *m_package, password = RNCryptor::passwordBytes(ui->passwordD->text())](
+        [package = *m_package, password = Password::bytes(ui->passwordD->text())](
             const Workflows::RunControl& control) { return Workflows::restoreFile(package, password, control); },
         [this](const Workflows::RestoreResult& result) {
             const QString restored = QFile::decodeName(QByteArray::fromStdString(result.restoredPath));
             if (result.outcome == Workflows::Outcome::Success) {
                 m_pathD = restored;
             }
-            finishRun(result.outcome, result.logMessages(), restored);
+            finishRun(result.message(), result.logMessages(), restored);
         });
 }

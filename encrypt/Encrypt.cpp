@@ -9,17 +9,13 @@
 #include "Package.h"
 #include "Password.h"
 #include "PasswordStrength.h"
-#include "RNCryptor.h"
 #include "Theme.h"
 
 #include <QFile>
 
 #include <cstdio>
-#include <exception>
 
 namespace {
-
-const QString kExtension = QStringLiteral(".lockfern");
 
 std::string toNative(const QString& path)
 {
@@ -41,10 +37,7 @@ Pane::Texts texts()
             .packagesAsDocuments = false, // a package is entered to reach the file in it
             .progressName = QObject::tr("Encryption progress"),
             .cancelName = QObject::tr("Cancel the encryption"),
-            .revealName = QObject::tr("Show the encrypted package in the file manager"),
-            .failed = QStringLiteral("An error occured while encrypting."),
-            .failedLine = QStringLiteral("an error occured while encrypting"),
-            .cancelledLine = QStringLiteral("encryption cancelled")};
+            .revealName = QObject::tr("Show the encrypted package in the file manager")};
 }
 
 } // namespace
@@ -130,36 +123,25 @@ void Encrypt::prepareForEncryption(const QString& chosen)
 {
     const QString file = Paths::clean(chosen);
     global().log(QStringLiteral("file selected ") + file);
-    ui->serviceE->setEnabled(true);
-    ui->checkMarkE->setHidden(false);
-
-    const std::string path = toNative(file);
-    if (Package::isPackagePath(path)) {
-        say(QStringLiteral("This file is already encrypted."));
-        global().log(QStringLiteral("file already encrypted"));
+    const Workflows::PrepareResult prepared = Workflows::prepareSource(toNative(file));
+    if (!prepared.source) {
+        refuse(prepared.message());
         ui->serviceE->setEnabled(false);
         ui->checkMarkE->setHidden(true);
         m_fields.selectedE = false;
         showChosenFile();
         return;
     }
-    try {
-        const File source(path);
-        const std::string folder = source.containingFolder().path();
-        m_fields.fileE = fromNative(source.path());
-        m_fields.nameE = fromNative(source.baseName());
-        m_fields.fullnameE = fromNative(source.name());
-        m_fields.folderE = fromNative(folder);
-        m_fields.selectedE = true;
-        m_fields.pathE = fromNative(Package::packagePath(folder, source.name()));
-        global().log(QStringLiteral("file added succesfully"));
-    } catch (const std::exception&) {
-        say(QStringLiteral("There's a problem."));
-        ui->checkMarkE->setHidden(true);
-        ui->serviceE->setEnabled(false);
-        m_fields.selectedE = false;
-        global().log(QStringLiteral("there was a problem while adding file"));
-    }
+    m_source = prepared.source;
+    m_fields.fileE = fromNative(m_source->path);
+    m_fields.nameE = fromNative(m_source->baseName);
+    m_fields.fullnameE = fromNative(m_source->name);
+    m_fields.folderE = fromNative(m_source->containingFolder);
+    m_fields.selectedE = true;
+    m_fields.pathE = fromNative(m_source->packagePath);
+    global().log(Messages::logLine(prepared.message()));
+    ui->serviceE->setEnabled(true);
+    ui->checkMarkE->setHidden(false);
     showChosenFile();
 }
 
@@ -168,10 +150,8 @@ void Encrypt::encrypt()
     if (!readyToRun()) {
         return;
     }
-    m_fields.finishedE = m_fields.nameE + kExtension;
-    Workflows::EncryptRequest request;
-    request.sourcePath = toNative(m_fields.fileE);
-    request.password = RNCryptor::passwordBytes(ui->passwordE->text());
+    m_fields.finishedE = fromNative(Package::packageName(m_source->name));
+    Workflows::EncryptRequest request{*m_source, Password::bytes(ui->passwordE->text()), std::nullopt};
     if (global().hintExist) {
         request.hint = global().hint;
     }
@@ -191,7 +171,7 @@ void Encrypt::finish(const Workflows::EncryptResult& result)
         std::fputs("Can't delete folder\n", stdout);
         std::fflush(stdout);
     }
-    finishRun(result.outcome, result.logMessages(), fromNative(result.packagePath));
+    finishRun(result.message(), result.logMessages(), fromNative(result.packagePath));
 }
 
 void Encrypt::resetVariables()
@@ -202,7 +182,7 @@ void Encrypt::resetVariables()
     m_fields.selectedE = false;
     // Keeps the last package's name; a second reset must not turn it into a bare extension.
     if (!m_fields.nameE.isEmpty()) {
-        m_fields.finishedE = m_fields.nameE + kExtension;
+        m_fields.finishedE = fromNative(Package::packageName(toNative(m_fields.fullnameE)));
     }
     m_fields.fullnameE.clear();
     m_fields.hintE.clear();

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class Encrypt;
@@ -57,4 +58,5 @@ private:
 
     std::unique_ptr<Ui::Encrypt> ui;
     Fields m_fields;
+    std::optional<Workflows::PreparedSource> m_source; // while selectedE
 };

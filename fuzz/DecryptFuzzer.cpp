@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target for the whole-buffer decoder.
+// libFuzzer target for the decoders: the streaming one the product runs and the whole-buffer one.
 //
-// Every input is first handed to decryptWithKeys as it is. Its first byte then picks one of two
+// Every input is first handed to both as it is; they must agree on the verdict and the plaintext. Its first byte then picks one of two
 // deeper checks, which build messages that carry a correct MAC (random mutation alone never gets
 // past the MAC):
 //   mode 1  bytes 1-2 position, 3 kind, 4 value, rest plaintext: a valid message of that plaintext
@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -105,11 +107,40 @@ QByteArray validMessage(const QByteArray& plain)
     return message;
 }
 
-// Whatever the input, no crash; anything accepted must re-encode to exactly the input (the format is
-// deterministic given header and keys, so a second accepted encoding would be a malleability hole).
+// The streaming decoder over a memory file; nullopt when it refuses the message.
+std::optional<QByteArray> decryptStreamed(const QByteArray& input)
+{
+    const int fd = ::memfd_create("fuzz", MFD_CLOEXEC);
+    if (fd < 0 || ::write(fd, input.constData(), static_cast<std::size_t>(input.size())) != input.size() ||
+        ::lseek(fd, 0, SEEK_SET) != 0) {
+        std::fprintf(stderr, "DecryptFuzzer: no memory file in the harness\n");
+        std::abort();
+    }
+    QByteArray plain;
+    std::optional<QByteArray> result;
+    try {
+        decryptStreamWithKeys(fd, input.size(), [&plain](const unsigned char* data, std::size_t size) {
+            plain.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+        }, fixedKeys());
+        result = plain;
+    } catch (const Error& error) {
+        if (error.kind() != Error::Kind::Authentication) {
+            violation("the streaming decoder failed other than as not authentic", input);
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+// Whatever the input, no crash, and both decoders give the same answer; anything accepted must
+// re-encode to exactly the input (the format is deterministic given header and keys, so a second
+// accepted encoding would be a malleability hole).
 void checkRaw(const QByteArray& input)
 {
     const std::optional<QByteArray> plain = decryptWithKeys(input, fixedKeys());
+    if (decryptStreamed(input) != plain) {
+        violation("the streaming and the whole-buffer decoders disagree", input);
+    }
     if (!plain) {
         return;
     }
@@ -140,7 +171,7 @@ void checkMutation(const std::uint8_t* data, std::size_t size)
 
     const QByteArray valid = validMessage(plain);
     const std::optional<QByteArray> decoded = decryptWithKeys(valid, fixedKeys());
-    if (!decoded || *decoded != plain) {
+    if (!decoded || *decoded != plain || decryptStreamed(valid) != decoded) {
         violation("a valid message did not round-trip", valid);
     }
 
@@ -166,7 +197,7 @@ void checkMutation(const std::uint8_t* data, std::size_t size)
     if (mutated == valid) {
         return;
     }
-    if (decryptWithKeys(mutated, fixedKeys())) {
+    if (decryptWithKeys(mutated, fixedKeys()) || decryptStreamed(mutated)) {
         violation("accepted a mutated message", mutated);
     }
 }
@@ -199,6 +230,9 @@ void checkAuthenticFrame(const std::uint8_t* data, std::size_t size)
         }
     }
     const std::optional<QByteArray> got = decryptWithKeys(message, fixedKeys());
+    if (decryptStreamed(message) != got) {
+        violation("the streaming and the whole-buffer decoders disagree", message);
+    }
     if (expected.has_value() != got.has_value()) {
         violation(expected ? "refused an authentic, well-padded message" : "accepted a message the reference refuses",
                   message);

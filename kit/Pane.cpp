@@ -23,10 +23,7 @@
 
 namespace {
 
-const QString kNoFile = QStringLiteral("No file is selected.");
-const QString kPasswordEmpty = QStringLiteral("Password is empty.");
-const QString kSuccess = QStringLiteral("Success!");
-const QString kCancelled = QStringLiteral("Cancelled.");
+using Messages::Message;
 
 // The path of a drag that carries exactly one local file.
 std::optional<QString> droppedPath(const QMimeData* mime)
@@ -207,7 +204,7 @@ void Pane::passwordEdited()
         return;
     }
     if (m_password->text().isEmpty()) {
-        m_status->setText(kPasswordEmpty);
+        m_status->setText(Messages::sentence(Message::PasswordEmpty));
         m_status->show();
     } else {
         m_status->hide(); // its text stays
@@ -235,16 +232,20 @@ bool Pane::readyToRun()
         return false;
     }
     if (!isSelected()) {
-        say(kNoFile);
-        global().log(QStringLiteral("no file selected"));
+        refuse(Message::NoFileSelected);
         return false;
     }
     if (m_password->text().isEmpty()) {
-        say(kPasswordEmpty);
-        global().log(QStringLiteral("password empty"));
+        refuse(Message::PasswordEmpty);
         return false;
     }
     return true;
+}
+
+void Pane::refuse(Message message)
+{
+    say(Messages::sentence(message));
+    global().log(Messages::logLine(message));
 }
 
 void Pane::beforeRun()
@@ -254,29 +255,21 @@ void Pane::beforeRun()
     m_reveal->hide();
 }
 
-void Pane::finishRun(Workflows::Outcome outcome, const QStringList& lines, const QString& resultPath)
+void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath)
 {
     for (const QString& message : lines) {
         global().log(message);
     }
-    switch (outcome) {
-    case Workflows::Outcome::Success:
-        say(kSuccess);
+    if (outcome == Message::Succeeded) {
+        say(Messages::sentence(outcome));
         m_detail->setName(tr("Saved as %1").arg(QFileInfo(resultPath).fileName()), resultPath);
         m_detail->show();
         m_reveal->show();
         resetVariables();
         m_reveal->setFocus();
         return;
-    case Workflows::Outcome::Cancelled:
-        say(kCancelled);
-        global().log(m_texts.cancelledLine);
-        break;
-    case Workflows::Outcome::Failed:
-        say(m_texts.failed);
-        global().log(m_texts.failedLine);
-        break;
     }
+    refuse(outcome);
     m_password->setFocus();
     m_password->selectAll();
 }

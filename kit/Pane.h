@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BackgroundRun.h"
+#include "Messages.h"
 #include "Services.h"
 #include "Workflows.h"
 
@@ -33,9 +34,6 @@ public:
         QString progressName; // what a screen reader calls the bar, the Cancel and the reveal buttons
         QString cancelName;
         QString revealName;
-        QString failed;        // the status line after a failed run
-        QString failedLine;    // logged after it
-        QString cancelledLine; // logged after "Cancelled."
     };
     // The pane's own widgets that the kit works with.
     struct Parts
@@ -87,7 +85,9 @@ protected:
         m_run->start<Result>(std::move(work), std::move(done));
     }
     // Logs the run's lines and shows its outcome; after a success, where the result went.
-    void finishRun(Workflows::Outcome outcome, const QStringList& lines, const QString& resultPath);
+    void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath);
+    // Shows the sentence of `message` and logs its line.
+    void refuse(Messages::Message message);
     // Logs and shows `path` in the file manager.
     void reveal(const QString& path);
     // Opens a dialog owned by the window, never by the pane, which a request may replace meanwhile;

@@ -3,12 +3,15 @@
 
 #include "DesktopServices.h"
 
+#include "Package.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,8 +22,7 @@ namespace {
 
 bool isPackageFolder(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isDir() && info.fileName().endsWith(QStringLiteral(".lockfern"));
+    return QFileInfo(path).isDir() && Package::isPackagePath(QFile::encodeName(path).toStdString());
 }
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a

@@ -2,6 +2,7 @@
 // The engine on its own. Exhaustive truncation, byte and bit damage run through the whole decrypt
 // workflow in tests/faults; here one case per field is enough.
 #include "Posix.h"
+#include "Password.h"
 #include "RNCryptor.h"
 
 #include <gtest/gtest.h>
@@ -70,16 +71,16 @@ QByteArray run(Api api, bool decrypt, const QByteArray& input, const std::option
         return header ? Encryptor(kPassword, *header).encrypt(input) : Encryptor(kPassword).encrypt(input);
     }
     UniqueFd in = memfdWith(input), out = memfdWith({});
-    decrypt ? decryptStream(in.get(), input.size(), out.get(), passwordBytes(kPassword))
-            : encryptStream(in.get(), input.size(), out.get(), passwordBytes(kPassword), {}, header);
+    decrypt ? decryptStream(in.get(), input.size(), out.get(), Password::bytes(kPassword))
+            : encryptStream(in.get(), input.size(), out.get(), Password::bytes(kPassword), {}, header);
     return contents(out.get());
 }
 
 // Streams `size` declared bytes from `in`.
 void runStream(bool decrypt, int in, std::int64_t size, int out, const StreamControl& control = {})
 {
-    decrypt ? decryptStream(in, size, out, passwordBytes(kPassword), control)
-            : encryptStream(in, size, out, passwordBytes(kPassword), control);
+    decrypt ? decryptStream(in, size, out, Password::bytes(kPassword), control)
+            : encryptStream(in, size, out, Password::bytes(kPassword), control);
 }
 
 QByteArray streamInput(bool decrypt, std::int64_t plainSize)
@@ -104,7 +105,7 @@ QByteArray underValidMac(const QByteArray& lastBlock)
     const QByteArray body = Encryptor(kPassword, kHeader)
                                 .encrypt(QByteArray(16, 'p') + lastBlock)
                                 .chopped(kHmacSize + kBlockSize);
-    const Keys keys = Keys::derive(passwordBytes(kPassword), kHeader);
+    const Keys keys = Keys::derive(Password::bytes(kPassword), kHeader);
     unsigned char mac[kHmacSize];
     HMAC(EVP_sha256(), keys.hmac.data(), kKeySize, reinterpret_cast<const unsigned char*>(body.constData()),
          body.size(), mac, nullptr);
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Passwords,
 // Other implementations derive keys from the UTF-8 bytes; a round trip alone would not notice.
 TEST(PasswordBytes, areUtf8)
 {
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(passwordBytes(QString::fromUtf8("é🔑")).data()), 6),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(Password::bytes(QString::fromUtf8("é🔑")).data()), 6),
               QByteArray("\xc3\xa9\xf0\x9f\x94\x91"));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Files.h"
 #include "Package.h"
+#include "Password.h"
 #include "RNCryptor.h"
 #include "Staging.h"
 #include "TestEnvironment.h"
@@ -23,7 +24,16 @@ namespace {
 
 SecureBytes password(const char* text)
 {
-    return RNCryptor::passwordBytes(QString::fromUtf8(text));
+    return Password::bytes(QString::fromUtf8(text));
+}
+
+// As prepared when it was chosen, whatever the path holds now.
+EncryptRequest request(const std::string& path, const char* pass = "pw", std::optional<QString> hint = {})
+{
+    const std::string folder = Paths::parentOf(path);
+    const std::string name = Paths::lastComponent(path);
+    return {{path, folder, name, Paths::baseNameOf(name), Package::packagePath(folder, name)}, password(pass),
+            std::move(hint)};
 }
 
 std::string pattern(std::size_t size)
@@ -48,7 +58,7 @@ protected:
 
     EncryptResult encrypt(const std::string& path, const char* pass = "pw", std::optional<QString> hint = {})
     {
-        return writePackage({path, password(pass), std::move(hint)});
+        return writePackage(request(path, pass, std::move(hint)));
     }
 
     OpenedPackage open(const std::string& path)
@@ -151,7 +161,7 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
             }
         };
         decrypting ? restoreFile(package, password("pw"), control).outcome
-                   : writePackage({path, password("pw"), std::nullopt}, control).outcome;
+                   : writePackage(request(path), control).outcome;
         ::_exit(0);
     }
     int status = 0;
@@ -319,7 +329,7 @@ TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
         EXPECT_EQ(::pwrite(fd, "new", 3, 2 << 20), 3);
         ::close(fd);
     };
-    const EncryptResult result = writePackage({path, password("pw"), std::nullopt}, control);
+    const EncryptResult result = writePackage(request(path), control);
     EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("changing.bin"));
 }
@@ -328,7 +338,7 @@ TEST_F(WorkflowsTest, encrypt_cancelLeavesNothing)
 {
     const std::string path = source("big.bin", pattern(8 << 20));
     std::atomic<bool> cancel{true};
-    const EncryptResult result = writePackage({path, password("pw"), std::nullopt}, {nullptr, &cancel});
+    const EncryptResult result = writePackage(request(path), {nullptr, &cancel});
     EXPECT_EQ(result.outcome, Outcome::Cancelled);
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("big.bin"));
 }
@@ -344,7 +354,7 @@ TEST_F(WorkflowsTest, encrypt_reportsProgressUpToTheWholeSize)
         lastDone = done;
         lastTotal = total;
     };
-    ASSERT_EQ(writePackage({path, password("pw"), std::nullopt}, control).outcome, Outcome::Success);
+    ASSERT_EQ(writePackage(request(path), control).outcome, Outcome::Success);
     EXPECT_EQ(lastTotal, 3 << 20);
     EXPECT_EQ(lastDone, lastTotal);
 }
@@ -364,7 +374,7 @@ TEST_P(DiskFullTest, encryptAndRestoreFailLeavingNothing)
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{GetParam(), GetParam()};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const EncryptResult result = writePackage({path, password("pw"), std::nullopt});
+        const EncryptResult result = writePackage(request(path));
         ::_exit(result.outcome == Outcome::Failed ? 0 : 1);
     }
     int status = 0;

@@ -5,6 +5,7 @@
 #include "CliRunner.h"
 #include "FaultSupport.h"
 #include "Files.h"
+#include "Password.h"
 #include "RNCryptor.h"
 #include "Workflows.h"
 
@@ -26,7 +27,7 @@ namespace {
 
 SecureBytes pw(const char* text = "pw")
 {
-    return RNCryptor::passwordBytes(QString::fromUtf8(text));
+    return Password::bytes(QString::fromUtf8(text));
 }
 
 class FaultsTest : public ::testing::Test

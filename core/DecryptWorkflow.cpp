@@ -1,0 +1,378 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a package and restoring its file beside it.
+#include "WorkflowSupport.h"
+
+#include "Files.h"
+#include "Package.h"
+#include "Posix.h"
+#include "Staging.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace Workflows {
+
+// ---- open a package -----------------------------------------------------------------------------
+
+QStringList OpenResult::logMessages() const
+{
+    if (outcome != OpenOutcome::Prepared) {
+        return {Messages::logLine(message())};
+    }
+    const QString& hint = package->hint;
+    return {hint.isEmpty() ? QStringLiteral("hint is empty") : QStringLiteral("presenting hint ") + hint,
+            Messages::logLine(message())};
+}
+
+Messages::Message OpenResult::message() const
+{
+    switch (outcome) {
+    case OpenOutcome::Prepared:
+        return Messages::Message::FileAdded;
+    case OpenOutcome::NotAPackage:
+        return Messages::Message::NotEncrypted;
+    case OpenOutcome::Problem:
+        break;
+    }
+    return Messages::Message::Problem;
+}
+
+OpenResult openPackage(const std::string& chosenPath)
+{
+    OpenResult result;
+    std::string path;
+    try {
+        path = Package::packageOf(Paths::clean(chosenPath));
+    } catch (const FileSystemError&) {
+        return result; // no working folder to make it absolute against
+    }
+    if (!Package::isPackagePath(path)) {
+        result.outcome = OpenOutcome::NotAPackage;
+        return result;
+    }
+    try {
+        const Folder packageFolder(path);
+        OpenedPackage package;
+        package.packagePath = packageFolder.path().substr(0, packageFolder.path().size() - 1);
+        package.containingFolder = packageFolder.containingFolder()->path();
+
+        // A hint file that is there but not a plain file of ours is not a package we made.
+        const std::string hintPath = packageFolder.path() + Package::kHintFileName;
+        struct stat st {};
+        if (::lstat(hintPath.c_str(), &st) == 0) {
+            if (!S_ISREG(st.st_mode)) {
+                Posix::fail(hintPath + " is not a regular file", EINVAL);
+            }
+        }
+        // The last file listed is the encrypted file; a hidden one only when it is the only one, as
+        // when a dotfile was encrypted. A staging name is never ours to take.
+        std::optional<File> visible;
+        std::optional<File> hidden;
+        for (const File& file : packageFolder.files(Folder::Listing::WithHidden)) {
+            const std::string name = file.name();
+            if (name == Package::kHintFileName) {
+                package.hint = file.readAsString(Package::kMaxHintBytes);
+            } else if (name.front() != '.') {
+                visible = file;
+            } else if (!Staging::isStagingName(name)) {
+                hidden = file;
+            }
+        }
+        const std::optional<File>& encrypted = visible ? visible : hidden;
+        if (!encrypted) {
+            Posix::fail("no encrypted file in " + path, ENOENT);
+        }
+        package.encryptedFilePath = encrypted->path();
+        package.encryptedFileName = encrypted->name();
+        result.package = std::move(package);
+        result.outcome = OpenOutcome::Prepared;
+    } catch (const FileSystemError&) {
+        result.outcome = OpenOutcome::Problem;
+    }
+    return result;
+}
+
+// ---- restore a file -----------------------------------------------------------------------------
+
+QStringList RestoreResult::logMessages() const
+{
+    QStringList lines;
+    if (reached == DecryptStage::ReadFile || reached == DecryptStage::Decrypted) {
+        lines << QStringLiteral("read file content");
+    }
+    if (reached == DecryptStage::Decrypted) {
+        lines << QStringLiteral("decrypted file content");
+    }
+    if (outcome == Outcome::Success) {
+        lines << QStringLiteral("success! saved in ") + displayPath(restoredPath);
+    }
+    return lines;
+}
+
+namespace {
+
+// An existing file may stand for the result only if it is ours alone: one that another user owns or
+// may write would hand them what the user saves in it later.
+bool isOursAlone(const struct stat& st)
+{
+    return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Whether the file at `path` holds what the staged file holds. One we cannot read counts as
+// different, so it keeps its name and ours is numbered.
+bool sameContent(const std::string& path, int staged)
+{
+    try {
+        UniqueFd existing = Posix::openRegularForReading(path, false);
+        const struct stat st = Posix::statOf(existing.get());
+        const std::int64_t size = Posix::statOf(staged).st_size;
+        if (!isOursAlone(st) || st.st_size != size) {
+            return false;
+        }
+        Posix::rewind(staged);
+        SecureBytes left(RNCryptor::kStreamChunkSize);
+        SecureBytes right(RNCryptor::kStreamChunkSize);
+        for (std::int64_t offset = 0; offset < size;) {
+            const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, left.size()));
+            if (Posix::readFully(existing.get(), left.data(), piece) != piece ||
+                Posix::readFully(staged, right.data(), piece) != piece ||
+                std::memcmp(left.data(), right.data(), piece) != 0) {
+                return false;
+            }
+            offset += static_cast<std::int64_t>(piece);
+        }
+        return true;
+    } catch (const FileSystemError&) {
+        return false;
+    }
+}
+
+// Whether the data is a message for this password, without writing anything: tells a wrong password
+// from a folder we cannot write to.
+bool isAuthentic(int in, std::int64_t size, const SecureBytes& password, const RunControl& control)
+{
+    try {
+        Posix::rewind(in);
+        RNCryptor::decryptStream(in, size, -1, password, streamControl(control));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// The plaintext of a message is its ciphertext less header and MAC, and 1 to 16 bytes of padding.
+std::int64_t longestPlaintext(std::int64_t messageSize)
+{
+    return messageSize - static_cast<std::int64_t>(RNCryptor::kMinimumSize) - 1;
+}
+
+// Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few kilobytes
+// of sparse file on its own disk, before its MAC fails.
+void checkRoomFor(std::int64_t messageSize, const std::string& folder)
+{
+    const std::int64_t atLeast = longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
+    struct statvfs disk {};
+    if (::statvfs(folder.c_str(), &disk) == 0) {
+        const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+        if (atLeast > 0 && static_cast<unsigned long long>(atLeast) > blocks * static_cast<unsigned long long>(disk.f_frsize)) {
+            Posix::fail("no room for the plaintext in " + folder, ENOSPC);
+        }
+    }
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        atLeast > static_cast<std::int64_t>(limit.rlim_cur)) {
+        Posix::fail("the plaintext is larger than this process may write", EFBIG);
+    }
+}
+
+enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
+
+// Decrypts into a comparison with the file already at `path` instead of into a new file, so that an
+// identical file is found to be the result without writing anything.
+Comparison compareWithExisting(int in, std::int64_t size, const std::string& path, const SecureBytes& password,
+                               const RunControl& control)
+{
+    UniqueFd existing;
+    try {
+        existing = Posix::openRegularForReading(path, false);
+    } catch (const FileSystemError&) {
+        return Comparison::Different;
+    }
+    struct stat st {};
+    const std::int64_t existingSize = ::fstat(existing.get(), &st) == 0 ? st.st_size : -1;
+    if (!isOursAlone(st) || existingSize > longestPlaintext(size) ||
+        existingSize < longestPlaintext(size) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize)) {
+        return Comparison::Different;
+    }
+    struct Mismatch
+    {
+    };
+    SecureBytes buffer(RNCryptor::kStreamChunkSize);
+    std::int64_t compared = 0;
+    const RNCryptor::PlaintextSink compare = [&](const unsigned char* data, std::size_t length) {
+        while (length > 0) {
+            const std::size_t piece = std::min(length, buffer.size());
+            std::size_t got = 0;
+            try {
+                got = Posix::readFully(existing.get(), buffer.data(), piece);
+            } catch (const FileSystemError&) {
+                // Unreadable counts as different: it keeps its name and ours is numbered.
+            }
+            if (got != piece || std::memcmp(buffer.data(), data, piece) != 0) {
+                throw Mismatch{};
+            }
+            compared += static_cast<std::int64_t>(piece);
+            data += piece;
+            length -= piece;
+        }
+    };
+    try {
+        Posix::rewind(in);
+        RNCryptor::decryptStream(in, size, compare, password, streamControl(control));
+    } catch (const Mismatch&) {
+        return Comparison::Different;
+    } catch (const RNCryptor::Error& error) {
+        switch (error.kind()) {
+        case RNCryptor::Error::Kind::Cancelled:
+            return Comparison::Cancelled;
+        case RNCryptor::Error::Kind::Authentication:
+        case RNCryptor::Error::Kind::Crypto:
+            return Comparison::NotAuthentic;
+        case RNCryptor::Error::Kind::Read:
+        case RNCryptor::Error::Kind::Write:
+            throw;
+        }
+    }
+    return compared == existingSize ? Comparison::Identical : Comparison::Different;
+}
+
+// Publishes the staged plaintext under the package's file name; an identical file already there is
+// the result, a different one (or anything that is not a plain file) keeps its name and ours is numbered.
+struct Published
+{
+    std::string path;
+    bool createdByUs = false;
+};
+
+Published publishRestored(Staging::StagedFile& staged, const std::string& folder, const std::string& name)
+{
+    for (int number = 1; number < 10000; ++number) {
+        const std::string candidate = folder + (number == 1 ? name : numberedName(name, number));
+        for (;;) {
+            struct stat st {};
+            if (::lstat(candidate.c_str(), &st) == 0) {
+                if (isOursAlone(st) && sameContent(candidate, staged.fd())) {
+                    return {candidate, false};
+                }
+                break;
+            }
+            if (staged.publishAs(candidate)) {
+                return {candidate, true};
+            }
+            // Someone else just published under this name: look at what they wrote.
+        }
+    }
+    Posix::fail("no free name for " + name, EEXIST);
+}
+
+} // namespace
+
+Messages::Message RestoreResult::message() const
+{
+    switch (outcome) {
+    case Outcome::Success:
+        return Messages::Message::Succeeded;
+    case Outcome::Cancelled:
+        return Messages::Message::DecryptCancelled;
+    case Outcome::Failed:
+        break;
+    }
+    return Messages::Message::DecryptFailed;
+}
+
+RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
+{
+    const ThreadStateRelease release;
+    RestoreResult result;
+    std::string createdPath;
+    try {
+        UniqueFd in = Posix::openRegularForReading(package.encryptedFilePath, false);
+        const std::int64_t size = Posix::statOf(in.get()).st_size;
+
+        // An identical file already there is the result. Nothing needs writing, so this works in a
+        // folder we cannot write to as well.
+        switch (compareWithExisting(in.get(), size, package.containingFolder + package.encryptedFileName, password,
+                                    control)) {
+        case Comparison::Identical:
+            result.reached = DecryptStage::Decrypted;
+            result.restoredPath = package.containingFolder + package.encryptedFileName;
+            result.outcome = Outcome::Success;
+            return result;
+        case Comparison::NotAuthentic:
+            result.reached = DecryptStage::ReadFile;
+            return result;
+        case Comparison::Cancelled:
+            result.outcome = Outcome::Cancelled;
+            return result;
+        case Comparison::Different:
+            break;
+        }
+
+        checkRoomFor(size, package.containingFolder);
+        Staging::removeStale(package.containingFolder);
+        std::optional<Staging::StagedFile> staged;
+        try {
+            staged.emplace(package.containingFolder, 0600);
+        } catch (const FileSystemError&) {
+            result.reached = isAuthentic(in.get(), size, password, control) ? DecryptStage::Decrypted
+                                                                            : DecryptStage::ReadFile;
+            throw;
+        }
+        try {
+            Posix::rewind(in.get());
+            RNCryptor::decryptStream(in.get(), size, staged->fd(), password, streamControl(control));
+        } catch (const RNCryptor::Error& error) {
+            switch (error.kind()) {
+            case RNCryptor::Error::Kind::Cancelled:
+                result.outcome = Outcome::Cancelled;
+                return result;
+            case RNCryptor::Error::Kind::Read:
+                result.reached = DecryptStage::None;
+                break;
+            case RNCryptor::Error::Kind::Authentication:
+            case RNCryptor::Error::Kind::Crypto:
+                result.reached = DecryptStage::ReadFile;
+                break;
+            case RNCryptor::Error::Kind::Write:
+                result.reached = DecryptStage::Decrypted;
+                break;
+            }
+            throw;
+        }
+        result.reached = DecryptStage::Decrypted;
+        Posix::syncFile(staged->fd());
+        const Published published = publishRestored(*staged, package.containingFolder, package.encryptedFileName);
+        if (published.createdByUs) {
+            createdPath = published.path;
+        }
+        Posix::syncFolder(package.containingFolder);
+        result.restoredPath = published.path;
+        result.outcome = Outcome::Success;
+        return result;
+    } catch (const std::exception&) {
+        // Only what this run created goes; a file that was already there is never touched.
+        if (!createdPath.empty()) {
+            removePublished(createdPath);
+        }
+        result.outcome = Outcome::Failed;
+        return result;
+    }
+}
+
+} // namespace Workflows

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Preparing a file for encryption and writing its package beside it.
+#include "WorkflowSupport.h"
+
+#include "Files.h"
+#include "Package.h"
+#include "Posix.h"
+#include "Staging.h"
+
+#include <cerrno>
+#include <optional>
+#include <sys/stat.h>
+
+namespace Workflows {
+
+// ---- prepare a file for encryption ------------------------------------------------------------
+
+PrepareResult prepareSource(const std::string& chosenPath)
+{
+    PrepareResult result;
+    try {
+        const std::string path = Paths::clean(chosenPath);
+        if (Package::isPackagePath(path)) {
+            result.outcome = PrepareOutcome::AlreadyEncrypted;
+            return result;
+        }
+        const File file(path);
+        PreparedSource source;
+        source.path = file.path();
+        source.containingFolder = Paths::parentOf(source.path);
+        source.name = file.name();
+        source.baseName = file.baseName();
+        source.packagePath = Package::packagePath(source.containingFolder, source.name);
+        result.source = std::move(source);
+        result.outcome = PrepareOutcome::Prepared;
+    } catch (const FileSystemError&) {
+        result.outcome = PrepareOutcome::Problem;
+    }
+    return result;
+}
+
+Messages::Message PrepareResult::message() const
+{
+    switch (outcome) {
+    case PrepareOutcome::Prepared:
+        return Messages::Message::FileAdded;
+    case PrepareOutcome::AlreadyEncrypted:
+        return Messages::Message::AlreadyEncrypted;
+    case PrepareOutcome::Problem:
+        break;
+    }
+    return Messages::Message::Problem;
+}
+
+// ---- write a package -----------------------------------------------------------------------------
+
+namespace {
+
+bool changedSince(const struct stat& before, const struct stat& after)
+{
+    const auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return before.st_size != after.st_size || !same(before.st_mtim, after.st_mtim) || !same(before.st_ctim, after.st_ctim);
+}
+
+} // namespace
+
+QStringList EncryptResult::logMessages() const
+{
+    QStringList lines;
+    const auto reachedAt = [this](EncryptStage stage) { return static_cast<int>(reached) >= static_cast<int>(stage); };
+    if (reachedAt(EncryptStage::ReadFile)) {
+        lines << QStringLiteral("read file content");
+    }
+    if (reachedAt(EncryptStage::Encrypted)) {
+        lines << QStringLiteral("encrypted file content");
+    }
+    if (reachedAt(EncryptStage::CreatedPackage)) {
+        lines << QStringLiteral("created new package");
+    }
+    if (reachedAt(EncryptStage::SavedEncryptedFile)) {
+        lines << QStringLiteral("save encrypted file in package");
+    }
+    if (reachedAt(EncryptStage::ChoseHint)) {
+        lines << (hintGiven ? QStringLiteral("added hint ") + hint : QStringLiteral("hint is empty"));
+    }
+    if (reachedAt(EncryptStage::SavedHint)) {
+        lines << QStringLiteral("saved hint to file in package");
+    }
+    if (outcome == Outcome::Success) {
+        lines << QStringLiteral("success! saved in ") + displayPath(packagePath);
+    }
+    return lines;
+}
+
+Messages::Message EncryptResult::message() const
+{
+    switch (outcome) {
+    case Outcome::Success:
+        return Messages::Message::Succeeded;
+    case Outcome::Cancelled:
+        return Messages::Message::EncryptCancelled;
+    case Outcome::Failed:
+        break;
+    }
+    return Messages::Message::EncryptFailed;
+}
+
+// The log tells a run that reads, encrypts, then creates the package and saves its two files. Ours
+// streams into a hidden staging folder and publishes it whole, so each step below sets, before it
+// runs, the stage that its failure is told as.
+EncryptResult writePackage(const EncryptRequest& request, const RunControl& control)
+{
+    const ThreadStateRelease release;
+    const PreparedSource& source = request.source;
+    EncryptResult result;
+    result.packagePath = source.packagePath;
+    std::optional<Staging::StagedFolder> staging;
+    bool published = false;
+    try {
+        if (request.hint && !Package::fitsAsHint(*request.hint)) {
+            Posix::fail("hint too long", EFBIG);
+        }
+        // A link as the source encrypts its target; the package goes beside the link.
+        const UniqueFd input = Posix::openRegularForReading(source.path, true);
+
+        result.reached = EncryptStage::Encrypted; // no package can be made here
+        Staging::removeStale(source.containingFolder);
+        staging.emplace(source.containingFolder);
+
+        result.reached = EncryptStage::CreatedPackage; // the encrypted file can't be saved
+        const std::string encryptedPath = staging->path() + "/" + source.name;
+        UniqueFd encrypted = Posix::createNew(encryptedPath, 0666);
+        const struct stat before = Posix::statOf(input.get());
+        try {
+            RNCryptor::encryptStream(input.get(), before.st_size, encrypted.get(), request.password,
+                                     streamControl(control));
+        } catch (const RNCryptor::Error& error) {
+            if (error.kind() == RNCryptor::Error::Kind::Cancelled) {
+                result.outcome = Outcome::Cancelled;
+                result.reached = EncryptStage::None;
+                return result;
+            }
+            if (error.kind() == RNCryptor::Error::Kind::Read) {
+                result.reached = EncryptStage::None;
+            }
+            throw;
+        }
+        // Rewritten in place while it was read: the package would hold neither version.
+        if (changedSince(before, Posix::statOf(input.get()))) {
+            result.reached = EncryptStage::None;
+            Posix::fail("the source changed while it was read", EAGAIN);
+        }
+        Posix::syncFile(encrypted.get());
+        if (!encrypted.close()) {
+            Posix::fail("close " + encryptedPath, errno);
+        }
+
+        result.hintGiven = request.hint.has_value();
+        result.hint = request.hint.value_or(QString());
+        result.reached = EncryptStage::ChoseHint; // the hint file can't be saved
+        const std::string hintPath = staging->path() + "/" + Package::kHintFileName;
+        UniqueFd hint = Posix::createNew(hintPath, 0666);
+        const QByteArray hintBytes = result.hint.toUtf8();
+        Posix::writeAll(hint.get(), hintBytes.constData(), static_cast<std::size_t>(hintBytes.size()));
+        Posix::syncFile(hint.get());
+        if (!hint.close()) {
+            Posix::fail("close " + hintPath, errno);
+        }
+        Posix::syncFolder(staging->path());
+
+        try {
+            staging->publishAs(result.packagePath);
+        } catch (const FileSystemError& error) {
+            if (error.error() == EEXIST || error.error() == ENOTEMPTY) {
+                result.reached = EncryptStage::Encrypted; // the name is taken: no package is created
+            }
+            throw;
+        }
+        published = true;
+        Posix::syncFolder(source.containingFolder);
+        result.reached = EncryptStage::SavedHint;
+        result.outcome = Outcome::Success;
+        return result;
+    } catch (const std::exception&) {
+        result.outcome = Outcome::Failed;
+        if (published) {
+            // Published but not durable: take it back rather than report a package that may vanish.
+            removePublished(result.packagePath);
+        }
+        const bool removed = !staging || staging->discard();
+        // The old clean-up looked up a folder of the package's name: one of ours it removed, and it
+        // said "Can't delete folder" when it found none or could not remove it.
+        result.cantDeleteFolder = result.reached >= EncryptStage::CreatedPackage ? !removed
+                                                                                  : !Posix::isFolder(result.packagePath);
+        return result;
+    }
+}
+} // namespace Workflows

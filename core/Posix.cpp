@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Posix.h"
+
+#include "Files.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+void UniqueFd::reset(int fd)
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+    m_fd = fd;
+}
+
+bool UniqueFd::close()
+{
+    const int fd = std::exchange(m_fd, -1);
+    return fd < 0 || ::close(fd) == 0;
+}
+
+namespace Posix {
+
+void fail(const std::string& what, int error)
+{
+    throw FileSystemError(what, error);
+}
+
+void writeAll(int fd, const void* data, std::size_t size)
+{
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("write", errno);
+        }
+        if (written == 0) {
+            fail("write", ENOSPC);
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+std::size_t readFully(int fd, void* buffer, std::size_t size)
+{
+    auto* bytes = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, bytes + done, size - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            fail("read", errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+UniqueFd createNew(const std::string& path, mode_t mode)
+{
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!fd) {
+        fail("create " + path, errno);
+    }
+    return fd;
+}
+
+UniqueFd openRegularForReading(const std::string& path, bool followLinks)
+{
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (followLinks ? 0 : O_NOFOLLOW);
+    UniqueFd fd(::open(path.c_str(), flags));
+    if (!fd) {
+        fail("open " + path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        fail("stat " + path, errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        fail(path + " is not a regular file", EINVAL);
+    }
+    // Back to blocking reads now that it is known to be a regular file.
+    ::fcntl(fd.get(), F_SETFL, O_RDONLY);
+    return fd;
+}
+
+void syncFolder(const std::string& folderPath)
+{
+    UniqueFd fd(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) {
+        fail("open " + folderPath, errno);
+    }
+    if (::fsync(fd.get()) != 0) {
+        fail("fsync " + folderPath, errno);
+    }
+}
+
+void syncFile(int fd)
+{
+    if (::fsync(fd) != 0) {
+        fail("fsync", errno);
+    }
+}
+
+struct stat statOf(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        fail("stat", errno);
+    }
+    return st;
+}
+
+void rewind(int fd)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        fail("seek", errno);
+    }
+}
+
+bool exists(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace Posix
