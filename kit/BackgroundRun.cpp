@@ -31,7 +31,6 @@ BackgroundRun::~BackgroundRun()
 {
     if (m_shared) {
         m_shared->cancel.store(true);
-        m_shared->cancel.notify_all();
     }
     m_watcher.waitForFinished();
 }
@@ -75,7 +74,6 @@ void BackgroundRun::cancel()
 {
     if (m_shared) {
         m_shared->cancel.store(true);
-        m_shared->cancel.notify_all();
         m_cancel->setEnabled(false);
     }
 }

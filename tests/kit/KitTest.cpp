@@ -59,7 +59,7 @@ protected:
         window.show();
         run.setFirstProgressHook([this](const std::atomic<bool>& cancel) {
             held.store(true);
-            cancel.wait(false);
+            waitUntilCancelled(cancel);
         });
     }
     void start(Job job = {})
@@ -114,7 +114,7 @@ TEST_F(Run, aJobThatThrowsEndsAsADefaultResult)
 TEST_F(Run, goingAwayMidRunCancelsAndReportsNothing)
 {
     auto early = std::make_unique<BackgroundRun>(bar, cancel, rate);
-    early->setFirstProgressHook([](const std::atomic<bool>& cancelled) { cancelled.wait(false); });
+    early->setFirstProgressHook([](const std::atomic<bool>& cancelled) { waitUntilCancelled(cancelled); });
     bool reported = false;
     early->start<int>(Job{}, [&reported](const int&) { reported = true; });
     early.reset();

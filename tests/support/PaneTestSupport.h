@@ -142,7 +142,7 @@ public:
     void holdRunsUntilCancelled()
     {
         pane->template findChild<BackgroundRun*>()->setFirstProgressHook(
-            [](const std::atomic<bool>& cancel) { cancel.wait(false); });
+            [](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
     }
 
     // Stops the run in progress by the Cancel button, or as closing the window does, without the event

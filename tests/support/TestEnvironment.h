@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
@@ -94,6 +96,14 @@ private:
     QString m_config;
     QString m_work;
 };
+
+// Holds a worker until its run is cancelled; the product wakes nobody, so this looks.
+inline void waitUntilCancelled(const std::atomic<bool>& cancel)
+{
+    while (!cancel.load()) {
+        std::this_thread::yield();
+    }
+}
 
 inline std::string readFileBytes(const std::string& path)
 {
