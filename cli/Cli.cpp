@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "Package.h"
 #include "Password.h"
+#include "PasswordStrength.h"
 #include "Posix.h"
 #include "RNCryptor.h"
 #include "SecretLine.h"
@@ -35,8 +36,8 @@ constexpr int kExitUsage = 2;
 
 const char* const kUsage =
     "Usage:\n"
-    "  lockfern-cli encrypt [--hint TEXT | --hint-file PATH] [--password-stdin] [--verbose] FILE...\n"
-    "  lockfern-cli decrypt [--password-stdin] [--verbose] PACKAGE...\n"
+    "  lockfern-cli encrypt [--hint TEXT | --hint-file PATH] [--password-stdin] [--verbose] [--quiet] FILE...\n"
+    "  lockfern-cli decrypt [--password-stdin] [--verbose] [--quiet] PACKAGE...\n"
     "  lockfern-cli hint PACKAGE\n"
     "  lockfern-cli --version | --help\n"
     "\n"
@@ -47,7 +48,8 @@ const char* const kUsage =
     "The password is asked on the terminal, or read as one line from standard input\n"
     "with --password-stdin. The hint is stored unencrypted, for anyone to read. --hint TEXT\n"
     "is visible to other users of this computer (in ps); --hint-file PATH is not, and\n"
-    "reads it from standard input when PATH is -.\n"
+    "reads it from standard input when PATH is -. A password one GPU could guess within a day\n"
+    "gets a warning on standard error; --quiet leaves warnings out.\n"
     "Exit status: 0 all done, 1 something failed, 2 usage error.\n";
 
 std::atomic<bool> interrupted{false};
@@ -75,6 +77,7 @@ struct Options
     std::optional<QString> hint;
     bool passwordFromStdin = false;
     bool verbose = false;
+    bool quiet = false;
     std::vector<std::string> paths;
 };
 
@@ -109,6 +112,8 @@ private:
     bool finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
                    const std::string& resultPath);
     bool refuseEmptyPassword(const std::string& path);
+    // One line on standard error, never in the log or on standard output.
+    void warnIfWeak(const SecureBytes& password);
     void log(const QString& message) { global().log(message); }
 
     CliStreams m_streams;
@@ -136,6 +141,8 @@ std::optional<Options> Cli::parse(int argc, char* argv[])
             options.passwordFromStdin = true;
         } else if (!endOfOptions && argument == "--verbose" && options.command != "hint") {
             options.verbose = true;
+        } else if (!endOfOptions && argument == "--quiet" && options.command != "hint") {
+            options.quiet = true;
         } else if (!endOfOptions && argument.size() > 1 && argument.front() == '-') {
             return std::nullopt;
         } else {
@@ -366,9 +373,25 @@ int Cli::forEachPath(const Options& options,
     return status;
 }
 
+void Cli::warnIfWeak(const SecureBytes& password)
+{
+    if (password.empty()) {
+        return;
+    }
+    const PasswordStrength::Estimate estimate = PasswordStrength::estimate(password);
+    if (estimate.level < PasswordStrength::Level::Fair) {
+        say(m_streams.err, "lockfern-cli: warning: this password could be guessed in " +
+                               PasswordStrength::timeToGuess(estimate.seconds).toStdString() + " on one GPU");
+    }
+}
+
 int Cli::encrypt(const Options& options)
 {
+    bool warned = options.quiet;
     return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
+        if (!std::exchange(warned, true)) {
+            warnIfWeak(password);
+        }
         const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
         log(Messages::logLine(prepared.message()));
         if (!prepared.source) {

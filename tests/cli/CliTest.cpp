@@ -202,6 +202,32 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
     EXPECT_EQ(refused.err, "lockfern-cli: " + env.work() + "x/../notes.txt: This file is not encrypted.\n");
 }
 
+// A password one GPU guesses within a day is encrypted all the same, with one warning unless quiet.
+TEST_F(CliTest, weakPasswordGetsOneWarningUnlessQuiet)
+{
+    struct Row
+    {
+        const char* password;
+        bool quiet;
+        const char* err;
+    };
+    for (const Row& row :
+         {Row{"password", false, "lockfern-cli: warning: this password could be guessed in less than a second on one GPU\n"},
+          Row{"password", true, ""}, Row{"correct horse battery staple tulip", false, ""}}) {
+        SCOPED_TRACE(row.password);
+        std::filesystem::remove_all(env.work() + "a.lockfern");
+        std::filesystem::remove_all(env.work() + "b.lockfern");
+        std::vector<std::string> arguments{"encrypt", "--password-stdin", file("a.txt", "a"), file("b.txt", "b")};
+        if (row.quiet) {
+            arguments.insert(arguments.begin() + 1, "--quiet");
+        }
+        const CliRun result = run(arguments, std::string(row.password) + "\n");
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, row.err);
+        EXPECT_EQ(result.out, env.work() + "a.lockfern\n" + env.work() + "b.lockfern\n");
+    }
+}
+
 TEST_F(CliTest, verbosePrintsTimeStampedLogLinesAndWritesNoLogFile)
 {
     const std::string path = file("v.txt", "v");

@@ -28,7 +28,7 @@ while IFS=';' read -r line expected; do
 done <<'TABLE'
 '';--help|--version|decrypt|encrypt|hint
 de;decrypt
-encrypt -;--|--hint|--hint-file|--password-stdin|--verbose
+encrypt -;--|--hint|--hint-file|--password-stdin|--quiet|--verbose
 decrypt --v;--verbose
 hint -;--
 encrypt --hint '';
