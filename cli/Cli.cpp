@@ -389,9 +389,6 @@ int Cli::encrypt(const Options& options)
 {
     bool warned = options.quiet;
     return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
-        if (!std::exchange(warned, true)) {
-            warnIfWeak(password);
-        }
         const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
         log(Messages::logLine(prepared.message()));
         if (!prepared.source) {
@@ -400,6 +397,9 @@ int Cli::encrypt(const Options& options)
         }
         if (password.empty()) {
             return refuseEmptyPassword(path);
+        }
+        if (!std::exchange(warned, true)) {
+            warnIfWeak(password);
         }
         const Workflows::EncryptResult result =
             Workflows::writePackage({*prepared.source, password, options.hint}, runControl());

@@ -39,7 +39,7 @@ protected:
 TEST_F(CliTest, encryptThenDecryptPrintsPathsAndRestoresBytes)
 {
     const std::string path = file("notes.txt", "secret notes");
-    const CliRun encrypted = run({"encrypt", "--hint", "the usual", "--password-stdin", path}, "pass word\n");
+    const CliRun encrypted = run({"encrypt", "--quiet", "--hint", "the usual", "--password-stdin", path}, "pass word\n");
     ASSERT_EQ(encrypted.status, 0) << encrypted.err;
     EXPECT_EQ(encrypted.out, env.work() + "notes.lockfern\n");
     EXPECT_EQ(encrypted.err, "");
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "This file is already encrypted."},
         FailureCase{"missingSource", {"encrypt", "--password-stdin", "W/missing.txt"}, "p\n", 1, "There's a problem."},
         FailureCase{"emptyPassword", {"encrypt", "--password-stdin", "W/plain.txt"}, "\n", 1, "Password is empty."},
-        FailureCase{"nameTaken", {"encrypt", "--password-stdin", "W/taken.txt"}, "p\n", 1,
+        FailureCase{"nameTaken", {"encrypt", "--quiet", "--password-stdin", "W/taken.txt"}, "p\n", 1,
                     "An error occured while encrypting."},
         FailureCase{"notEncrypted", {"decrypt", "--password-stdin", "W/plain.txt"}, "p\n", 1,
                     "This file is not encrypted."},
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliTest, eachFileOnItsOwnAndAnyFailureExitsOne)
 {
     const std::string good = file("good.txt", "g");
-    const CliRun result = run({"encrypt", "--password-stdin", good, env.work() + "missing.txt"}, "p\n");
+    const CliRun result = run({"encrypt", "--quiet", "--password-stdin", good, env.work() + "missing.txt"}, "p\n");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, env.work() + "good.lockfern\n");
     EXPECT_EQ(result.err, "lockfern-cli: " + env.work() + "missing.txt: There's a problem.\n");

@@ -319,7 +319,7 @@ TEST_F(FaultsTest, parallelEncryptsGiveOnePackageAndParallelDecryptsOneFile)
 {
     const std::string bytes = patternBytes(3 << 20);
     const std::string path = makeFile("shared.bin", bytes);
-    const QStringList encrypt{QStringLiteral("encrypt"), QStringLiteral("--password-stdin"),
+    const QStringList encrypt{QStringLiteral("encrypt"), QStringLiteral("--quiet"), QStringLiteral("--password-stdin"),
                               QString::fromStdString(path)};
     std::vector<std::unique_ptr<QProcess>> processes;
     for (int i = 0; i < 8; ++i) {

@@ -295,9 +295,9 @@ TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
 {
     makePackage();
     const std::string script = "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 90\n"
-                               "printf 'pw\\n' | \"$2\" \"$3\" --password-stdin \"$4\"\n";
+                               "printf 'pw\\n' | \"$2\" $3 --password-stdin \"$4\"\n";
     writeFileBytes(env.work() + "other.txt", "other");
-    const ProcessRun encrypt = inMountNamespace(script, {QString::fromStdString(env.work()), cliBinary(), QStringLiteral("encrypt"),
+    const ProcessRun encrypt = inMountNamespace(script, {QString::fromStdString(env.work()), cliBinary(), QStringLiteral("encrypt --quiet"),
                                                          QString::fromStdString(env.work() + "other.txt")});
     if (encrypt.exitCode == 90 || encrypt.exitCode == -1) {
         GTEST_SKIP() << "no read-only bind mount here";
