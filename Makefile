@@ -50,7 +50,15 @@ fuzz: deps
 	$(FUZZ_DIR)/fuzz/lockfern_decrypt_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
+# The peers it measures beside lockfern are Debian packages too.
+BENCH_PACKAGES := age gnupg
+
 bench: build
+	@missing=; for p in $(BENCH_PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then echo "Installing:$$missing"; \
+		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; fi
 	@bash bench/run.sh $(BUILD_DIR)
 
 install: build

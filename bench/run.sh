@@ -1,37 +1,39 @@
 #!/usr/bin/env bash
-# Encrypts and decrypts a 1 GiB file with lockfern-cli and prints speed and peak memory beside the
-# limits of this machine measured in the same run: AES-256-CBC, HMAC-SHA256 and a synced disk write.
+# Encrypts and decrypts 1 GiB with lockfern-cli, on disk and in memory, beside the limits of this
+# machine measured in the same run (AES-256-CBC both ways, HMAC-SHA256, a synced disk write) and
+# beside age and gpg, RUNS times each; prints medians, spreads, user and system time, peak memory at
+# 1 and 4 GiB, the window's workflow path against the CLI, and the ratios against their targets.
 set -euo pipefail
 export LC_ALL=C
 
 build=$(cd "${1:?usage: bench/run.sh BUILD_DIR}" && pwd)
+runs=${RUNS:-5}
 cli=$build/cli/lockfern-cli
+workflow=$build/bench/bench_workflow
 micro=$build/bench/bench_rncryptor
-size=$((1024 * 1024 * 1024))
-password=lockfern-bench
+gib=$((1024 * 1024 * 1024))
+password=lockfern-bench-password-2026
 
-for tool in "$cli" "$micro" /usr/bin/time; do
+for tool in "$cli" "$workflow" "$micro" /usr/bin/time; do
     [ -x "$tool" ] || { echo "missing $tool" >&2; exit 1; }
 done
 
-work=$(mktemp -d "$build/bench.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+disk_dir=$(mktemp -d "$build/bench.XXXXXX")
+memory_dir=$(mktemp -d /dev/shm/lockfern-bench.XXXXXX)
+trap 'rm -rf "$disk_dir" "$memory_dir"' EXIT
 
-now() { date +%s.%N; }
 mbps() { awk -v b="$1" -v s="$2" 'BEGIN { printf "%.0f", b / s / 1e6 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+spread() { printf '%s\n' "$@" | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print lo "-" hi }'; }
 min() { printf '%s\n' "$@" | sort -n | head -1; }
-peak_kib() { awk -F': ' '/Maximum resident set size/ { print $2 }' "$1"; }
 
-# One lockfern-cli run: wall time in seconds into $elapsed, peak RSS in MiB into $rss, stdout into $printed.
-run_cli() {
-    local start end
+# One timed command, the password on its stdin: sets wall (s), user (s), sys (s), rss (MiB) and printed.
+timed() {
     sync
-    start=$(now)
-    printed=$(printf '%s\n' "$password" | /usr/bin/time -v -o "$work/time.txt" "$cli" "$@")
-    end=$(now)
-    elapsed=$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')
-    rss=$(( $(peak_kib "$work/time.txt") / 1024 ))
+    printed=$(printf '%s\n' "$password" | /usr/bin/time -f '%e %U %S %M' -o "$memory_dir/time.txt" "$@")
+    read -r wall user sys rss_kib <"$memory_dir/time.txt"
+    rss=$((rss_kib / 1024))
 }
 
 # openssl speed prints thousands of bytes per second on its last line.
@@ -39,51 +41,128 @@ openssl_mbps() {
     openssl speed -elapsed -bytes 1048576 "$@" 2>/dev/null | tail -1 | awk '{ sub(/k$/, "", $NF); printf "%.0f", $NF / 1000 }'
 }
 
-echo "preparing a 1 GiB file in $work"
-mkdir "$work/plain"
-head -c "$size" /dev/urandom >"$work/plain/data.bin"
-expected=$(sha256sum <"$work/plain/data.bin" | cut -d' ' -f1)
+# RUNS encrypt/decrypt round trips of one file in `dir` by `tool`; medians into <label>_enc/_dec,
+# spreads into <label>_enc_spread/_dec_spread, one line of times per run printed.
+round_trips() {
+    local label=$1 tool=$2 dir=$3 size=$4 enc=() dec=() i package restored peak=0
+    mkdir -p "$dir/plain"
+    head -c "$size" /dev/urandom >"$dir/plain/data.bin"
+    local expected
+    expected=$(sha256sum <"$dir/plain/data.bin" | cut -d' ' -f1)
+    for ((i = 1; i <= runs; i++)); do
+        timed "$tool" encrypt --quiet --password-stdin "$dir/plain/data.bin"
+        package=$(printf '%s\n' "$printed" | tail -1)
+        enc+=("$(mbps "$size" "$wall")")
+        printf '  %-9s encrypt %5s MB/s  %5.2f s  user %5.2f  sys %5.2f  %3s MiB\n' "$label" "${enc[-1]}" "$wall" "$user" "$sys" "$rss"
+        peak=$((rss > peak ? rss : peak))
+        mv "$dir/plain/data.bin" "$dir/data.keep"
+        timed "$tool" decrypt --password-stdin "$package"
+        restored=$(printf '%s\n' "$printed" | tail -1)
+        dec+=("$(mbps "$size" "$wall")")
+        printf '  %-9s decrypt %5s MB/s  %5.2f s  user %5.2f  sys %5.2f  %3s MiB\n' "$label" "${dec[-1]}" "$wall" "$user" "$sys" "$rss"
+        peak=$((rss > peak ? rss : peak))
+        [ "$(sha256sum <"$restored" | cut -d' ' -f1)" = "$expected" ] || { echo "restored file differs" >&2; exit 1; }
+        rm -rf "$package" "$restored"
+        mv "$dir/data.keep" "$dir/plain/data.bin"
+    done
+    rm -rf "$dir/plain"
+    printf -v "${label}_enc" '%s' "$(median "${enc[@]}")"
+    printf -v "${label}_dec" '%s' "$(median "${dec[@]}")"
+    printf -v "${label}_enc_spread" '%s' "$(spread "${enc[@]}")"
+    printf -v "${label}_dec_spread" '%s' "$(spread "${dec[@]}")"
+    printf -v "${label}_rss" '%s' "$peak"
+}
 
-run_cli encrypt --password-stdin "$work/plain/data.bin"
-package=$(printf '%s\n' "$printed" | tail -1)
-encrypt_mbps=$(mbps "$size" "$elapsed")
-encrypt_rss=$rss
+# Peers, same file, same memory folder, when installed: age with an X25519 key, gpg with AES-256.
+peer() {
+    local name=$1 enc=() dec=() i
+    head -c "$gib" /dev/urandom >"$memory_dir/peer.bin"
+    for ((i = 1; i <= runs; i++)); do
+        case $name in
+        age)
+            timed age -r "$(age-keygen -y "$memory_dir/age.key")" -o "$memory_dir/peer.age" "$memory_dir/peer.bin"
+            enc+=("$(mbps "$gib" "$wall")")
+            timed age -d -i "$memory_dir/age.key" -o "$memory_dir/peer.out" "$memory_dir/peer.age"
+            dec+=("$(mbps "$gib" "$wall")") ;;
+        gpg)
+            local options=(--batch --yes --quiet --pinentry-mode loopback --passphrase "$password" --homedir "$memory_dir/gnupg")
+            timed gpg "${options[@]}" --symmetric --cipher-algo AES256 --compress-algo none -o "$memory_dir/peer.gpg" "$memory_dir/peer.bin"
+            enc+=("$(mbps "$gib" "$wall")")
+            timed gpg "${options[@]}" -d -o "$memory_dir/peer.out" "$memory_dir/peer.gpg"
+            dec+=("$(mbps "$gib" "$wall")") ;;
+        esac
+        rm -f "$memory_dir/peer.age" "$memory_dir/peer.gpg" "$memory_dir/peer.out"
+    done
+    rm -f "$memory_dir/peer.bin"
+    printf -v "${name}_enc" '%s' "$(median "${enc[@]}")"
+    printf -v "${name}_dec" '%s' "$(median "${dec[@]}")"
+}
 
-# Decrypt restores beside the package: the original's name must be free.
-rm "$work/plain/data.bin"
-run_cli decrypt --password-stdin "$package"
-restored=$(printf '%s\n' "$printed" | tail -1)
-decrypt_mbps=$(mbps "$size" "$elapsed")
-decrypt_rss=$rss
-[ "$(sha256sum <"$restored" | cut -d' ' -f1)" = "$expected" ] || { echo "restored file differs" >&2; exit 1; }
-rm -rf "$work/plain"
-
-echo "measuring this machine's limits"
+echo "== this machine's limits"
 aes_encrypt=$(openssl_mbps -evp aes-256-cbc)
 aes_decrypt=$(openssl_mbps -decrypt -evp aes-256-cbc)
 hmac=$(openssl_mbps -hmac sha256)
 sync
-dd_seconds=$(dd if=/dev/zero of="$work/dd.bin" bs=1M count=1024 conv=fdatasync 2>&1 |
+dd_seconds=$(dd if=/dev/zero of="$disk_dir/dd.bin" bs=1M count=1024 conv=fdatasync 2>&1 |
     awk '/copied/ { for (i = 1; i <= NF; i++) if ($i == "s,") print $(i - 1) }')
-rm -f "$work/dd.bin"
-disk=$(mbps "$size" "$dd_seconds")
+rm -f "$disk_dir/dd.bin"
+disk=$(mbps "$gib" "$dd_seconds")
+printf '  AES-256-CBC encrypt %s, decrypt %s, HMAC-SHA256 %s, synced disk write %s MB/s\n' \
+    "$aes_encrypt" "$aes_decrypt" "$hmac" "$disk"
 
-encrypt_limit=$(min "$aes_encrypt" "$hmac" "$disk")
-decrypt_limit=$(min "$aes_decrypt" "$hmac" "$disk")
+echo "== lockfern-cli, 1 GiB in memory (/dev/shm), $runs runs"
+round_trips memory "$cli" "$memory_dir" "$gib"
+echo "== the window's workflow call with progress, 1 GiB in memory, $runs runs"
+round_trips window "$workflow" "$memory_dir" "$gib"
+echo "== lockfern-cli, 1 GiB on disk, $runs runs"
+round_trips disk "$cli" "$disk_dir" "$gib"
+echo "== peak memory at 4 GiB in memory, one run"
+saved_runs=$runs
+runs=1
+round_trips large "$cli" "$memory_dir" $((4 * gib))
+runs=$saved_runs
+
+peers=()
+if command -v age >/dev/null && command -v age-keygen >/dev/null; then
+    age-keygen -o "$memory_dir/age.key" 2>/dev/null
+    echo "== age, 1 GiB in memory, $runs runs"
+    peer age
+    peers+=(age)
+fi
+if command -v gpg >/dev/null; then
+    mkdir -m 700 "$memory_dir/gnupg"
+    echo "== gpg --symmetric AES256, no compression, 1 GiB in memory, $runs runs"
+    peer gpg
+    peers+=(gpg)
+fi
 
 csv=$("$micro" --benchmark_format=csv 2>/dev/null)
 small_ms=$(printf '%s\n' "$csv" | awk -F, '/^"?encrypt1KiB/ { print $3 }')
 pbkdf2_ms=$(printf '%s\n' "$csv" | awk -F, '/^"?pbkdf2Once/ { print $3 }')
 
-printf '\n%-28s %10s %12s\n' "" "MB/s" "peak RSS"
-printf '%-28s %10s %9s MiB\n' "lockfern encrypt 1 GiB" "$encrypt_mbps" "$encrypt_rss"
-printf '%-28s %10s %9s MiB\n' "lockfern decrypt 1 GiB" "$decrypt_mbps" "$decrypt_rss"
-printf '%-28s %10s\n' "AES-256-CBC encrypt" "$aes_encrypt" "AES-256-CBC decrypt" "$aes_decrypt" \
-    "HMAC-SHA256" "$hmac" "synced disk write" "$disk"
-printf '\nencrypt / min(AES encrypt, HMAC, disk) = %s / %s = %s (target >= 0.80)\n' \
-    "$encrypt_mbps" "$encrypt_limit" "$(ratio "$encrypt_mbps" "$encrypt_limit")"
-printf 'decrypt / min(AES decrypt, HMAC, disk) = %s / %s = %s (target >= 0.80)\n' \
-    "$decrypt_mbps" "$decrypt_limit" "$(ratio "$decrypt_mbps" "$decrypt_limit")"
-printf 'peak RSS limit 64 MiB\n'
+echo
+echo "== results (MB/s: median of $runs, spread)"
+printf '  in memory  encrypt %5s (%s)  decrypt %5s (%s)\n' "$memory_enc" "$memory_enc_spread" "$memory_dec" "$memory_dec_spread"
+printf '  window     encrypt %5s (%s)  decrypt %5s (%s)\n' "$window_enc" "$window_enc_spread" "$window_dec" "$window_dec_spread"
+printf '  on disk    encrypt %5s (%s)  decrypt %5s (%s)\n' "$disk_enc" "$disk_enc_spread" "$disk_dec" "$disk_dec_spread"
+for name in "${peers[@]}"; do
+    enc_var=${name}_enc dec_var=${name}_dec
+    printf '  %-10s encrypt %5s          decrypt %5s\n' "$name" "${!enc_var}" "${!dec_var}"
+done
+echo
+printf 'in memory: encrypt / AES-256-CBC encrypt = %s / %s = %s (target >= 0.80)\n' \
+    "$memory_enc" "$aes_encrypt" "$(ratio "$memory_enc" "$aes_encrypt")"
+printf 'in memory: decrypt / HMAC-SHA256 = %s / %s = %s (target >= 0.85)\n' \
+    "$memory_dec" "$hmac" "$(ratio "$memory_dec" "$hmac")"
+if [ -n "${age_enc:-}" ]; then
+    printf 'in memory: encrypt / age encrypt = %s / %s = %s (target >= 1.00)\n' "$memory_enc" "$age_enc" "$(ratio "$memory_enc" "$age_enc")"
+fi
+printf 'on disk: encrypt / min(AES encrypt, HMAC, disk) = %s / %s = %s (target >= 0.90)\n' \
+    "$disk_enc" "$(min "$aes_encrypt" "$hmac" "$disk")" "$(ratio "$disk_enc" "$(min "$aes_encrypt" "$hmac" "$disk")")"
+printf 'on disk: decrypt / min(AES decrypt, HMAC, disk) = %s / %s = %s (target >= 0.90)\n' \
+    "$disk_dec" "$(min "$aes_decrypt" "$hmac" "$disk")" "$(ratio "$disk_dec" "$(min "$aes_decrypt" "$hmac" "$disk")")"
+printf 'window path / CLI in memory: encrypt %s, decrypt %s (target >= 0.95)\n' \
+    "$(ratio "$window_enc" "$memory_enc")" "$(ratio "$window_dec" "$memory_dec")"
+printf 'peak RSS: %s MiB at 1 GiB, %s MiB at 4 GiB (target <= 32)\n' "$memory_rss" "$large_rss"
 printf 'encrypt 1 KiB %.1f ms / one PBKDF2 %.1f ms = %s (target <= 1.30)\n' \
     "$small_ms" "$pbkdf2_ms" "$(ratio "$small_ms" "$pbkdf2_ms")"
