@@ -127,9 +127,12 @@ public:
         }
     }
 
-    // The ring was aborted under the producer: the worker failed, so its reason is the one to report.
-    [[noreturn]] void rethrowFailure()
+    // The next slot to fill; when the worker has failed meanwhile, its reason is thrown here.
+    Ring::Slot& nextFree()
     {
+        if (Ring::Slot* slot = m_ring.waitFree()) {
+            return *slot;
+        }
         finish();
         throw std::runtime_error("the pipeline stopped");
     }

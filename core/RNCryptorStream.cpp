@@ -47,10 +47,7 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     std::int64_t done = 0;
     for (;;) {
         checkCancel(control);
-        Ring::Slot* slot = ring.waitFree();
-        if (!slot) {
-            worker.rethrowFailure();
-        }
+        Ring::Slot* slot = &worker.nextFree();
         unsigned char* data = slot->data.get();
         const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, inputSize - done));
         const unsigned char* plain = input.next(data, size);
@@ -166,10 +163,7 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     for (;;) {
         checkCancel(control);
         // A free slot first: then the worker is past the chunks a new input window may unmap.
-        Ring::Slot* slot = ring.waitFree();
-        if (!slot) {
-            worker.rethrowFailure();
-        }
+        Ring::Slot* slot = &worker.nextFree();
         const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, cipherSize - done));
         const unsigned char* cipherText = input.next(slot->data.get(), size);
         if (!readingMapped([&] { mac.update(cipherText, size); })) {

@@ -62,24 +62,33 @@ void holdLock(int fd)
     }
 }
 
-// Removes the regular files directly inside an open folder; anything else stays, and so will the folder.
-void removeFilesIn(int folderFd)
+// The names in an open folder that `keep` takes.
+template <typename Keep> std::vector<std::string> namesIn(int folderFd, Keep keep)
 {
+    std::vector<std::string> names;
     UniqueFd listFd(::dup(folderFd));
     DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
     if (!dir) {
-        return;
+        return names;
     }
     listFd.release(); // owned by dir from here on
-    std::vector<std::string> names;
     while (const dirent* entry = ::readdir(dir)) {
-        struct stat st {};
-        if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
+        if (keep(entry->d_name)) {
             names.emplace_back(entry->d_name);
         }
     }
     ::closedir(dir);
-    for (const auto& name : names) {
+    return names;
+}
+
+// Removes the regular files directly inside an open folder; anything else stays, and so will the folder.
+void removeFilesIn(int folderFd)
+{
+    const auto files = namesIn(folderFd, [folderFd](const char* name) {
+        struct stat st {};
+        return ::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
+    });
+    for (const auto& name : files) {
         ::unlinkat(folderFd, name.c_str(), 0);
     }
 }
@@ -138,21 +147,11 @@ bool isStagingName(const std::string& name)
 
 void removeStale(const std::string& folder)
 {
-    UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    UniqueFd listFd(folderFd ? ::dup(folderFd.get()) : -1);
-    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
-    if (!dir) {
+    const UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderFd) {
         return;
     }
-    listFd.release(); // owned by dir from here on
-    std::vector<std::string> stale;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (isStagingName(entry->d_name)) {
-            stale.emplace_back(entry->d_name);
-        }
-    }
-    ::closedir(dir);
-    for (const auto& name : stale) {
+    for (const auto& name : namesIn(folderFd.get(), [](const char* name) { return isStagingName(name); })) {
         removeIfStale(folderFd.get(), name);
     }
 }
