@@ -27,7 +27,6 @@ public:
     struct Slot
     {
         std::unique_ptr<unsigned char[]> data;
-        const unsigned char* source = nullptr; // where the consumer takes the chunk from, if not `data`
         std::size_t size = 0;
         std::size_t touched = 0;
         bool last = false;

@@ -17,8 +17,8 @@ using namespace StreamIO;
 using Pipeline::Ring;
 using Pipeline::Worker;
 
-// Calling thread: AES of chunk i, straight from the page cache where the input is mapped. Worker:
-// HMAC and write of chunk i-1. CBC encryption is serial, so everything else moves to the second core.
+// Calling thread: read and encrypt chunk i. Worker: HMAC and write chunk i-1. CBC encryption is
+// serial, so the MAC and the writes are what can move to the second core.
 void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control,
                    const std::optional<HeaderParameters>& header)
 {
@@ -29,7 +29,6 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     const Keys keys = Keys::derive(password, parameters);
     checkCancel(control);
 
-    Input input(in, inputSize);
     Output output(out);
     Hmac mac(keys.hmac);
     const auto head = headerBytes(parameters);
@@ -50,30 +49,19 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
         Ring::Slot* slot = &worker.nextFree();
         unsigned char* data = slot->data.get();
         const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, inputSize - done));
-        const unsigned char* plain = input.next(data, size);
+        readExactly(in, data, size);
         done += static_cast<std::int64_t>(size);
         const bool last = done == inputSize;
-        const std::size_t whole = last ? size - size % kBlockSize : size;
-        const bool read = readingMapped([&] {
-            cipher.run(data, plain, whole);
-            if (last) {
-                // The padded last block, out of the input, which may end anywhere in a block.
-                unsigned char block[kBlockSize];
-                const std::size_t rest = size - whole;
-                std::memcpy(block, plain + whole, rest);
-                std::memset(block + rest, static_cast<int>(kBlockSize - rest), kBlockSize - rest);
-                cipher.run(data + whole, block, kBlockSize);
-                OPENSSL_cleanse(block, sizeof block);
-            }
-        });
-        if (!read) {
-            fail(Error::Kind::Read, "the input shrank while it was read");
-        }
-        slot->size = last ? whole + kBlockSize : size;
-        slot->last = last;
         if (last) {
-            input.expectEnd();
+            expectEnd(in);
+            const std::size_t padding = kBlockSize - size % kBlockSize;
+            std::memset(data + size, static_cast<int>(padding), padding);
+            slot->size = size + padding;
+        } else {
+            slot->size = size;
         }
+        cipher.run(data, data, slot->size);
+        slot->last = last;
         ring.publish();
         if (last) {
             break;
@@ -125,15 +113,8 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     if (inputSize < minimum || (inputSize - static_cast<std::int64_t>(kMinimumSize)) % kBlockSize != 0) {
         fail(Error::Kind::Authentication, kNotAuthentic);
     }
-    Input input(in, inputSize);
-    // Copies out of mapped input, which fail as a read when the file shrinks meanwhile.
-    const auto copy = [](void* to, const unsigned char* from, std::size_t size) {
-        if (!readingMapped([&] { std::memcpy(to, from, size); })) {
-            fail(Error::Kind::Read, "the input shrank while it was read");
-        }
-    };
     unsigned char head[kHeaderSize];
-    copy(head, input.next(head, kHeaderSize), kHeaderSize);
+    readExactly(in, head, kHeaderSize);
     if (!headerAccepted(head)) {
         fail(Error::Kind::Authentication, kNotAuthentic);
     }
@@ -147,9 +128,7 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     Ring ring(kStreamChunkSize);
     Worker worker(ring, [&cipher, &output, &held](Ring::Slot& slot) {
         unsigned char* data = slot.data.get();
-        if (!readingMapped([&] { cipher.run(data, slot.source, slot.size); })) {
-            fail(Error::Kind::Read, "the input shrank while it was read");
-        }
+        cipher.run(data, data, slot.size);
         const std::size_t ready = slot.last ? slot.size - kBlockSize : slot.size;
         if (slot.last) {
             std::memcpy(held, data + ready, kBlockSize);
@@ -162,16 +141,12 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     std::int64_t done = 0;
     for (;;) {
         checkCancel(control);
-        // A free slot first: then the worker is past the chunks a new input window may unmap.
         Ring::Slot* slot = &worker.nextFree();
         const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, cipherSize - done));
-        const unsigned char* cipherText = input.next(slot->data.get(), size);
-        if (!readingMapped([&] { mac.update(cipherText, size); })) {
-            fail(Error::Kind::Read, "the input shrank while it was read");
-        }
+        readExactly(in, slot->data.get(), size);
+        mac.update(slot->data.get(), size);
         done += static_cast<std::int64_t>(size);
         const bool last = done == cipherSize;
-        slot->source = cipherText;
         slot->size = size;
         slot->last = last;
         ring.publish();
@@ -181,8 +156,8 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
         report(control, static_cast<std::int64_t>(kHeaderSize) + done, inputSize);
     }
     MacTag received{};
-    copy(received.data(), input.next(received.data(), received.size()), received.size());
-    input.expectEnd();
+    readExactly(in, received.data(), received.size());
+    expectEnd(in);
     const MacTag expected = mac.final();
     worker.finish();
 

@@ -15,52 +15,6 @@ void readExactly(int fd, unsigned char* buffer, std::size_t size);
 // The size was given by the caller; anything beyond it means the input changed under us.
 void expectEnd(int fd);
 
-// The input of a run, from its current offset: mapped from the page cache where it can be, so that
-// no thread spends its time copying it, and read into the caller's buffer where it can't (a pipe).
-// The pieces handed out stay valid while the next `kStreamChunkSize * kMappedChunks` bytes are
-// taken, so a second thread may still read the last few.
-class Input
-{
-public:
-    static constexpr std::size_t kMappedChunks = 4;
-
-    Input(int fd, std::int64_t size);
-    ~Input();
-    Input(const Input&) = delete;
-    Input& operator=(const Input&) = delete;
-
-    // The next `size` bytes, in the mapping or in `buffer`. A Read error when the input ends first.
-    const unsigned char* next(unsigned char* buffer, std::size_t size);
-    // Nothing after the given size; also that a mapped file has not grown or shrunk meanwhile.
-    void expectEnd();
-
-private:
-    void mapWindowAt(std::int64_t position);
-
-    int m_fd;
-    std::int64_t m_start;    // file offset of the first byte
-    std::int64_t m_size;
-    std::int64_t m_taken = 0;
-    bool m_mapped = false;
-    // Two windows: the one being taken and the one before it, which a second thread may still read.
-    struct Window
-    {
-        unsigned char* base = nullptr;
-        std::size_t length = 0;
-        std::int64_t from = 0; // file offset of base
-    };
-    Window m_current;
-    Window m_previous;
-};
-
-// Runs `work(context)`, which reads mapped input: false when the file shrank under it (SIGBUS),
-// instead of the process going down.
-bool readingMapped(void (*work)(void*), void* context);
-template <typename Work> bool readingMapped(Work&& work)
-{
-    return readingMapped([](void* context) { (*static_cast<Work*>(context))(); }, &work);
-}
-
 class Output
 {
 public:
