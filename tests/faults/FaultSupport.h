@@ -68,12 +68,3 @@ inline int stagingEntries(const std::string& folder)
     return static_cast<int>(std::count_if(names.begin(), names.end(),
                                           [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
 }
-
-inline std::string patternBytes(std::size_t size, unsigned seed = 7)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
-    }
-    return bytes;
-}

@@ -15,17 +15,18 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
-#include <vector>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <utility>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
+#include <utility>
+#include <vector>
 
 class TestEnvironment
 {
@@ -65,6 +66,15 @@ public:
     std::string runtime() const { return m_runtime.toStdString() + "/"; }
     std::string logPath() const { return runtime() + Global::kLogFileName; }
     QString root() const { return m_root.path(); }
+
+    // A file of the work folder, its folders made first; its absolute path.
+    std::string file(const std::string& relative, const std::string& bytes) const
+    {
+        const std::filesystem::path path = work() + relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        return path.string();
+    }
 
     // The activity-log lines without their time stamps.
     std::vector<std::string> logMessages() const
@@ -132,6 +142,16 @@ inline std::vector<std::string> folderEntries(const std::string& folder)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Bytes that differ from one offset to the next, so that a misplaced block shows.
+inline std::string patternBytes(std::size_t size, unsigned seed = 7)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
+    }
+    return bytes;
 }
 
 // All a temporary stream holds; closes it.
