@@ -9,7 +9,6 @@
 #include "Version.h"
 #include "ViewController.h"
 
-#include <QFile>
 #include <QPointer>
 
 
@@ -36,8 +35,7 @@ protected:
 enum class Start { Plain, Package, Encrypt };
 
 class Launch : public AppDelegateTest, public ::testing::WithParamInterface<std::tuple<bool, Start>>
-{
-};
+{};
 
 TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
 {
@@ -83,30 +81,6 @@ INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(Start::Plain, Start::Package, Start::Encrypt)));
 
-TEST_F(AppDelegateTest, twoRequestsInARowEachReplaceTheMainView)
-{
-    delegate.launch(std::nullopt);
-    ASSERT_TRUE(launched());
-    const QString first = makePackage(env, "first.lockfern");
-    const QString second = makePackage(env, "second.lockfern");
-    EXPECT_TRUE(delegate.openFile(first));
-    QPointer<ViewController> afterFirst = window.mainView();
-    EXPECT_TRUE(delegate.openFile(second));
-    ASSERT_TRUE(waitFor([&] { return afterFirst.isNull(); }));
-    EXPECT_TRUE(decryptPaneShows());
-    EXPECT_EQ(global().openedFile, second);
-
-    // Only the delegate's and the main views' lines; the decrypt panes add their own.
-    std::vector<std::string> lines;
-    for (const std::string& message : env.logMessages()) {
-        if (message.starts_with("opened from finder") || message == "main view presented") {
-            lines.push_back(message);
-        }
-    }
-    EXPECT_EQ(lines, (std::vector<std::string>{"main view presented", "main view presented", openedLine(first),
-                                               "main view presented", openedLine(second), "main view presented"}));
-}
-
 TEST_F(AppDelegateTest, aRequestDuringARunWaitsUntilTheRunHasEnded)
 {
     delegate.launch(std::nullopt);
@@ -126,14 +100,6 @@ TEST_F(AppDelegateTest, aRequestDuringARunWaitsUntilTheRunHasEnded)
     EXPECT_EQ(countOf(env.logMessages(), openedLine(file)), 1);
     ASSERT_TRUE(waitFor([&] { return working.isNull(); }));
     EXPECT_TRUE(decryptPaneShows());
-}
-
-TEST_F(AppDelegateTest, terminatingRemovesTheLogFile)
-{
-    global().log(QStringLiteral("something"));
-    ASSERT_TRUE(QFile::exists(QString::fromStdString(env.logPath())));
-    delegate.applicationWillTerminate();
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(env.logPath())));
 }
 
 } // namespace

@@ -84,9 +84,13 @@ TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
 
     // Relative on the second start's command line, as tab completion leaves it; absolute and clean in
     // the running instance.
+    // Another right after: each is taken up in turn.
     const QString path = makePackage(env, "report.lockfern");
+    const QString other = makePackage(env, "other.lockfern");
     EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, QString::fromStdString(env.work())), 0);
+    EXPECT_EQ(startSecond({other}), 0);
     EXPECT_TRUE(forwarded(path));
+    EXPECT_TRUE(forwarded(other));
     EXPECT_EQ(m_running.state(), QProcess::Running);
 }
 

@@ -38,7 +38,6 @@ public:
     QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
 
     // How a run is set up, with report.pdf in the work folder.
-    static void nothing(EncryptPane&) {}
     static void chosen(EncryptPane& t) { t.choose(t.env.work() + "report.pdf"); }
     static void sourceDeleted(EncryptPane& t)
     {
@@ -71,6 +70,7 @@ struct ChoiceCase
 class Choosing : public EncryptPane, public ::testing::WithParamInterface<ChoiceCase>
 {};
 
+// Cancelling the chooser afterwards changes nothing.
 TEST_P(Choosing, takesOrRefusesTheFile)
 {
     const ChoiceCase& c = GetParam();
@@ -80,18 +80,24 @@ TEST_P(Choosing, takesOrRefusesTheFile)
     const std::string chosen = env.work() + c.chosen;
     const auto mark = logMark();
     choose(chosen);
-
     EXPECT_FALSE(chooser->seen.at(0).packagesAsDocuments) << "a package is entered to reach its file";
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "file selected " + chosen,
                                                           c.line, "select file view closed"}));
-    const bool taken = *c.status == '\0';
-    EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
-    EXPECT_EQ(status(), QString::fromUtf8(c.status));
-    EXPECT_EQ(pane->fields().selectedE, taken);
-    EXPECT_EQ(child("service")->isEnabled(), taken);
-    const auto& f = pane->fields();
-    const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
-    EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+    const auto again = logMark();
+    for (const bool cancelled : {false, true}) {
+        SCOPED_TRACE(cancelled ? "cancelled" : "chosen");
+        const bool taken = *c.status == '\0';
+        EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
+        EXPECT_EQ(status(), QString::fromUtf8(c.status));
+        EXPECT_EQ(pane->fields().selectedE, taken);
+        EXPECT_EQ(child("service")->isEnabled(), taken);
+        const auto& f = pane->fields();
+        const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
+        EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+        choose(std::nullopt, FileChooser::Response::Cancelled);
+    }
+    EXPECT_EQ(logSince(again), (std::vector<std::string>{"select file view presented", "select file view dismissed",
+                                                           "select file view presented", "select file view dismissed"}));
 }
 
 const char* const kAlready = "This file is already encrypted.";
@@ -111,41 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "there was a problem while adding file", "||||"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(EncryptPane, cancellingTheChooserKeepsTheEarlierChoice)
-{
-    const std::string report = write("report.pdf");
-    choose(report);
-    const auto mark = logMark();
-    choose(std::nullopt, FileChooser::Response::Cancelled);
-
-    EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "select file view dismissed"}));
-    EXPECT_TRUE(pane->fields().selectedE);
-    EXPECT_EQ(pane->fields().fileE.toStdString(), report);
-    EXPECT_EQ(shown(), "checkMark");
-}
-
 // ---- typing, showing, theme ----------------------------------------------------------------------
-
-TEST_F(EncryptPane, livePasswordCheckOnlyOnceAFileIsTaken)
-{
-    struct Row { bool fileTaken; int backspaces; const char* shown; const char* status; };
-    for (const Row& row : {Row{false, 2, "placeholder", ""}, Row{true, 1, "checkMark", ""},
-                           Row{true, 2, "checkMark placeholder", "Password is empty."}}) {
-        SCOPED_TRACE(row.shown);
-        reshow();
-        if (row.fileTaken) {
-            choose(write("report.pdf"));
-        }
-        const auto mark = logMark();
-        type("ab");
-        for (int i = 0; i < row.backspaces; ++i) {
-            QTest::keyClick(child("password"), Qt::Key_Backspace);
-        }
-        EXPECT_EQ(shown(), row.shown);
-        EXPECT_EQ(status(), QString::fromLatin1(row.status));
-        EXPECT_TRUE(logSince(mark).empty());
-    }
-}
 
 TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
 {
@@ -166,35 +138,40 @@ TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
     EXPECT_EQ(shown(), "");
 }
 
-// The meter sits beside the live check and never replaces it; what it says stays on the screen.
+// The live check speaks only once a file is taken, and writes no log line. The strength meter sits
+// beside it and never replaces it; what the meter says stays on the screen.
 TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
 {
-    choose(write("report.pdf"));
     const auto mark = logMark();
     testing::internal::CaptureStdout();
     struct Row
     {
         std::string typed;
         const char* said; // empty: the meter is hidden
+        const char* shown;
+        const char* status;
     };
-    for (const Row& row : {Row{"", ""}, Row{"password", "Weak: "}, Row{"orbit lantern cactus velvet harbor", "Very strong: "},
-                           Row{"", ""}}) {
+    for (const Row& row : {Row{"", "", "placeholder", ""}, Row{"password", "Weak: ", "checkMark", ""},
+                           Row{"orbit lantern cactus velvet harbor", "Very strong: ", "checkMark", ""},
+                           Row{"", "", "checkMark placeholder", "Password is empty."}}) {
         SCOPED_TRACE(row.typed);
         retype(row.typed.empty() ? "x" : row.typed);
         if (row.typed.empty()) {
             QTest::keyClick(child("password"), Qt::Key_Backspace);
         }
-        const bool shownMeter = *row.said != '\0';
-        EXPECT_EQ(child("strengthBar")->isVisible(), shownMeter);
-        EXPECT_EQ(child("strength")->isVisible(), shownMeter);
-        if (shownMeter) {
+        EXPECT_EQ(shown(), row.shown);
+        EXPECT_EQ(status(), QString::fromLatin1(row.status));
+        EXPECT_EQ(child("strengthBar")->isVisible(), *row.said != '\0');
+        EXPECT_EQ(child("strength")->isVisible(), *row.said != '\0');
+        if (*row.said) {
             EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
             EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
+        } else if (!pane->fields().selectedE) {
+            choose(write("report.pdf"));
         }
-        EXPECT_EQ(shown(), shownMeter ? "checkMark" : "checkMark placeholder") << "the live check as before";
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_TRUE(logSince(mark).empty());
+    EXPECT_EQ(logSince(mark).size(), 4u) << "only choosing the file logs";
 }
 
 TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
@@ -341,14 +318,14 @@ TEST_P(Running, reportsTheOutcome)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,
     ::testing::Values(
-        RunCase{"noFile", Running::nothing, "pw", std::nullopt, QStringLiteral("No file is selected."),
+        RunCase{"noFile", [](EncryptPane&) {}, "pw", std::nullopt, QStringLiteral("No file is selected."),
                 {"no file selected"}, "", "placeholder"},
         // The password is checked before the missing source is noticed.
         RunCase{"emptyPassword", Running::sourceDeleted, "", std::nullopt,
                 QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
         RunCase{"oneSpacePasswordNoHint", Running::chosen, " ", std::nullopt, kSuccess,
                 successLines("hint is empty"), "", "placeholder detail sService"},
-        RunCase{"withHint", Running::chosen, "correct horse", "abc", kSuccess, successLines("added hint abc"),
+        RunCase{"withHint", Running::chosen, "correct horse", "caf\xc3\xa9", kSuccess, successLines("added hint caf\xc3\xa9"),
                 "", "placeholder detail sService"},
         // The package already there is not the run's to delete.
         RunCase{"secondRunOnTheSameFile", Running::encryptedBefore, "second", std::nullopt, kError,
@@ -369,29 +346,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EncryptPane, cancellingARunLeavesNothingBehindAndKeepsTheChoice)
 {
-    const std::string big = write("big.bin", std::string(std::size_t{3} << 20, 'x')); // several chunks
-    holdRunsUntilCancelled();
-    for (const bool byButton : {true, false}) {
-        SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
-        choose(big);
-        retype("pw");
-        const auto mark = logMark();
-        click("service");
-        ASSERT_TRUE(pane->isBusy());
-        EXPECT_FALSE(child("password")->isEnabled());
-        EXPECT_EQ(shown(), "checkMark progress cancel");
-        cancelRun(byButton);
-        if (HasFatalFailure()) {
-            return;
-        }
-        EXPECT_EQ(snapshot(env.work()).size(), 1u);
-        EXPECT_EQ(status(), QStringLiteral("Cancelled."));
-        EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encryption cancelled"}));
-        EXPECT_TRUE(pane->fields().selectedE);
-        EXPECT_EQ(typed(), QStringLiteral("pw"));
-        EXPECT_TRUE(child("password")->isEnabled());
-        EXPECT_EQ(shown(), "checkMark placeholder");
-    }
+    choose(write("big.bin", std::string(std::size_t{3} << 20, 'x'))); // several chunks
+    type("pw");
+    expectCancelledBothWays("encryption cancelled", "checkMark progress cancel", "checkMark placeholder");
 }
 
 } // namespace

@@ -138,25 +138,39 @@ public:
         return path.string();
     }
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
-    // Runs from now on wait at their first progress report until they are cancelled.
-    void holdRunsUntilCancelled()
+    // Runs from what is chosen and typed, held at the first progress report, and cancels by the Cancel
+    // button, then as closing the window does, without the event loop: nothing is left, it is said
+    // once (the worker's own late report must not count again), and the pane is as it was.
+    void expectCancelledBothWays(const std::string& line, const char* busy, const char* after)
     {
+        const auto before = snapshot(env.work());
+        const QString password = typed();
         pane->template findChild<BackgroundRun*>()->setFirstProgressHook(
             [](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
-    }
-
-    // Stops the run in progress by the Cancel button, or as closing the window does, without the event
-    // loop; the worker's own late report must then not count a second time.
-    void cancelRun(bool byButton)
-    {
-        if (byButton) {
-            click("cancel");
-            ASSERT_TRUE(waitIdle());
-            return;
+        for (const bool byButton : {true, false}) {
+            SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
+            const auto mark = logMark();
+            click("service");
+            ASSERT_TRUE(pane->isBusy());
+            EXPECT_FALSE(child("password")->isEnabled());
+            EXPECT_FALSE(child("service")->isEnabled());
+            EXPECT_EQ(shown(), busy);
+            if (byButton) {
+                click("cancel");
+                ASSERT_TRUE(waitIdle());
+            } else {
+                pane->cancelAndWait();
+                QCoreApplication::sendPostedEvents();
+            }
+            EXPECT_FALSE(pane->isBusy());
+            EXPECT_EQ(snapshot(env.work()), before);
+            EXPECT_EQ(status(), QStringLiteral("Cancelled."));
+            EXPECT_EQ(logSince(mark), std::vector<std::string>{line});
+            EXPECT_EQ(typed(), password);
+            EXPECT_TRUE(child("password")->isEnabled());
+            EXPECT_TRUE(child("service")->isEnabled());
+            EXPECT_EQ(shown(), after);
         }
-        pane->cancelAndWait();
-        EXPECT_FALSE(pane->isBusy());
-        QCoreApplication::sendPostedEvents();
     }
 
     // Which of the pane's state widgets are on show, as one comparable line.
