@@ -81,25 +81,4 @@ INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(Start::Plain, Start::Package, Start::Encrypt)));
 
-TEST_F(AppDelegateTest, aRequestDuringARunWaitsUntilTheRunHasEnded)
-{
-    delegate.launch(std::nullopt);
-    ASSERT_TRUE(launched());
-    QPointer<ViewController> working = window.mainView();
-    working->encrypt();
-    emit working->encryptPane()->busyChanged(true);
-
-    const QString file = makePackage(env, "later.lockfern");
-    EXPECT_TRUE(delegate.openFile(file));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.mainView(), working.data());
-    EXPECT_EQ(countOf(env.logMessages(), openedLine(file)), 0);
-    EXPECT_FALSE(global().isOpenedFromFile);
-
-    emit working->encryptPane()->busyChanged(false);
-    EXPECT_EQ(countOf(env.logMessages(), openedLine(file)), 1);
-    ASSERT_TRUE(waitFor([&] { return working.isNull(); }));
-    EXPECT_TRUE(decryptPaneShows());
-}
-
 } // namespace

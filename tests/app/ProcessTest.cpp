@@ -5,6 +5,7 @@
 #include "AppDelegate.h"
 #include "CustomWindow.h"
 #include "Decrypt.h"
+#include "Encrypt.h"
 #include "Hint.h"
 #include "RNCryptor.h"
 #include "Services.h"
@@ -160,15 +161,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
     [](const auto& info) { return std::string(info.param.first); });
 
-// A second start while a dialog of the running window is open: its request waits until the dialog
-// has closed, instead of replacing the main view, and the dialog with it, under the dialog.
-class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<const char*>
-{
-};
+// A second start while a dialog of the running window is open, or a run goes on: its request waits
+// until the dialog has closed or the run has ended, instead of replacing the main view, and the
+// dialog or the run with it, under them.
+class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<std::string>
+{};
 
-TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
+TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosedOrTheRunHasEnded)
 {
-    const bool fileDialog = std::string(GetParam()) == "fileDialog";
+    const std::string kind = GetParam();
     SingleInstance instance(QString::fromStdString(env.runtime()));
     ASSERT_TRUE(instance.becomePrimary());
     CustomWindow window;
@@ -182,34 +183,41 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
     const QString package = makePackage(env, "report.lockfern");
 
     QProcess second;
-    bool untouchedWhileOpen = false;
-    const auto forwardThenClose = [&] {
+    bool untouchedMeanwhile = false;
+    const auto forwardThenEnd = [&] {
         second.start(m_app, {package});
         if (!waitFor([&] { return second.state() == QProcess::NotRunning; })) {
             return;
         }
-        untouchedWhileOpen = window.mainView() == view && countOf(env.logMessages(), openedLine(package)) == 0;
-        if (fileDialog) {
+        untouchedMeanwhile = window.mainView() == view && countOf(env.logMessages(), openedLine(package)) == 0 &&
+                             !global().isOpenedFromFile;
+        if (kind == "fileDialog") {
             QApplication::activeModalWidget()->close();
-        } else {
+        } else if (kind == "hintDialog") {
             QTest::mouseClick(window.findChild<Hint*>()->findChild<QPushButton*>(QStringLiteral("closeButton")),
                               Qt::LeftButton);
+        } else {
+            emit view->encryptPane()->busyChanged(false);
         }
     };
-    if (fileDialog) {
-        QTimer::singleShot(0, &window, forwardThenClose); // runs inside the dialog's own event loop
+    if (kind == "fileDialog") {
+        QTimer::singleShot(0, &window, forwardThenEnd); // runs inside the dialog's own event loop
         QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("chooseE")), Qt::LeftButton);
     } else {
-        QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("hintButtonE")), Qt::LeftButton);
-        forwardThenClose();
+        if (kind == "hintDialog") {
+            QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("hintButtonE")), Qt::LeftButton);
+        } else {
+            emit view->encryptPane()->busyChanged(true);
+        }
+        forwardThenEnd();
     }
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(untouchedWhileOpen);
+    EXPECT_TRUE(untouchedMeanwhile);
     ASSERT_TRUE(forwarded(package));
     EXPECT_TRUE(waitFor([&] { return view.isNull() && window.mainView()->decryptPane()->isVisible(); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog"));
+INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog", "run"));
 
 // Nothing else running as the user may read the window's memory (typed passwords) or attach to it:
 // as another user, its /proc entries turn root's when it is not dumpable.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The engine on its own. Damage, write failures and wrong passwords run through the whole workflows
-// in tests/faults and the screens' tests, cancels through the screens; here what only the engine shows.
+// The engine on its own. Round trips of every size, damage, write failures and wrong passwords run
+// through the whole workflows in tests/core, tests/faults and the screens' tests, where packages are
+// made and checked with the whole-buffer API; here what only the engine shows.
 #include "Posix.h"
 #include "Password.h"
 #include "RNCryptor.h"
@@ -123,23 +124,6 @@ TEST_P(PerApi, knownAnswerBothWays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Apis, PerApi, ::testing::Values(Api::Buffer, Api::Stream));
-
-using RoundTrip = ::testing::TestWithParam<std::tuple<std::int64_t, Api, Api>>;
-
-TEST_P(RoundTrip, decryptOfEncryptGivesTheInputBack)
-{
-    const auto [size, encryptApi, decryptApi] = GetParam();
-    const QByteArray plain = pattern(size);
-    const QByteArray message = run(encryptApi, kEncrypt, plain);
-    EXPECT_EQ(message.size(), 66 + (size / 16 + 1) * 16);
-    EXPECT_TRUE(run(decryptApi, kDecrypt, message) == plain);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, RoundTrip,
-                         ::testing::Combine(::testing::Values(0, 1, 15, 16, 17, kChunk - 1, kChunk, kChunk + 1,
-                                                              3 * kChunk + 5),
-                                            ::testing::Values(Api::Buffer, Api::Stream),
-                                            ::testing::Values(Api::Buffer, Api::Stream)));
 
 // Other implementations derive keys from the UTF-8 bytes; a round trip alone would not notice.
 TEST(PasswordBytes, areUtf8)

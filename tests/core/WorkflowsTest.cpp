@@ -23,6 +23,8 @@ using ::testing::ElementsAre;
 
 namespace {
 
+constexpr std::size_t kChunk = RNCryptor::kStreamChunkSize;
+
 SecureBytes password(const char* text)
 {
     return Password::bytes(QString::fromUtf8(text));
@@ -72,7 +74,7 @@ protected:
 };
 
 // NFS and many FUSE and SMB mounts offer neither RENAME_NOREPLACE nor O_TMPFILE: the same results,
-// and still nothing replaced.
+// and still nothing replaced. Sizes on both sides of the engine's blocks and chunks.
 class FileSystemKindTest : public WorkflowsTest,
                            public ::testing::WithParamInterface<std::tuple<Staging::Features, std::size_t>>
 {
@@ -95,6 +97,7 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     ASSERT_EQ(written.outcome, Outcome::Success);
     EXPECT_EQ(written.packagePath, env.work() + "notes.lockfern");
     EXPECT_EQ(lastProgress, std::pair(std::int64_t(bytes.size()), std::int64_t(bytes.size())));
+    EXPECT_EQ(std::filesystem::file_size(written.packagePath + "/notes.txt"), 66 + (bytes.size() / 16 + 1) * 16);
     EXPECT_EQ(readFileBytes(written.packagePath + "/hint.lockfern"), "");
     EXPECT_EQ(encrypt(env.file("notes.md", "other")).outcome, Outcome::Failed) << "the name is taken";
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.txt"));
@@ -122,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
                          ::testing::Combine(::testing::Values(Staging::Features{true, true}, Staging::Features{false, true},
                                                               Staging::Features{true, false},
                                                               Staging::Features{false, false}),
-                                            ::testing::Values(0, (1 << 20) + 1)));
+                                            ::testing::Values(0, 15, 16, kChunk - 1, kChunk, kChunk + 1,
+                                                              3 * kChunk + 5)));
 
 // A run killed half-way leaves no plaintext that was never authenticated, at most a staging entry of
 // partial ciphertext, and the next run in the folder removes what is left.
@@ -180,43 +184,35 @@ TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting
 }
 
 // What already holds the package name stays exactly as it was.
-class NameTakenTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
-{};
-
-TEST_P(NameTakenTest, encryptFailsAndLeavesItUntouched)
+TEST_F(WorkflowsTest, encrypt_nameTakenFailsAndLeavesItUntouched)
 {
-    const std::string kind = GetParam();
+    const std::string source = env.file("report.pdf", "new");
     const std::string taken = env.work() + "report.lockfern";
-    if (kind == "folder") {
-        env.file("report.lockfern/keep", "keep");
-    } else if (kind == "file") {
-        writeFileBytes(taken, "keep");
-    } else if (kind == "link") {
-        ::symlink("/nonexistent", taken.c_str());
-    } else {
-        ::mkfifo(taken.c_str(), 0600);
+    for (const std::string kind : {"folder", "file", "link", "fifo"}) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove_all(taken);
+        const bool keeps = kind == "folder" || kind == "file";
+        ASSERT_EQ(keeps ? (env.file(kind == "folder" ? "report.lockfern/keep" : "report.lockfern", "keep"), 0)
+                  : kind == "link" ? ::symlink("/nonexistent", taken.c_str())
+                                   : ::mkfifo(taken.c_str(), 0600),
+                  0);
+        struct stat before {};
+        ASSERT_EQ(::lstat(taken.c_str(), &before), 0);
+        const EncryptResult result = encrypt(source);
+        EXPECT_EQ(result.outcome, Outcome::Failed);
+        EXPECT_EQ(result.reached, EncryptStage::Encrypted);
+        EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
+        // The old clean-up looked the name up as a folder: only a non-folder made it complain.
+        EXPECT_EQ(result.cantDeleteFolder, kind != "folder");
+        struct stat after {};
+        ASSERT_EQ(::lstat(taken.c_str(), &after), 0);
+        EXPECT_EQ(std::pair(before.st_ino, before.st_mode), std::pair(after.st_ino, after.st_mode));
+        if (keeps) {
+            EXPECT_EQ(readFileBytes(kind == "folder" ? taken + "/keep" : taken), "keep");
+        }
+        expectNoStaging();
     }
-    struct stat before {};
-    ASSERT_EQ(::lstat(taken.c_str(), &before), 0);
-
-    const EncryptResult result = encrypt(env.file("report.pdf", "new"));
-    EXPECT_EQ(result.outcome, Outcome::Failed);
-    EXPECT_EQ(result.reached, EncryptStage::Encrypted);
-    EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
-    // The old clean-up looked the name up as a folder: only a non-folder made it complain.
-    EXPECT_EQ(result.cantDeleteFolder, kind != "folder");
-
-    struct stat after {};
-    ASSERT_EQ(::lstat(taken.c_str(), &after), 0);
-    EXPECT_EQ(before.st_ino, after.st_ino);
-    EXPECT_EQ(before.st_mode, after.st_mode);
-    if (kind == "folder" || kind == "file") {
-        EXPECT_EQ(readFileBytes(kind == "folder" ? taken + "/keep" : taken), "keep");
-    }
-    expectNoStaging();
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, NameTakenTest, ::testing::Values("folder", "file", "link", "fifo"));
 
 // Sources that are not a readable regular file: a clear failure, nothing created, never a hang.
 class BadSourceTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
