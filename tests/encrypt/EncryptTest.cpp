@@ -70,12 +70,13 @@ struct ChoiceCase
 class Choosing : public EncryptPane, public ::testing::WithParamInterface<ChoiceCase>
 {};
 
-// Cancelling the chooser afterwards changes nothing.
+// Cancelling the chooser afterwards changes nothing; showing the pane again starts it afresh, and
+// clears the hint shared with the dialog.
 TEST_P(Choosing, takesOrRefusesTheFile)
 {
     const ChoiceCase& c = GetParam();
     for (const auto& name : c.files) {
-        write(name);
+        env.file(name, "plain text\n");
     }
     const std::string chosen = env.work() + c.chosen;
     const auto mark = logMark();
@@ -84,9 +85,9 @@ TEST_P(Choosing, takesOrRefusesTheFile)
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "file selected " + chosen,
                                                           c.line, "select file view closed"}));
     const auto again = logMark();
+    const bool taken = *c.status == '\0';
     for (const bool cancelled : {false, true}) {
         SCOPED_TRACE(cancelled ? "cancelled" : "chosen");
-        const bool taken = *c.status == '\0';
         EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
         EXPECT_EQ(status(), QString::fromUtf8(c.status));
         EXPECT_EQ(pane->fields().selectedE, taken);
@@ -98,6 +99,17 @@ TEST_P(Choosing, takesOrRefusesTheFile)
     }
     EXPECT_EQ(logSince(again), (std::vector<std::string>{"select file view presented", "select file view dismissed",
                                                            "select file view presented", "select file view dismissed"}));
+    type("secret");
+    enterHint("my hint");
+    ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
+    const auto shownAgain = logMark();
+    reshow();
+    EXPECT_EQ(logSince(shownAgain), std::vector<std::string>{"encrypt view presented"});
+    EXPECT_FALSE(pane->fields().selectedE || global().hintExist);
+    EXPECT_TRUE(pane->fields().fileE.isEmpty() && typed().isEmpty() && global().hint.isEmpty());
+    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    EXPECT_EQ(shown(), taken ? "" : "placeholder");
+    EXPECT_TRUE(status().isEmpty());
 }
 
 const char* const kAlready = "This file is already encrypted.";
@@ -118,25 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- typing, showing, theme ----------------------------------------------------------------------
-
-TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
-{
-    choose(write("report.pdf"));
-    type("secret");
-    enterHint("my hint");
-    ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
-    const auto mark = logMark();
-    reshow();
-
-    EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encrypt view presented"}));
-    EXPECT_FALSE(pane->fields().selectedE);
-    EXPECT_TRUE(pane->fields().fileE.isEmpty());
-    EXPECT_TRUE(typed().isEmpty());
-    EXPECT_TRUE(global().hint.isEmpty());
-    EXPECT_FALSE(global().hintExist);
-    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
-    EXPECT_EQ(shown(), "");
-}
 
 // The live check speaks only once a file is taken, and writes no log line. The strength meter sits
 // beside it and never replaces it; what the meter says stays on the screen.
@@ -167,7 +160,7 @@ TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
             EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
             EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
         } else if (!pane->fields().selectedE) {
-            choose(write("report.pdf"));
+            choose(env.file("report.pdf", "plain text\n"));
         }
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -269,7 +262,7 @@ class Running : public EncryptPane, public ::testing::WithParamInterface<RunCase
 TEST_P(Running, reportsTheOutcome)
 {
     const RunCase& c = GetParam();
-    write("report.pdf", kContent);
+    env.file("report.pdf", kContent);
     const std::string package = env.work() + "report.lockfern";
     c.arrange(*this);
     if (c.hint) {
@@ -346,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EncryptPane, cancellingARunLeavesNothingBehindAndKeepsTheChoice)
 {
-    choose(write("big.bin", std::string(std::size_t{3} << 20, 'x'))); // several chunks
+    choose(env.file("big.bin", std::string(std::size_t{3} << 20, 'x'))); // several chunks
     type("pw");
     expectCancelledBothWays("encryption cancelled", "checkMark progress cancel", "checkMark placeholder");
 }

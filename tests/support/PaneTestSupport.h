@@ -130,13 +130,6 @@ public:
         click("choose");
     }
 
-    std::string write(const std::string& relative, const std::string& bytes = "plain text\n") const
-    {
-        const std::filesystem::path path = env.work() + relative;
-        std::filesystem::create_directories(path.parent_path());
-        writeFileBytes(path.string(), bytes);
-        return path.string();
-    }
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
     // Runs from what is chosen and typed, held at the first progress report, and cancels by the Cancel
     // button, then as closing the window does, without the event loop: nothing is left, it is said
