@@ -36,23 +36,6 @@ public:
         EXPECT_FALSE(dialog->isVisible());
     }
     QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
-
-    // How a run is set up, with report.pdf in the work folder.
-    static void chosen(EncryptPane& t) { t.choose(t.env.work() + "report.pdf"); }
-    static void sourceDeleted(EncryptPane& t)
-    {
-        chosen(t);
-        std::filesystem::remove(t.env.work() + "report.pdf");
-    }
-    static void encryptedBefore(EncryptPane& t)
-    {
-        chosen(t);
-        t.type("first");
-        t.click("service");
-        ASSERT_TRUE(t.waitIdle());
-        ASSERT_EQ(t.status(), kSuccess);
-        chosen(t);
-    }
 };
 
 // ---- choosing ------------------------------------------------------------------------------------
@@ -241,7 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct RunCase
 {
     const char* label;
-    void (*arrange)(EncryptPane&); // with report.pdf in the work folder
+    bool chosen;       // report.pdf, in the work folder
+    bool sourceGone;   // deleted once chosen
+    const char* taken; // what holds the package's name first: "package", "folder", or nullptr
     std::string password;
     std::optional<std::string> hint; // entered through the dialog
     QString status;
@@ -262,9 +247,21 @@ class Running : public EncryptPane, public ::testing::WithParamInterface<RunCase
 TEST_P(Running, reportsTheOutcome)
 {
     const RunCase& c = GetParam();
-    env.file("report.pdf", kContent);
+    const std::string source = env.file("report.pdf", kContent);
     const std::string package = env.work() + "report.lockfern";
-    c.arrange(*this);
+    if (c.chosen) {
+        choose(source);
+    }
+    if (c.sourceGone) {
+        std::filesystem::remove(source);
+    }
+    if (c.taken) {
+        std::filesystem::create_directory(package);
+        if (std::string(c.taken) == "package") {
+            env.file("report.lockfern/report.pdf", "sealed");
+            env.file("report.lockfern/hint.lockfern", "");
+        }
+    }
     if (c.hint) {
         enterHint(*c.hint);
     }
@@ -311,28 +308,24 @@ TEST_P(Running, reportsTheOutcome)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,
     ::testing::Values(
-        RunCase{"noFile", [](EncryptPane&) {}, "pw", std::nullopt, QStringLiteral("No file is selected."),
+        RunCase{"noFile", false, false, nullptr, "pw", std::nullopt, QStringLiteral("No file is selected."),
                 {"no file selected"}, "", "placeholder"},
         // The password is checked before the missing source is noticed.
-        RunCase{"emptyPassword", Running::sourceDeleted, "", std::nullopt,
-                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
-        RunCase{"oneSpacePasswordNoHint", Running::chosen, " ", std::nullopt, kSuccess,
+        RunCase{"emptyPassword", true, true, nullptr, "", std::nullopt, QStringLiteral("Password is empty."),
+                {"password empty"}, "", "checkMark placeholder"},
+        RunCase{"oneSpacePasswordNoHint", true, false, nullptr, " ", std::nullopt, kSuccess,
                 successLines("hint is empty"), "", "placeholder detail sService"},
-        RunCase{"withHint", Running::chosen, "correct horse", "caf\xc3\xa9", kSuccess, successLines("added hint caf\xc3\xa9"),
-                "", "placeholder detail sService"},
+        RunCase{"withHint", true, false, nullptr, "correct horse", "caf\xc3\xa9", kSuccess,
+                successLines("added hint caf\xc3\xa9"), "", "placeholder detail sService"},
         // The package already there is not the run's to delete.
-        RunCase{"secondRunOnTheSameFile", Running::encryptedBefore, "second", std::nullopt, kError,
+        RunCase{"packageAlreadyThere", true, false, "package", "second", std::nullopt, kError,
                 {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
                 "checkMark placeholder"},
-        RunCase{"sourceDeletedAfterChoosing", Running::sourceDeleted, "pw", std::nullopt, kError,
+        RunCase{"sourceDeletedAfterChoosing", true, true, nullptr, "pw", std::nullopt, kError,
                 {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
         // Nothing was ours to delete, and the folder of that name was there to be found.
-        RunCase{"sourceDeletedBesideAFolderOfThePackagesName",
-                [](EncryptPane& t) {
-                    EncryptPane::sourceDeleted(t);
-                    std::filesystem::create_directory(t.env.work() + "report.lockfern");
-                },
-                "pw", std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
+        RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, kError,
+                {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- cancelling ----------------------------------------------------------------------------------
