@@ -75,55 +75,49 @@ protected:
     QProcess m_running;
 };
 
-TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
+// A second start hands its request to the running window and ends: a package, relative as tab
+// completion leaves it and absolute and clean in the window, and another right after; the hint file,
+// which is what file managers see of a package; --encrypt, which is how their actions ask for a
+// file. Without a file it only raises the window; a request that can't be made exits 2.
+TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunningWindow)
 {
     ASSERT_TRUE(startRunning());
     const auto before = env.logMessages();
-    EXPECT_EQ(startSecond({QString::fromStdString(env.work()) + QStringLiteral("gone.lockfern")}), 2);
-    EXPECT_EQ(startSecond({}), 0); // only raises the window
+    const QString work = QString::fromStdString(env.work());
+    EXPECT_EQ(startSecond({work + QStringLiteral("gone.lockfern")}), 2);
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt")}), 2);
+    EXPECT_EQ(startSecond({}), 0);
     EXPECT_EQ(env.logMessages(), before);
 
-    // Relative on the second start's command line, as tab completion leaves it; absolute and clean in
-    // the running instance.
-    // Another right after: each is taken up in turn.
     const QString path = makePackage(env, "report.lockfern");
     const QString other = makePackage(env, "other.lockfern");
-    EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, QString::fromStdString(env.work())), 0);
+    EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, work), 0);
     EXPECT_EQ(startSecond({other}), 0);
     EXPECT_TRUE(forwarded(path));
     EXPECT_TRUE(forwarded(other));
     EXPECT_EQ(m_running.state(), QProcess::Running);
-}
 
-// The hint file is what file managers see of a package; --encrypt is how their actions ask for a file.
-TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunningWindow)
-{
-    ASSERT_TRUE(startRunning());
-    const std::string package = env.work() + "report.lockfern";
-    QDir().mkpath(QString::fromStdString(package));
-    writeFileBytes(package + "/report.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
-    writeFileBytes(package + "/hint.lockfern", "");
-    writeFileBytes(env.work() + "notes.txt", "notes");
-    const auto taken = [this](const std::string& path) {
+    const std::string hint = env.file("sealed.lockfern/hint.lockfern", "");
+    env.file("sealed.lockfern/sealed.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
+    const std::string notes = env.file("notes.txt", "notes");
+    const auto taken = [this](const std::string& file) {
         return waitFor([&] {
             const auto lines = env.logMessages();
-            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + path);
+            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + file);
             return selected != lines.end() && std::find(selected, lines.end(), "file added succesfully") != lines.end();
         });
     };
-    EXPECT_EQ(startSecond({QString::fromStdString(package + "/hint.lockfern")}), 0);
-    EXPECT_TRUE(taken(package + "/hint.lockfern"));
-    EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, QString::fromStdString(env.work())), 0);
-    EXPECT_TRUE(taken(env.work() + "notes.txt"));
-    EXPECT_EQ(startSecond({QStringLiteral("--encrypt")}), 2);
+    EXPECT_EQ(startSecond({QString::fromStdString(hint)}), 0);
+    EXPECT_TRUE(taken(hint));
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, work), 0);
+    EXPECT_TRUE(taken(notes));
 }
 
 // A name and the bytes sent.
 using BadMessage = std::pair<const char*, QByteArray>;
 
 class BadMessages : public ProcessTest, public ::testing::WithParamInterface<BadMessage>
-{
-};
+{};
 
 TEST_P(BadMessages, areRefusedAndTheInstanceKeepsServing)
 {
@@ -239,8 +233,7 @@ TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
 }
 
 class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
-{
-};
+{};
 
 TEST_P(QuitBySignal, quitsCleanlyAndDeletesTheLogFile)
 {

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -54,20 +55,33 @@ std::string shown(const ViewController& view)
 
 struct Screen
 {
-    const char* background;
+    const char* background; // nullptr: none of its own
     std::vector<const char*> texts;
+    const char* checkMark = nullptr;
 };
 const Screen kMain = {"background", {"appTitle", "question"}};
 const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
+const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE"}, "checkMarkE"};
+const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD"}, "checkMarkD"};
 
-// Material 9 and white text in the dark theme, material 8 and black text in the white one.
+// Material 9 and white text in the dark theme, material 8 and black text in the white one; a check
+// mark is drawn in the text's colour, so its most opaque pixel tells which.
 void expectTheme(const QWidget& view, const Screen& screen, bool dark)
 {
-    EXPECT_EQ(child<TranslucentBackground>(&view, screen.background)->material(), dark ? 9 : 8) << screen.background;
+    if (screen.background) {
+        EXPECT_EQ(child<TranslucentBackground>(&view, screen.background)->material(), dark ? 9 : 8);
+    }
     for (const char* name : screen.texts) {
         EXPECT_EQ(child(&view, name)->palette().color(QPalette::WindowText), dark ? QColor(Qt::white) : QColor(Qt::black))
             << name;
     }
+    const QImage mark = screen.checkMark ? child<QLabel>(&view, screen.checkMark)->pixmap().toImage() : QImage();
+    QColor ink(0, 0, 0, 0);
+    for (int i = 0; i < mark.width() * mark.height(); ++i) {
+        const QColor pixel = mark.pixelColor(i % mark.width(), i / mark.width());
+        ink = pixel.alpha() > ink.alpha() ? pixel : ink;
+    }
+    EXPECT_TRUE(!screen.checkMark || (ink.alpha() > 128 && (ink.lightness() > 128) == dark)) << screen.checkMark;
 }
 
 class ViewControllerTest : public ::testing::Test
@@ -138,8 +152,8 @@ class ThemeSwitch : public ViewControllerTest,
 {};
 
 // Each screen loads in the stored theme (never written: white). However the switch is toggled (a
-// screen reader's action ticks the box without a click), the about pane recolours at once and the
-// main view only on Back; the change is logged, and written to disk for the next run.
+// screen reader's action ticks the box without a click), the about pane recolours at once, the main
+// view on Back and each pane when it shows; the change is logged, and written to disk for the next run.
 TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
 {
     const auto [stored, toggle] = GetParam();
@@ -162,6 +176,10 @@ TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
     expectTheme(*view, kMain, dark);
     QTest::mouseClick(child(view.get(), "bService"), Qt::LeftButton);
     expectTheme(*view, kMain, !dark);
+    view->encrypt();
+    expectTheme(*view, kEncrypt, !dark);
+    view->decrypt();
+    expectTheme(*view, kDecrypt, !dark);
     EXPECT_EQ(countOf(env.logMessages(), dark ? "theme changed to white" : "theme changed to dark"), 1);
     QSettings onDisk(env.root() + QStringLiteral("/config/Lockfern/Lockfern.conf"), QSettings::IniFormat);
     EXPECT_EQ(onDisk.value(QStringLiteral("dark")).toBool(), !dark);

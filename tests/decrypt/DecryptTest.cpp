@@ -207,11 +207,6 @@ TEST_F(DecryptPane, onlyAChosenPackageReplacesThePreparedOne)
     EXPECT_EQ(folderEntries(env.work() + "other/"), std::vector<std::string>{"report.lockfern"});
 }
 
-TEST_F(DecryptPane, textsAndCheckMarkFollowTheTheme)
-{
-    expectThemed({"title", "placeholder", "passwordLabel", "hint"});
-}
-
 // ---- runs -----------------------------------------------------------------------------------------
 
 struct RunCase

@@ -150,11 +150,6 @@ TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
     EXPECT_EQ(logSince(mark).size(), 4u) << "only choosing the file logs";
 }
 
-TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
-{
-    expectThemed({"title", "placeholder", "passwordLabel"});
-}
-
 // ---- the hint dialog -----------------------------------------------------------------------------
 
 struct HintCase

@@ -186,27 +186,6 @@ public:
         return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(mark, lines.size())), lines.end()};
     }
 
-    // Texts take the theme's colour; the check mark is drawn in it, so its most opaque pixel tells which.
-    void expectThemed(std::initializer_list<const char*> labels)
-    {
-        for (const bool dark : {false, true}) {
-            SCOPED_TRACE(dark ? "dark" : "white");
-            Global::setDark(dark);
-            reshow();
-            for (const char* name : labels) {
-                EXPECT_EQ(child(name)->palette().color(QPalette::WindowText), dark ? Qt::white : Qt::black) << name;
-            }
-            const QImage mark = child<QLabel>("checkMark")->pixmap().toImage();
-            QColor ink(0, 0, 0, 0);
-            for (int i = 0; i < mark.width() * mark.height(); ++i) {
-                const QColor pixel = mark.pixelColor(i % mark.width(), i / mark.width());
-                ink = pixel.alpha() > ink.alpha() ? pixel : ink;
-            }
-            EXPECT_GT(ink.alpha(), 128);
-            EXPECT_EQ(ink.lightness() > 128, dark);
-        }
-    }
-
     TestEnvironment env;
     std::shared_ptr<ScriptedChooser> chooser = std::make_shared<ScriptedChooser>();
     std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
