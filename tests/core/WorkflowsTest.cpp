@@ -25,18 +25,13 @@ namespace {
 
 constexpr std::size_t kChunk = RNCryptor::kStreamChunkSize;
 
-SecureBytes password(const char* text)
-{
-    return Password::bytes(QString::fromUtf8(text));
-}
-
 // As prepared when it was chosen, whatever the path holds now.
 EncryptRequest request(const std::string& path, std::optional<QString> hint = {})
 {
     const std::string folder = Paths::parentOf(path);
     const std::string name = Paths::lastComponent(path);
-    return {{path, folder, name, Paths::baseNameOf(name), Package::packagePath(folder, name)}, password("pw"),
-            std::move(hint)};
+    return {{path, folder, name, Paths::baseNameOf(name), Package::packagePath(folder, name)},
+            Password::bytes(QStringLiteral("pw")), std::move(hint)};
 }
 
 // What a child process's run returns, as its exit status.
@@ -59,6 +54,10 @@ protected:
     EncryptResult encrypt(const std::string& path, std::optional<QString> hint = {})
     {
         return writePackage(request(path, std::move(hint)));
+    }
+    static RestoreResult restore(const OpenedPackage& package, const RunControl& control = {})
+    {
+        return restoreFile(package, Password::bytes(QStringLiteral("pw")), control);
     }
     OpenedPackage open(const std::string& path)
     {
@@ -99,21 +98,50 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     EXPECT_EQ(lastProgress, std::pair(std::int64_t(bytes.size()), std::int64_t(bytes.size())));
     EXPECT_EQ(std::filesystem::file_size(written.packagePath + "/notes.txt"), 66 + (bytes.size() / 16 + 1) * 16);
     EXPECT_EQ(readFileBytes(written.packagePath + "/hint.lockfern"), "");
-    EXPECT_EQ(encrypt(env.file("notes.md", "other")).outcome, Outcome::Failed) << "the name is taken";
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.txt"));
+
+    // Whatever holds a package's name stays exactly as it was.
+    const std::string other = env.file("other.txt", "other"), taken = env.work() + "other.lockfern";
+    for (const std::string kind : {"package", "folder", "file", "link", "fifo"}) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove_all(taken);
+        const bool holds = kind == "package" || kind == "folder" || kind == "file";
+        if (kind == "package") {
+            std::filesystem::copy(written.packagePath, taken);
+        } else if (holds) {
+            env.file(kind == "folder" ? "other.lockfern/keep" : "other.lockfern", "keep");
+        } else {
+            ASSERT_EQ(kind == "link" ? ::symlink("/nonexistent", taken.c_str()) : ::mkfifo(taken.c_str(), 0600), 0);
+        }
+        struct stat before {};
+        ASSERT_EQ(::lstat(taken.c_str(), &before), 0);
+        const auto held = holds ? snapshot(taken) : std::map<std::string, std::string>{};
+        const EncryptResult result = encrypt(other);
+        EXPECT_EQ(result.outcome, Outcome::Failed);
+        EXPECT_EQ(result.reached, EncryptStage::Encrypted);
+        EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
+        // The old clean-up looked the name up as a folder: only a non-folder made it complain.
+        EXPECT_EQ(result.cantDeleteFolder, kind != "folder" && kind != "package");
+        struct stat after {};
+        ASSERT_EQ(::lstat(taken.c_str(), &after), 0);
+        EXPECT_EQ(std::pair(before.st_ino, before.st_mode), std::pair(after.st_ino, after.st_mode));
+        EXPECT_EQ(holds ? snapshot(taken) : held, held);
+    }
+    std::filesystem::remove_all(taken);
+    std::filesystem::remove(other);
 
     // A different file and a folder hold the next names: ours takes the first free number.
     writeFileBytes(path, "edited since");
     std::filesystem::create_directory(env.work() + "notes 2.txt");
     const OpenedPackage package = open(written.packagePath);
-    const RestoreResult numbered = restoreFile(package, password("pw"));
+    const RestoreResult numbered = restore(package);
     ASSERT_EQ(numbered.outcome, Outcome::Success);
     EXPECT_EQ(numbered.restoredPath, env.work() + "notes 3.txt");
     EXPECT_EQ(readFileBytes(numbered.restoredPath), bytes);
     EXPECT_EQ(readFileBytes(path), "edited since");
 
     std::filesystem::remove(path);
-    const RestoreResult restored = restoreFile(package, password("pw"));
+    const RestoreResult restored = restore(package);
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
@@ -148,7 +176,7 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
             }
         };
         if (decrypting) {
-            restoreFile(package, password("pw"), control);
+            restore(package, control);
         } else {
             writePackage(request(path), control);
         }
@@ -160,7 +188,7 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
     EXPECT_EQ(staging, decrypting && anonymousFiles ? 0 : 1);
     EXPECT_EQ(entries.size(), 1u + staging) << "only the source or the package, and what staging is left";
 
-    EXPECT_EQ(decrypting ? restoreFile(package, password("pw")).outcome : encrypt(path).outcome, Outcome::Success);
+    EXPECT_EQ(decrypting ? restore(package).outcome : encrypt(path).outcome, Outcome::Success);
     expectNoStaging();
 }
 
@@ -181,37 +209,6 @@ TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting
     EXPECT_EQ(open(env.work() + "h.lockfern").hint, longest);
     writeFileBytes(env.work() + "h.lockfern/hint.lockfern", longest.toStdString() + "h");
     EXPECT_EQ(openPackage(env.work() + "h.lockfern").outcome, OpenOutcome::Problem);
-}
-
-// What already holds the package name stays exactly as it was.
-TEST_F(WorkflowsTest, encrypt_nameTakenFailsAndLeavesItUntouched)
-{
-    const std::string source = env.file("report.pdf", "new");
-    const std::string taken = env.work() + "report.lockfern";
-    for (const std::string kind : {"folder", "file", "link", "fifo"}) {
-        SCOPED_TRACE(kind);
-        std::filesystem::remove_all(taken);
-        const bool keeps = kind == "folder" || kind == "file";
-        ASSERT_EQ(keeps ? (env.file(kind == "folder" ? "report.lockfern/keep" : "report.lockfern", "keep"), 0)
-                  : kind == "link" ? ::symlink("/nonexistent", taken.c_str())
-                                   : ::mkfifo(taken.c_str(), 0600),
-                  0);
-        struct stat before {};
-        ASSERT_EQ(::lstat(taken.c_str(), &before), 0);
-        const EncryptResult result = encrypt(source);
-        EXPECT_EQ(result.outcome, Outcome::Failed);
-        EXPECT_EQ(result.reached, EncryptStage::Encrypted);
-        EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
-        // The old clean-up looked the name up as a folder: only a non-folder made it complain.
-        EXPECT_EQ(result.cantDeleteFolder, kind != "folder");
-        struct stat after {};
-        ASSERT_EQ(::lstat(taken.c_str(), &after), 0);
-        EXPECT_EQ(std::pair(before.st_ino, before.st_mode), std::pair(after.st_ino, after.st_mode));
-        if (keeps) {
-            EXPECT_EQ(readFileBytes(kind == "folder" ? taken + "/keep" : taken), "keep");
-        }
-        expectNoStaging();
-    }
 }
 
 // Sources that are not a readable regular file: a clear failure, nothing created, never a hang.
@@ -261,7 +258,7 @@ TEST_F(WorkflowsTest, encrypt_linkAsSourceEncryptsTargetBesideTheLink)
     EXPECT_THAT(folderEntries(env.work() + "here/shortcut.lockfern"), ElementsAre("hint.lockfern", "shortcut.txt"));
     EXPECT_THAT(folderEntries(env.work() + "elsewhere"), ElementsAre("real.txt"));
     std::filesystem::remove(link);
-    ASSERT_EQ(restoreFile(open(result.packagePath), password("pw")).outcome, Outcome::Success);
+    ASSERT_EQ(restore(open(result.packagePath)).outcome, Outcome::Success);
     EXPECT_EQ(readFileBytes(link), "target bytes");
 }
 
@@ -343,7 +340,7 @@ TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
     }
     struct stat before {};
     ::stat(path.c_str(), &before);
-    const RestoreResult result = restoreFile(package, password("pw"));
+    const RestoreResult result = restore(package);
     ASSERT_EQ(result.outcome, Outcome::Success);
     const std::string expected = kind == "ours" ? path : env.work() + "same 2.txt";
     EXPECT_EQ(result.restoredPath, expected);
@@ -373,7 +370,7 @@ TEST_F(WorkflowsTest, restore_plaintextThatCannotFitIsRefusedAtOnce)
                   int reports = 0;
                   RunControl control;
                   control.progress = [&reports](std::int64_t, std::int64_t) { ++reports; };
-                  const RestoreResult result = restoreFile(opened, password("pw"), control);
+                  const RestoreResult result = restore(opened, control);
                   return result.outcome == Outcome::Failed && result.logMessages().isEmpty() && reports == 0 ? 0 : 1;
               }),
               0);

@@ -50,7 +50,6 @@ std::ostream& operator<<(std::ostream& out, const Row& row)
     return out << row.label;
 }
 
-// Every entry under root with its bytes, hidden ones included; folders end in "/".
 // Expected log lines with a placeholder such as "{P}" replaced by a path known only at run time.
 inline std::vector<std::string> withPath(std::vector<std::string> lines, const std::string& placeholder,
                                          const std::string& path)
@@ -61,17 +60,6 @@ inline std::vector<std::string> withPath(std::vector<std::string> lines, const s
         }
     }
     return lines;
-}
-
-inline std::map<std::string, std::string> snapshot(const std::string& root)
-{
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string relative = std::filesystem::relative(entry.path(), root).string();
-        entries[entry.is_directory() ? relative + "/" : relative] =
-            entry.is_directory() ? "" : readFileBytes(entry.path().string());
-    }
-    return entries;
 }
 
 template <typename Pane, char Letter> class PaneTest : public ::testing::Test

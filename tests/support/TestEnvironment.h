@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -113,6 +114,22 @@ inline std::vector<std::string> folderEntries(const std::string& folder)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Every entry under a folder with its bytes, hidden ones included, folders ending in "/"; a file is
+// its one entry "".
+inline std::map<std::string, std::string> snapshot(const std::string& root)
+{
+    if (!std::filesystem::is_directory(root)) {
+        return {{"", readFileBytes(root)}};
+    }
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string relative = std::filesystem::relative(entry.path(), root).string();
+        entries[entry.is_directory() ? relative + "/" : relative] =
+            entry.is_directory() ? "" : readFileBytes(entry.path().string());
+    }
+    return entries;
 }
 
 // Bytes that differ from one offset to the next, so that a misplaced block shows.
