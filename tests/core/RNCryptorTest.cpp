@@ -5,6 +5,7 @@
 #include "Posix.h"
 #include "Password.h"
 #include "RNCryptor.h"
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <openssl/hmac.h>
@@ -31,13 +32,7 @@ const QByteArray kKnownMessage = QByteArray::fromHex(
 
 QByteArray pattern(std::int64_t size)
 {
-    QByteArray data(size, Qt::Uninitialized);
-    std::uint32_t x = 2463534242u;
-    for (char& c : data) {
-        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
-        c = static_cast<char>(x);
-    }
-    return data;
+    return QByteArray::fromStdString(patternBytes(static_cast<std::size_t>(size)));
 }
 
 UniqueFd memfdWith(const QByteArray& bytes)
