@@ -3,6 +3,7 @@
 #include "Password.h"
 #include "RNCryptor.h"
 #include "Terminal.h"
+#include "Text.h"
 #include "TestEnvironment.h"
 
 #include <gmock/gmock.h>
@@ -33,16 +34,14 @@ TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
     const std::string package = env.work() + "s.lockfern";
     const std::string longest(Password::kMaxBytes, 'p');
     const std::string longer(5000, 'q');
-    struct Row
-    {
-        std::string encryptedWith;
-        std::vector<std::pair<std::string, int>> decrypts; // standard input, exit status
-    };
-    for (const Row& row : {Row{" ", {{"\n", 1}, {" ", 0}}}, Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
-                           Row{longest, {{longest + "\n", 0}}}}) {
-        SCOPED_TRACE(row.encryptedWith.size());
-        ASSERT_EQ(run({"encrypt", "--password-stdin", path}, row.encryptedWith + "\n").status, 0);
-        for (const auto& [input, status] : row.decrypts) {
+    // The password encrypted with; each standard input then given to decrypt, and its exit status.
+    using Row = std::pair<std::string, std::vector<std::pair<std::string, int>>>;
+    for (const auto& [encryptedWith, decrypts] : {Row{" ", {{"\n", 1}, {" ", 0}}},
+                                                  Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
+                                                  Row{longest, {{longest + "\n", 0}}}}) {
+        SCOPED_TRACE(encryptedWith.size());
+        ASSERT_EQ(run({"encrypt", "--password-stdin", path}, encryptedWith + "\n").status, 0);
+        for (const auto& [input, status] : decrypts) {
             ::unlink(path.c_str());
             EXPECT_EQ(run({"decrypt", "--password-stdin", package}, input).status, status);
         }
@@ -191,22 +190,17 @@ TEST_F(CliTest, passwordPromptOnATerminal)
     const std::string cli = std::getenv("LOCKFERN_CLI");
     const std::string path = env.file("t.txt", "t");
     const std::string longer(5000, 'q');
-    struct Row
-    {
-        const char* label;
-        std::string typed;
-        int status;
-        const char* said;
-    };
-    for (const Row& row : {Row{"ctrlC", "abc\x03", 1, "lockfern-cli: Cancelled."}, Row{"ctrlD", "abc\x04", 1, "lockfern-cli: Cancelled."},
-                           Row{"erased", "pwx\x7f\r", 0, "t.lockfern"}, Row{"long", longer + "\r", 0, "t.lockfern"}}) {
-        SCOPED_TRACE(row.label);
+    for (const auto& [typed, status, said] : {std::tuple{std::string("abc\x03"), 1, "lockfern-cli: Cancelled."},
+                                              std::tuple{std::string("abc\x04"), 1, "lockfern-cli: Cancelled."},
+                                              std::tuple{std::string("pwx\x7f\r"), 0, "t.lockfern"},
+                                              std::tuple{longer + "\r", 0, "t.lockfern"}}) {
+        SCOPED_TRACE(Text::visible(typed.substr(0, 5)));
         std::filesystem::remove_all(env.work() + "t.lockfern");
-        const std::string again = row.typed.back() == '\r' ? row.typed : "";
-        const TerminalRun run = runOnTerminal({cli, "encrypt", path}, {{"Password: ", row.typed}, {"again: ", again}});
-        EXPECT_EQ(run.status, row.status);
-        EXPECT_THAT(run.output, HasSubstr(row.said));
-        EXPECT_EQ(std::filesystem::exists(env.work() + "t.lockfern"), row.status == 0);
+        const std::string again = typed.back() == '\r' ? typed : "";
+        const TerminalRun run = runOnTerminal({cli, "encrypt", path}, {{"Password: ", typed}, {"again: ", again}});
+        EXPECT_EQ(run.status, status);
+        EXPECT_THAT(run.output, HasSubstr(said));
+        EXPECT_EQ(std::filesystem::exists(env.work() + "t.lockfern"), status == 0);
     }
     ::unlink(path.c_str());
     EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer.substr(0, 4095) + "\n").status, 1);

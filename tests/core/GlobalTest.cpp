@@ -63,25 +63,17 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
     const std::string kind = GetParam();
     const std::string fallback = env.root().toStdString() + "/cache/lockfern";
     const std::string target = env.file("elsewhere.txt", "untouched");
-    if (kind == "plantedLink") {
-        ASSERT_EQ(::symlink(target.c_str(), env.logPath().c_str()), 0);
-    } else if (kind == "plantedFifo") {
-        ASSERT_EQ(::mkfifo(env.logPath().c_str(), 0600), 0);
-    } else {
+    if (!kind.starts_with("planted")) {
         ::unsetenv("XDG_RUNTIME_DIR");
         ::mkdir((env.root().toStdString() + "/cache").c_str(), 0700);
     }
-    if (kind == "shared") {
-        ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
-        ASSERT_EQ(::chmod(fallback.c_str(), 0777), 0);
-    } else if (kind == "link") {
-        ASSERT_EQ(::symlink(env.runtime().c_str(), fallback.c_str()), 0);
-    } else if (kind == "file") {
-        writeFileBytes(fallback, "");
-    } else if (kind == "foreign") {
-        ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
-        ASSERT_EQ(::chown(fallback.c_str(), ::geteuid() + 1, ::getegid()), 0);
-    }
+    ASSERT_EQ(kind == "plantedLink"   ? ::symlink(target.c_str(), env.logPath().c_str())
+              : kind == "plantedFifo" ? ::mkfifo(env.logPath().c_str(), 0600)
+              : kind == "link"        ? ::symlink(env.runtime().c_str(), fallback.c_str())
+              : kind == "file"        ? (writeFileBytes(fallback, ""), 0)
+              : kind == "shared"      ? ::mkdir(fallback.c_str(), 0700) + ::chmod(fallback.c_str(), 0777)
+                                      : ::mkdir(fallback.c_str(), 0700) + ::chown(fallback.c_str(), ::geteuid() + 1, ::getegid()),
+              0);
     setClock(8, 0, 0);
     const std::string out = captureLog([] {
         global().log(QStringLiteral("one"));

@@ -220,15 +220,12 @@ TEST_P(BadSourceTest, encryptFailsCreatingNothing)
 {
     const std::string kind = GetParam();
     const std::string path = env.work() + "src.bin";
-    if (kind == "fifo") {
-        ::mkfifo(path.c_str(), 0600);
-    } else if (kind == "device-link") {
-        ::symlink("/dev/zero", path.c_str());
-    } else if (kind == "dangling-link") {
-        ::symlink((env.work() + "nowhere").c_str(), path.c_str());
-    } else if (kind == "folder") {
-        ::mkdir(path.c_str(), 0755);
-    }
+    ASSERT_EQ(kind == "fifo"            ? ::mkfifo(path.c_str(), 0600)
+              : kind == "device-link"   ? ::symlink("/dev/zero", path.c_str())
+              : kind == "dangling-link" ? ::symlink((env.work() + "nowhere").c_str(), path.c_str())
+              : kind == "folder"        ? ::mkdir(path.c_str(), 0755)
+                                        : 0,
+              0);
     for (const bool packageNameTaken : {false, true}) {
         // The old clean-up found no folder of the package's name to look at, and said so; one that was
         // there was nothing of ours to delete.
@@ -251,8 +248,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, BadSourceTest, ::testing::Values("missing", "fif
 TEST_F(WorkflowsTest, encrypt_linkAsSourceEncryptsTargetBesideTheLink)
 {
     const std::string target = env.file("elsewhere/real.txt", "target bytes");
-    const std::string link = env.file("here/shortcut.txt", "");
-    std::filesystem::remove(link);
+    const std::string link = env.work() + "here/shortcut.txt";
+    std::filesystem::create_directory(env.work() + "here");
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     const EncryptResult result = encrypt(link);
     ASSERT_EQ(result.outcome, Outcome::Success);

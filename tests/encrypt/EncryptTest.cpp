@@ -120,27 +120,22 @@ TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
 {
     const auto mark = logMark();
     testing::internal::CaptureStdout();
-    struct Row
-    {
-        std::string typed;
-        const char* said; // empty: the meter is hidden
-        const char* shown;
-        const char* status;
-    };
-    for (const Row& row : {Row{"", "", "placeholder", ""}, Row{"password", "Weak: ", "checkMark", ""},
-                           Row{"orbit lantern cactus velvet harbor", "Very strong: ", "checkMark", ""},
-                           Row{"", "", "checkMark placeholder", "Password is empty."}}) {
-        SCOPED_TRACE(row.typed);
-        retype(row.typed.empty() ? "x" : row.typed);
-        if (row.typed.empty()) {
+    // What is typed, what the meter says (empty: it is hidden), what shows and the status line says.
+    for (const auto& [typed, said, shownNow, line] :
+         {std::tuple{"", "", "placeholder", ""}, std::tuple{"password", "Weak: ", "checkMark", ""},
+          std::tuple{"orbit lantern cactus velvet harbor", "Very strong: ", "checkMark", ""},
+          std::tuple{"", "", "checkMark placeholder", "Password is empty."}}) {
+        SCOPED_TRACE(typed);
+        retype(*typed ? typed : "x");
+        if (!*typed) {
             QTest::keyClick(child("password"), Qt::Key_Backspace);
         }
-        EXPECT_EQ(shown(), row.shown);
-        EXPECT_EQ(status(), QString::fromLatin1(row.status));
-        EXPECT_EQ(child("strengthBar")->isVisible(), *row.said != '\0');
-        EXPECT_EQ(child("strength")->isVisible(), *row.said != '\0');
-        if (*row.said) {
-            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
+        EXPECT_EQ(shown(), shownNow);
+        EXPECT_EQ(status(), QString::fromLatin1(line));
+        EXPECT_EQ(child("strengthBar")->isVisible(), *said != '\0');
+        EXPECT_EQ(child("strength")->isVisible(), *said != '\0');
+        if (*said) {
+            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(said))) << spoken("strength").toStdString();
             EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
         } else if (!pane->fields().selectedE) {
             choose(env.file("report.pdf", "plain text\n"));
@@ -187,18 +182,14 @@ TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
     auto* field = pane->window()->findChild<Hint*>()->findChild<QLineEdit*>(QStringLiteral("hint"));
     const QString longestAscii(static_cast<qsizetype>(Package::kMaxHintBytes), QLatin1Char('a'));
     const QString almostFullCjk(static_cast<qsizetype>(Package::kMaxHintBytes / 3), QChar(0x4E2D)); // one byte left
-    struct Row
-    {
-        QString text;
-        const char* typed;
-        QString after;
-    };
-    for (const Row& row : {Row{longestAscii.chopped(1), "ab", longestAscii}, Row{almostFullCjk, "\u00e9a", almostFullCjk + 'a'}}) {
-        field->setText(row.text);
+    // The text there first, what is typed, and what the field then holds.
+    for (const auto& [text, typed, after] : {std::tuple{longestAscii.chopped(1), "ab", longestAscii},
+                                             std::tuple{almostFullCjk, "\u00e9a", QString(almostFullCjk + QLatin1Char('a'))}}) {
+        field->setText(text);
         field->end(false);
-        typeInto(field, row.typed);
-        EXPECT_EQ(field->text().size(), row.after.size());
-        EXPECT_EQ(field->text(), row.after);
+        typeInto(field, typed);
+        EXPECT_EQ(field->text().size(), after.size());
+        EXPECT_EQ(field->text(), after);
     }
 }
 

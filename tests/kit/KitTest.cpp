@@ -20,19 +20,15 @@ namespace {
 
 // ---- the background run ---------------------------------------------------------------------------
 
-struct Rate
-{
-    std::int64_t done, total, elapsedMs;
-    const char* text;
-};
-
 TEST(RateText, saysSpeedAndTimeLeftOnceARunHasLastedASecond)
 {
-    for (const Rate& r : {Rate{5'000'000, 10'000'000, 999, ""}, Rate{0, 10'000'000, 5000, ""},
-                          Rate{11, 10, 5000, ""}, Rate{5'000'000, 10'000'000, 1000, "5.0 MB/s · 1 s left"},
-                          Rate{1'250'000, 100'000'000, 2000, "625.0 kB/s · 2 min 38 s left"},
-                          Rate{99'000'000, 100'000'000, 1000, "99.0 MB/s · 1 s left"}}) {
-        EXPECT_EQ(BackgroundRun::rateText(r.done, r.total, r.elapsedMs).toStdString(), r.text) << r.done;
+    using Rate = std::tuple<std::int64_t, std::int64_t, std::int64_t, const char*>; // done, total, elapsed ms, text
+    for (const auto& [done, total, elapsedMs, text] :
+         {Rate{5'000'000, 10'000'000, 999, ""}, Rate{0, 10'000'000, 5000, ""}, Rate{11, 10, 5000, ""},
+          Rate{5'000'000, 10'000'000, 1000, "5.0 MB/s · 1 s left"},
+          Rate{1'250'000, 100'000'000, 2000, "625.0 kB/s · 2 min 38 s left"},
+          Rate{99'000'000, 100'000'000, 1000, "99.0 MB/s · 1 s left"}}) {
+        EXPECT_EQ(BackgroundRun::rateText(done, total, elapsedMs).toStdString(), text) << done;
     }
 }
 
