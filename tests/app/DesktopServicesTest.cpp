@@ -2,6 +2,9 @@
 #include "AppTestSupport.h"
 
 #include "DesktopServices.h"
+#include "Services.h"
+#include "Version.h"
+#include "ViewController.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -19,35 +22,51 @@ namespace {
 const QString kSubject = QStringLiteral("Lockfern Version 1.0 (1) Support; 'quoted' \"too\"");
 const QString kBody = QStringLiteral("Type here");
 
-// The real composer against a stand-in xdg-email on PATH that records its arguments NUL-separated.
-// A shell between the two would split the attachment path or run the command inside it.
-TEST(DesktopMailComposer, startsXdgEmailWithEachValueAsOneArgument)
+// The log button mails the log through the real composer and xdg-email, here a stand-in on PATH that
+// records its arguments NUL-separated: one mail per press, and no attachment once the log file is
+// gone. The log lies in a folder whose name a shell would run; there is no shell between the two.
+TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
 {
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
+    const std::string runtime = env.work() + "$(touch pwned) `touch pwned`; touch pwned.txt/";
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     const std::string record = env.work() + "arguments";
-    const std::string script = env.file("xdg-email", "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record + ".part' && mv '" +
-                                                         record + ".part' '" + record + "'\n");
+    const std::string script = env.file("bin/xdg-email", "#!/bin/sh\nprintf '%s\\0' \"$@\" >> '" + record + "'\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     const QByteArray path = qgetenv("PATH");
     const QString previousDir = QDir::currentPath();
-    qputenv("PATH", work.toUtf8() + ':' + path);
+    qputenv("PATH", work.toUtf8() + "bin:" + path);
     QDir::setCurrent(work);
-    const QString attachment = work + QStringLiteral("$(touch pwned) `touch pwned`; touch pwned.txt");
-    DesktopMailComposer().compose({QStringLiteral("--utf8"), QStringLiteral("help@example.org")}, kSubject, kBody,
-                                  attachment);
+    global().setMailComposer(std::make_shared<DesktopMailComposer>());
+    ViewController view(Services{});
+    view.show();
+    const auto mails = [&] {
+        return QString::fromStdString(readFileBytes(record)).split(QChar(0), Qt::SkipEmptyParts);
+    };
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 1; }));
+    std::filesystem::remove(runtime + Global::kLogFileName);
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 2; }));
+    EXPECT_TRUE(child(&view, "question")->isVisible()) << "the screen stays as it was";
     qputenv("PATH", path);
     QDir::setCurrent(previousDir);
 
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(QString::fromStdString(record)); }));
-    QStringList arguments = QString::fromStdString(readFileBytes(record)).split(QChar(0));
-    arguments.removeLast(); // after the last NUL
+    const QStringList mail = {
+        QStringLiteral("--subject"),
+        QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER ") Support"),
+        QStringLiteral("--body"), kBody};
+    const QString address = QStringLiteral(LOCKFERN_SUPPORT_ADDRESS);
+    const QString log = QString::fromStdString(runtime + Global::kLogFileName);
+    EXPECT_EQ(mails(), (mail + QStringList{QStringLiteral("--attach"), log, address} + mail + QStringList{address}));
+    EXPECT_EQ(folderEntries(env.work()),
+              (std::vector<std::string>{"$(touch pwned) `touch pwned`; touch pwned.txt", "arguments", "bin"}));
     // An address that looks like an option is dropped; addresses come last.
-    EXPECT_EQ(arguments, (QStringList{QStringLiteral("--subject"), kSubject, QStringLiteral("--body"), kBody,
-                                      QStringLiteral("--attach"), attachment, QStringLiteral("help@example.org")}));
-    EXPECT_EQ(QDir(work).entryList(QDir::Files), (QStringList{QStringLiteral("arguments"), QStringLiteral("xdg-email")}));
-    // Without a log file there is nothing to attach, not an empty path.
-    EXPECT_FALSE(DesktopMailComposer::xdgEmailArguments({}, kSubject, kBody, {}).contains(QStringLiteral("--attach")));
+    EXPECT_EQ(DesktopMailComposer::xdgEmailArguments({QStringLiteral("--utf8"), address}, kSubject, kBody, {}),
+              (QStringList{QStringLiteral("--subject"), kSubject, QStringLiteral("--body"), kBody, address}));
 }
 
 // A mailto link only when xdg-email is not installed or does not start.
