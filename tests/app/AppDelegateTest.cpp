@@ -9,33 +9,17 @@
 #include "Version.h"
 #include "ViewController.h"
 
-#include <QPointer>
-
-
 namespace {
 
-class AppDelegateTest : public ::testing::Test
+enum class Start { Plain, Package, Encrypt };
+
+class Launch : public ::testing::TestWithParam<std::tuple<bool, Start>>
 {
 protected:
     TestEnvironment env;
     CustomWindow window;
     AppDelegate delegate{&window, Services{}};
-
-    bool launched() const
-    {
-        return waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; });
-    }
-
-    bool decryptPaneShows() const
-    {
-        return waitFor([this] { return window.mainView() && window.mainView()->decryptPane()->isVisible(); });
-    }
 };
-
-enum class Start { Plain, Package, Encrypt };
-
-class Launch : public AppDelegateTest, public ::testing::WithParamInterface<std::tuple<bool, Start>>
-{};
 
 TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
 {
@@ -51,10 +35,8 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
         request = Request{Request::Action::Encrypt, notes};
     }
     delegate.launch(request);
-    ASSERT_TRUE(launched());
-    if (start == Start::Package) {
-        EXPECT_TRUE(decryptPaneShows());
-    }
+    ASSERT_TRUE(waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; }));
+    EXPECT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible() == (start == Start::Package); }));
     QCoreApplication::processEvents();
 
     std::vector<std::string> expected = {"main view presented"};

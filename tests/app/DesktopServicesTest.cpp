@@ -126,25 +126,14 @@ void pick(QFileDialog& dialog, Pick how, const QString& folder, const QString& n
     }
 }
 
-// An entry of the folder, how it is picked, and whether the dialog answers with it (or enters it
-// and stays open).
-struct DialogCase
-{
-    Pick how;
-    const char* name;
-    bool answered;
-};
-
-void PrintTo(const DialogCase& c, std::ostream* out)
-{
-    *out << std::array{"double-click", "select and Open", "type name", "type path"}[static_cast<int>(c.how)] << " " << c.name;
-}
-
+// How an entry of the folder is picked, its name, and whether the dialog answers with it (or enters
+// it and stays open).
+using DialogCase = std::tuple<Pick, const char*, bool>;
 using DecryptDialog = ::testing::TestWithParam<DialogCase>;
 
 TEST_P(DecryptDialog, answersAPackageAsOneDocument)
 {
-    const DialogCase& c = GetParam();
+    const auto& [how, name, answered] = GetParam();
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
     makePackage(env, "report.lockfern");
@@ -163,7 +152,7 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
         }
         // The window owns it, not the pane that asked: the pane may be replaced while it runs.
         EXPECT_EQ(dialog->parentWidget(), &window);
-        pick(*dialog, c.how, work, QString::fromLatin1(c.name));
+        pick(*dialog, how, work, QString::fromLatin1(name));
         if (dialog->isVisible()) {
             stayedIn = dialog->directory().absolutePath() + QLatin1Char('/');
             dialog->reject();
@@ -171,20 +160,18 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
     });
     const FileChooser::Result result = DesktopFileChooser().choose(pane, {QStringLiteral("Decrypt"), true});
 
-    const std::string entry = env.work() + c.name;
-    EXPECT_EQ(result.response, c.answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
-    EXPECT_EQ(result.path.value_or(QString()).toStdString(), c.answered ? entry : "");
-    EXPECT_EQ(stayedIn.toStdString(), c.answered ? "" : entry + "/");
+    const std::string entry = env.work() + name;
+    EXPECT_EQ(result.response, answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
+    EXPECT_EQ(result.path.value_or(QString()).toStdString(), answered ? entry : "");
+    EXPECT_EQ(stayedIn.toStdString(), answered ? "" : entry + "/");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Picks, DecryptDialog,
     ::testing::Values(DialogCase{Pick::DoubleClick, "report.lockfern", true},
                       DialogCase{Pick::SelectAndOpen, "report.lockfern", true},
-                      DialogCase{Pick::TypeName, "report.lockfern", true},
-                      DialogCase{Pick::TypePath, "report.lockfern", true},
-                      DialogCase{Pick::SelectAndOpen, "notes.txt", true},
-                      DialogCase{Pick::TypeName, "plain", false}));
+                      DialogCase{Pick::TypeName, "report.lockfern", true}, DialogCase{Pick::TypePath, "report.lockfern", true},
+                      DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
 
 // File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.
 using RevealUri = ::testing::TestWithParam<std::pair<const char*, const char*>>;
