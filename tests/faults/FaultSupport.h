@@ -27,12 +27,6 @@ inline QString cliBinary()
     return path ? QString::fromUtf8(path) : QString();
 }
 
-inline QString toArgument(const std::string& bytes)
-{
-    // QProcess hands arguments to the child as local 8-bit, which is UTF-8 here.
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 inline ProcessRun runProcess(const QString& program, const QStringList& arguments, const std::string& input = {},
                              int timeoutMs = 120000)
 {
