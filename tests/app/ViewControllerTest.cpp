@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main view and its about pane: navigation, appearance steps, theme, keys and the support mail.
+// The main view and its about pane: navigation, appearance steps, theme and keys.
 #include "AppTestSupport.h"
 
 #include "About.h"
 #include "Services.h"
 #include "Theme.h"
-#include "Version.h"
 #include "ViewController.h"
 
 #include <QAccessible>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include <cstdio>
 #include <map>
 
 namespace {

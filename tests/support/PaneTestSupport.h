@@ -5,7 +5,6 @@
 // recording file browser. Child names are given without the pane's letter: "choose" is chooseE.
 
 #include "BackgroundRun.h"
-#include "Global.h"
 #include "Services.h"
 #include "TestEnvironment.h"
 
@@ -17,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
 #include <utility>
 
 class ScriptedChooser : public FileChooser
