@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The engine on its own. Round trips of every size, damage, write failures and wrong passwords run
-// through the whole workflows in tests/core, tests/faults and the screens' tests, where packages are
-// made and checked with the whole-buffer API; here what only the engine shows.
+// The engine on its own. Round trips of every size, progress, damage, write failures and wrong
+// passwords run through the whole workflows in tests/core, tests/faults and the screens' tests, where
+// packages are made and checked with the whole-buffer API; here what only the engine shows.
 #include "Posix.h"
 #include "Password.h"
 #include "RNCryptor.h"
@@ -13,9 +13,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <thread>
-#include <vector>
 
 using namespace RNCryptor;
 
@@ -142,24 +139,6 @@ INSTANTIATE_TEST_SUITE_P(LastBlocks, BadPadding,
                          ::testing::Values(QByteArray(16, '\0'), QByteArray("\x0f") + QByteArray(15, '\x10')));
 
 using Directions = ::testing::TestWithParam<bool>;
-
-// Output -1 discards: decryption then only checks the message.
-TEST_P(Directions, progressComesFromTheCallingThreadAndEndsAtTheTotal)
-{
-    const QByteArray input = streamInput(GetParam(), 3 * kChunk);
-    UniqueFd in = memfdWith(input);
-    std::vector<std::int64_t> seen;
-    const auto caller = std::this_thread::get_id();
-    const StreamControl control{[&](std::int64_t done, std::int64_t total) {
-        EXPECT_EQ(std::this_thread::get_id(), caller);
-        EXPECT_EQ(total, input.size());
-        seen.push_back(done);
-    }};
-    EXPECT_EQ(failureOf([&] { runStream(GetParam(), in.get(), input.size(), -1, control); }), std::nullopt);
-    ASSERT_GE(seen.size(), 2u);
-    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
-    EXPECT_EQ(seen.back(), input.size());
-}
 
 // The declared size is one block more, then one block less, than the descriptor holds.
 TEST_P(Directions, inputShorterOrLongerThanDeclaredThrowsRead)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <thread>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -86,9 +87,12 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
 {
     const std::string bytes = patternBytes(std::get<1>(GetParam()));
     const std::string path = env.file("notes.tar.gz", bytes);
+    // Progress comes on the calling thread, never goes back, and ends at the whole input.
+    const auto caller = std::this_thread::get_id();
     std::pair<std::int64_t, std::int64_t> lastProgress{0, 0};
     RunControl control;
     control.progress = [&](std::int64_t done, std::int64_t total) {
+        EXPECT_EQ(std::this_thread::get_id(), caller);
         EXPECT_GE(done, lastProgress.first);
         lastProgress = {done, total};
     };
@@ -113,8 +117,7 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
         } else {
             ASSERT_EQ(kind == "link" ? ::symlink("/nonexistent", taken.c_str()) : ::mkfifo(taken.c_str(), 0600), 0);
         }
-        struct stat before {};
-        ASSERT_EQ(::lstat(taken.c_str(), &before), 0);
+        const auto before = identity(taken);
         const auto held = holds ? snapshot(taken) : std::map<std::string, std::string>{};
         const EncryptResult result = encrypt(other);
         EXPECT_EQ(result.outcome, Outcome::Failed);
@@ -122,9 +125,7 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
         EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
         // The old clean-up looked the name up as a folder: only a non-folder made it complain.
         EXPECT_EQ(result.cantDeleteFolder, kind != "folder" && kind != "package");
-        struct stat after {};
-        ASSERT_EQ(::lstat(taken.c_str(), &after), 0);
-        EXPECT_EQ(std::pair(before.st_ino, before.st_mode), std::pair(after.st_ino, after.st_mode));
+        EXPECT_EQ(identity(taken), before);
         EXPECT_EQ(holds ? snapshot(taken) : held, held);
     }
     std::filesystem::remove_all(taken);
@@ -142,7 +143,10 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     EXPECT_EQ(readFileBytes(path), "edited since");
 
     std::filesystem::remove(path);
-    const RestoreResult restored = restore(package);
+    lastProgress = {0, 0};
+    const RestoreResult restored = restore(package, control);
+    const auto sealed = std::int64_t(std::filesystem::file_size(package.encryptedFilePath));
+    EXPECT_EQ(lastProgress, std::pair(sealed, sealed));
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
@@ -244,22 +248,6 @@ TEST_P(BadSourceTest, encryptFailsCreatingNothing)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BadSourceTest, ::testing::Values("missing", "fifo", "device-link", "dangling-link", "folder"));
 
-// A link is encrypted as its target, into a package named after the link and beside it.
-TEST_F(WorkflowsTest, encrypt_linkAsSourceEncryptsTargetBesideTheLink)
-{
-    const std::string target = env.file("elsewhere/real.txt", "target bytes");
-    const std::string link = env.work() + "here/shortcut.txt";
-    std::filesystem::create_directory(env.work() + "here");
-    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-    const EncryptResult result = encrypt(link);
-    ASSERT_EQ(result.outcome, Outcome::Success);
-    EXPECT_THAT(folderEntries(env.work() + "here/shortcut.lockfern"), ElementsAre("hint.lockfern", "shortcut.txt"));
-    EXPECT_THAT(folderEntries(env.work() + "elsewhere"), ElementsAre("real.txt"));
-    std::filesystem::remove(link);
-    ASSERT_EQ(restore(open(result.packagePath)).outcome, Outcome::Success);
-    EXPECT_EQ(readFileBytes(link), "target bytes");
-}
-
 // Rewritten in place while it is read: a package of neither version is never published.
 TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
 {
@@ -277,14 +265,27 @@ TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
 }
 
 // What file managers can open of a package is its hint file; one outside a package is still refused.
+// The package here is of a link, which is encrypted as its target into a package named after the link
+// and beside it, and restored under the link's name.
 TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
 {
-    const std::string package = encrypt(env.file("a.txt", "a"), QStringLiteral("tulip")).packagePath;
+    const std::string target = env.file("elsewhere/real.txt", "target bytes");
+    const std::string link = env.work() + "here/shortcut.txt";
+    std::filesystem::create_directory(env.work() + "here");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    const std::string package = encrypt(link, QStringLiteral("tulip")).packagePath;
+    EXPECT_EQ(package, env.work() + "here/shortcut.lockfern");
+    EXPECT_THAT(folderEntries(package), ElementsAre("hint.lockfern", "shortcut.txt"));
+    EXPECT_THAT(folderEntries(env.work() + "elsewhere"), ElementsAre("real.txt"));
+
     const OpenResult viaHint = openPackage(package + "/hint.lockfern");
     ASSERT_EQ(viaHint.outcome, OpenOutcome::Prepared);
     EXPECT_EQ(viaHint.package->packagePath, package);
     EXPECT_EQ(viaHint.package->hint, QStringLiteral("tulip"));
     EXPECT_EQ(openPackage(env.file("hint.lockfern", "loose")).outcome, OpenOutcome::Problem);
+    std::filesystem::remove(link);
+    ASSERT_EQ(restore(*viaHint.package).outcome, Outcome::Success);
+    EXPECT_EQ(readFileBytes(link), "target bytes");
 }
 
 // The last regular file by name is the encrypted file; a hidden one only when there is no other, as
@@ -336,18 +337,14 @@ TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
         }
         ASSERT_EQ(::chown(path.c_str(), 12345, 12345), 0);
     }
-    struct stat before {};
-    ::stat(path.c_str(), &before);
+    const auto before = identity(path);
     const RestoreResult result = restore(package);
     ASSERT_EQ(result.outcome, Outcome::Success);
     const std::string expected = kind == "ours" ? path : env.work() + ".profile 2";
     EXPECT_EQ(result.restoredPath, expected);
     EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "decrypted file content",
                                                  QStringLiteral("success! saved in ") + QString::fromStdString(expected)}));
-    struct stat after {};
-    ::stat(path.c_str(), &after);
-    EXPECT_EQ(before.st_ino, after.st_ino);
-    EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+    EXPECT_EQ(identity(path), before);
     EXPECT_EQ(readFileBytes(expected), "same bytes");
     EXPECT_EQ(folderEntries(env.work()).size(), kind == "ours" ? 2u : 3u);
 }

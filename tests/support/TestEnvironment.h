@@ -23,6 +23,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -130,6 +131,14 @@ inline std::map<std::string, std::string> snapshot(const std::string& root)
             entry.is_directory() ? "" : readFileBytes(entry.path().string());
     }
     return entries;
+}
+
+// Which entry a path names, its type and its last change: the same only if it was left alone.
+inline std::tuple<ino_t, mode_t, long> identity(const std::string& path)
+{
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return {st.st_ino, st.st_mode, st.st_mtim.tv_nsec};
 }
 
 // Bytes that differ from one offset to the next, so that a misplaced block shows.
