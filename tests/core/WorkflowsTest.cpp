@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <thread>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace Workflows;
@@ -65,11 +65,6 @@ protected:
         const OpenResult result = openPackage(path);
         EXPECT_EQ(result.outcome, OpenOutcome::Prepared);
         return result.package.value_or(OpenedPackage{});
-    }
-    void expectNoStaging()
-    {
-        const auto names = folderEntries(env.work());
-        EXPECT_EQ(std::count_if(names.begin(), names.end(), Staging::isStagingName), 0);
     }
 };
 
@@ -151,7 +146,7 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.tar.gz"));
-    expectNoStaging();
+    EXPECT_EQ(stagingEntries(env.work()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
@@ -188,13 +183,12 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
         return 0;
     });
     ASSERT_EQ(status, -SIGKILL);
-    const auto entries = folderEntries(env.work());
-    const auto staging = std::count_if(entries.begin(), entries.end(), Staging::isStagingName);
+    const int staging = stagingEntries(env.work());
     EXPECT_EQ(staging, decrypting && anonymousFiles ? 0 : 1);
-    EXPECT_EQ(entries.size(), 1u + staging) << "only the source or the package, and what staging is left";
+    EXPECT_EQ(folderEntries(env.work()).size(), 1u + staging) << "the source or the package, and what staging is left";
 
     EXPECT_EQ(decrypting ? restore(package).outcome : encrypt(path).outcome, Outcome::Success);
-    expectNoStaging();
+    EXPECT_EQ(stagingEntries(env.work()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, KilledRunTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()));

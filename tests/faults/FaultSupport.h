@@ -55,10 +55,3 @@ inline ProcessRun runCliBinary(const QStringList& arguments, const std::string& 
 {
     return runProcess(cliBinary(), arguments, input);
 }
-
-inline int stagingEntries(const std::string& folder)
-{
-    const auto names = folderEntries(folder);
-    return static_cast<int>(std::count_if(names.begin(), names.end(),
-                                          [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
-}

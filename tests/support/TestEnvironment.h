@@ -117,6 +117,14 @@ inline std::vector<std::string> folderEntries(const std::string& folder)
     return names;
 }
 
+// How many entries of a folder have a staging entry's hidden name.
+inline int stagingEntries(const std::string& folder)
+{
+    const auto names = folderEntries(folder);
+    return static_cast<int>(std::count_if(names.begin(), names.end(),
+                                          [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
+}
+
 // Every entry under a folder with its bytes, hidden ones included, folders ending in "/"; a file is
 // its one entry "".
 inline std::map<std::string, std::string> snapshot(const std::string& root)
