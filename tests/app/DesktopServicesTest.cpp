@@ -170,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     Picks, DecryptDialog,
     ::testing::Values(DialogCase{Pick::DoubleClick, "report.lockfern", true},
                       DialogCase{Pick::SelectAndOpen, "report.lockfern", true},
-                      DialogCase{Pick::TypeName, "report.lockfern", true}, DialogCase{Pick::TypePath, "report.lockfern", true},
+                      DialogCase{Pick::TypeName, "report.lockfern", true},
+                      DialogCase{Pick::TypePath, "report.lockfern", true},
                       DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
 
 // File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.

@@ -130,8 +130,8 @@ TEST_P(Navigating, eachStepGivesItsRowAndEachShowingLogsOnce)
 std::vector<Navigation> navigations()
 {
     std::vector<Navigation> cases;
-    for (const Navigation& state : std::vector<Navigation>{{false, {}}, {true, {}}, {false, {0}}, {false, {1}},
-                                                           {false, {2}}, {false, {0, 3}}, {false, {1, 2}}, {false, {2, 2, 3}}}) {
+    for (const Navigation& state : std::vector<Navigation>{{false, {}}, {true, {}}, {false, {0}}, {false, {1}}, {false, {2}},
+                                                           {false, {0, 3}}, {false, {1, 2}}, {false, {2, 2, 3}}}) {
         cases.push_back(state);
         for (const int step : {0, 1, 2, 3}) {
             cases.push_back(state);
@@ -212,8 +212,9 @@ TEST_P(Keys, returnAndSpacePressTheFocusedButton)
 INSTANTIATE_TEST_SUITE_P(Buttons, Keys,
                          ::testing::Values(std::pair("eService", Op{}), std::pair("dService", Op{}),
                                            std::pair("aboutButton", Op{}), std::pair("logButton", Op{}),
-                                           std::pair("bService", A), std::pair("chooseE", E), std::pair("hintButtonE", E),
-                                           std::pair("serviceE", E), std::pair("chooseD", D), std::pair("serviceD", D)),
+                                           std::pair("bService", A), std::pair("chooseE", E),
+                                           std::pair("hintButtonE", E), std::pair("serviceE", E),
+                                           std::pair("chooseD", D), std::pair("serviceD", D)),
                          [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

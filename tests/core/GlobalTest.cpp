@@ -62,6 +62,7 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
 {
     const std::string kind = GetParam();
     const std::string fallback = env.root().toStdString() + "/cache/lockfern";
+    const char* const folder = fallback.c_str();
     const std::string target = env.file("elsewhere.txt", "untouched");
     if (!kind.starts_with("planted")) {
         ::unsetenv("XDG_RUNTIME_DIR");
@@ -69,10 +70,10 @@ TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
     }
     ASSERT_EQ(kind == "plantedLink"   ? ::symlink(target.c_str(), env.logPath().c_str())
               : kind == "plantedFifo" ? ::mkfifo(env.logPath().c_str(), 0600)
-              : kind == "link"        ? ::symlink(env.runtime().c_str(), fallback.c_str())
+              : kind == "link"        ? ::symlink(env.runtime().c_str(), folder)
               : kind == "file"        ? (writeFileBytes(fallback, ""), 0)
-              : kind == "shared"      ? ::mkdir(fallback.c_str(), 0700) + ::chmod(fallback.c_str(), 0777)
-                                      : ::mkdir(fallback.c_str(), 0700) + ::chown(fallback.c_str(), ::geteuid() + 1, ::getegid()),
+              : kind == "shared"      ? ::mkdir(folder, 0700) + ::chmod(folder, 0777)
+                                      : ::mkdir(folder, 0700) + ::chown(folder, ::geteuid() + 1, ::getegid()),
               0);
     setClock(8, 0, 0);
     const std::string out = captureLog([] {

@@ -37,10 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Levels, changeAtADayAMonthACenturyAndAMillionYears)
 {
-    for (const auto& [seconds, below, from] : {std::tuple{PasswordStrength::kDay, Level::Weak, Level::Fair},
-                                               std::tuple{PasswordStrength::kMonth, Level::Fair, Level::Good},
-                                               std::tuple{PasswordStrength::kCentury, Level::Good, Level::Strong},
-                                               std::tuple{PasswordStrength::kMillionYears, Level::Strong, Level::VeryStrong}}) {
+    using namespace PasswordStrength;
+    for (const auto& [seconds, below, from] :
+         {std::tuple{kDay, Level::Weak, Level::Fair}, std::tuple{kMonth, Level::Fair, Level::Good},
+          std::tuple{kCentury, Level::Good, Level::Strong}, std::tuple{kMillionYears, Level::Strong, Level::VeryStrong}}) {
         EXPECT_EQ(PasswordStrength::levelFor(std::nextafter(seconds, 0.0)), below) << seconds;
         EXPECT_EQ(PasswordStrength::levelFor(seconds), from) << seconds;
     }

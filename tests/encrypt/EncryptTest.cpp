@@ -80,8 +80,8 @@ TEST_P(Choosing, takesOrRefusesTheFile)
         EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
         choose(std::nullopt, FileChooser::Response::Cancelled);
     }
-    EXPECT_EQ(logSince(again), (std::vector<std::string>{"select file view presented", "select file view dismissed",
-                                                           "select file view presented", "select file view dismissed"}));
+    const std::vector<std::string> dismissed{"select file view presented", "select file view dismissed"};
+    EXPECT_EQ(logSince(again), (std::vector<std::string>{dismissed[0], dismissed[1], dismissed[0], dismissed[1]}));
     type("secret");
     enterHint("my hint");
     ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
@@ -183,8 +183,9 @@ TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
     const QString longestAscii(static_cast<qsizetype>(Package::kMaxHintBytes), QLatin1Char('a'));
     const QString almostFullCjk(static_cast<qsizetype>(Package::kMaxHintBytes / 3), QChar(0x4E2D)); // one byte left
     // The text there first, what is typed, and what the field then holds.
-    for (const auto& [text, typed, after] : {std::tuple{longestAscii.chopped(1), "ab", longestAscii},
-                                             std::tuple{almostFullCjk, "\u00e9a", QString(almostFullCjk + QLatin1Char('a'))}}) {
+    for (const auto& [text, typed, after] :
+         {std::tuple{longestAscii.chopped(1), "ab", longestAscii},
+          std::tuple{almostFullCjk, "\u00e9a", QString(almostFullCjk + QLatin1Char('a'))}}) {
         field->setText(text);
         field->end(false);
         typeInto(field, typed);

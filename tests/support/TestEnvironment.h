@@ -34,7 +34,8 @@ public:
     {
         EXPECT_TRUE(m_root.isValid());
         for (const auto& [name, folder] : {std::pair{"TMPDIR", ""}, std::pair{"XDG_RUNTIME_DIR", "/runtime"},
-                                           std::pair{"XDG_CONFIG_HOME", "/config"}, std::pair{"XDG_CACHE_HOME", "/cache"}}) {
+                                           std::pair{"XDG_CONFIG_HOME", "/config"},
+                                           std::pair{"XDG_CACHE_HOME", "/cache"}}) {
             const char* value = std::getenv(name);
             m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
             ::setenv(name, (root().toStdString() + folder).c_str(), 1);
