@@ -177,33 +177,13 @@ const PrepareCase kPrepareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
-// Another package replaces the prepared one; a refusal disarms the pane, so that the earlier package
-// can no longer be decrypted.
-TEST_F(DecryptPane, onlyAChosenPackageReplacesThePreparedOne)
-{
-    choose(makePackage(env.work(), "first"));
-    const std::string second = makePackage(env.work() + "other/", "second");
-    choose(second);
-    EXPECT_EQ(pane->fileD(), second + "/report.pdf");
-    EXPECT_EQ(pane->folderD(), env.work() + "other/");
-    EXPECT_EQ(hint(), QStringLiteral("Hint: second"));
-
-    choose(env.file("notes.txt", "plain text\n"));
-    EXPECT_FALSE(pane->selectedD());
-    EXPECT_FALSE(child("service")->isEnabled());
-    EXPECT_EQ(shown(), "hint placeholder");
-    type("pw");
-    pane->decrypt();
-    EXPECT_EQ(status(), kNoFile);
-    EXPECT_EQ(folderEntries(env.work() + "other/"), std::vector<std::string>{"report.lockfern"});
-}
-
 // ---- runs -----------------------------------------------------------------------------------------
 
 struct RunCase
 {
     const char* label;
-    bool chosen;
+    bool chosen;        // the package, then, when refusedAfter, a plain file that disarms the pane
+    bool refusedAfter;
     const char* beside; // report.pdf's bytes in the work folder first; nullptr: none
     bool locked;        // the work folder takes no new entries
     std::vector<std::string> presses; // the password typed before each press of Decrypt
@@ -230,12 +210,15 @@ TEST_P(Running, reportsTheOutcome)
     if (c.chosen) {
         choose(package);
     }
+    if (c.refusedAfter) {
+        choose(env.file("notes.txt", "notes"));
+    }
     const auto sealed = snapshot(package);
     std::size_t mark = 0;
     for (const auto& password : c.presses) {
         retype(password);
         mark = logMark();
-        click("service");
+        c.refusedAfter ? QTest::keyClick(child("password"), Qt::Key_Return) : click("service");
         ASSERT_TRUE(waitIdle());
     }
 
@@ -263,19 +246,23 @@ const char* const kRestored = "placeholder detail sService";
 const char* const kPrepared = "checkMark hint placeholder";
 
 const RunCase kRunCases[] = {
-    {"nothingPrepared", false, nullptr, false, {kPassword}, kNoFile, {"no file selected"}, {}, "", "placeholder"},
-    {"emptyPassword", true, nullptr, false, {""}, QStringLiteral("Password is empty."), {"password empty"}, {}, "",
+    {"nothingPrepared", false, false, nullptr, false, {kPassword}, kNoFile, {"no file selected"}, {}, "", "placeholder"},
+    {"emptyPassword", true, false, nullptr, false, {""}, QStringLiteral("Password is empty."), {"password empty"}, {}, "",
      kPrepared},
-    {"wrongPassword", true, nullptr, false, {"wrong horse"}, QStringLiteral("An error occured while decrypting."),
+    {"wrongPassword", true, false, nullptr, false, {"wrong horse"}, QStringLiteral("An error occured while decrypting."),
      {"read file content", "an error occured while decrypting"}, {}, "", kPrepared},
-    {"wrongThenRightPassword", true, nullptr, false, {"wrong horse", kPassword}, kSuccess, kDecrypted,
+    {"wrongThenRightPassword", true, false, nullptr, false, {"wrong horse", kPassword}, kSuccess, kDecrypted,
      {{"report.pdf", kPlain}}, "report.pdf", kRestored},
     // Nothing needs writing, so an unwritable folder is no obstacle.
-    {"unwritableFolderWithTheIdenticalFileThere", true, kPlain.c_str(), true, {kPassword}, kSuccess, kDecrypted,
+    {"unwritableFolderWithTheIdenticalFileThere", true, false, kPlain.c_str(), true, {kPassword}, kSuccess, kDecrypted,
      {{"report.pdf", kPlain}}, "report.pdf", kRestored},
-    {"differentFileThere", true, "my draft", false, {kPassword}, kSuccess, kDecrypted,
+    {"differentFileThere", true, false, "my draft", false, {kPassword}, kSuccess, kDecrypted,
      {{"report.pdf", "my draft"}, {"report 2.pdf", kPlain}}, "report 2.pdf", kRestored},
-    {"secondPressAfterSuccess", true, nullptr, false, {kPassword, kPassword}, kNoFile, {"no file selected"},
+    // A refusal disarms the pane: the earlier package can no longer be decrypted, not even by Return in
+    // the password field while the button is off.
+    {"refusedFileAfterThePackage", true, true, nullptr, false, {kPassword}, kNoFile, {"no file selected"},
+     {{"notes.txt", "notes"}}, "", "hint placeholder"},
+    {"secondPressAfterSuccess", true, false, nullptr, false, {kPassword, kPassword}, kNoFile, {"no file selected"},
      {{"report.pdf", kPlain}}, "report.pdf", "placeholder"},
 };
 

@@ -197,8 +197,6 @@ TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
 INSTANTIATE_TEST_SUITE_P(
     Cases, HintDialog,
     ::testing::Values(
-        HintCase{"abc", "", "abc", Qt::Key_unknown, "abc", true,
-                 {"hint view presented", "got hint abc", "hint view closed"}},
         HintCase{"emptyAfterAnEarlierHint", "old", "", Qt::Key_unknown, "old", false,
                  {"hint view presented", "hint left empty", "hint view closed"}},
         HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, " ", true,
