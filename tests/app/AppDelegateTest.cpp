@@ -9,34 +9,16 @@
 #include "Version.h"
 #include "ViewController.h"
 
-#include <QFile>
-#include <QPointer>
-
-
 namespace {
 
-class AppDelegateTest : public ::testing::Test
+enum class Start { Plain, Package, Encrypt };
+
+class Launch : public ::testing::TestWithParam<std::tuple<bool, Start>>
 {
 protected:
     TestEnvironment env;
     CustomWindow window;
     AppDelegate delegate{&window, Services{}};
-
-    bool launched() const
-    {
-        return waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; });
-    }
-
-    bool decryptPaneShows() const
-    {
-        return waitFor([this] { return window.mainView() && window.mainView()->decryptPane()->isVisible(); });
-    }
-};
-
-enum class Start { Plain, Package, Encrypt };
-
-class Launch : public AppDelegateTest, public ::testing::WithParamInterface<std::tuple<bool, Start>>
-{
 };
 
 TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
@@ -53,10 +35,8 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
         request = Request{Request::Action::Encrypt, notes};
     }
     delegate.launch(request);
-    ASSERT_TRUE(launched());
-    if (start == Start::Package) {
-        EXPECT_TRUE(decryptPaneShows());
-    }
+    ASSERT_TRUE(waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; }));
+    EXPECT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible() == (start == Start::Package); }));
     QCoreApplication::processEvents();
 
     std::vector<std::string> expected = {"main view presented"};
@@ -82,58 +62,5 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
 INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(Start::Plain, Start::Package, Start::Encrypt)));
-
-TEST_F(AppDelegateTest, twoRequestsInARowEachReplaceTheMainView)
-{
-    delegate.launch(std::nullopt);
-    ASSERT_TRUE(launched());
-    const QString first = makePackage(env, "first.lockfern");
-    const QString second = makePackage(env, "second.lockfern");
-    EXPECT_TRUE(delegate.openFile(first));
-    QPointer<ViewController> afterFirst = window.mainView();
-    EXPECT_TRUE(delegate.openFile(second));
-    ASSERT_TRUE(waitFor([&] { return afterFirst.isNull(); }));
-    EXPECT_TRUE(decryptPaneShows());
-    EXPECT_EQ(global().openedFile, second);
-
-    // Only the delegate's and the main views' lines; the decrypt panes add their own.
-    std::vector<std::string> lines;
-    for (const std::string& message : env.logMessages()) {
-        if (message.starts_with("opened from finder") || message == "main view presented") {
-            lines.push_back(message);
-        }
-    }
-    EXPECT_EQ(lines, (std::vector<std::string>{"main view presented", "main view presented", openedLine(first),
-                                               "main view presented", openedLine(second), "main view presented"}));
-}
-
-TEST_F(AppDelegateTest, aRequestDuringARunWaitsUntilTheRunHasEnded)
-{
-    delegate.launch(std::nullopt);
-    ASSERT_TRUE(launched());
-    QPointer<ViewController> working = window.mainView();
-    working->encrypt();
-    emit working->encryptPane()->busyChanged(true);
-
-    const QString file = makePackage(env, "later.lockfern");
-    EXPECT_TRUE(delegate.openFile(file));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.mainView(), working.data());
-    EXPECT_EQ(countOf(env.logMessages(), openedLine(file)), 0);
-    EXPECT_FALSE(global().isOpenedFromFile);
-
-    emit working->encryptPane()->busyChanged(false);
-    EXPECT_EQ(countOf(env.logMessages(), openedLine(file)), 1);
-    ASSERT_TRUE(waitFor([&] { return working.isNull(); }));
-    EXPECT_TRUE(decryptPaneShows());
-}
-
-TEST_F(AppDelegateTest, terminatingRemovesTheLogFile)
-{
-    global().log(QStringLiteral("something"));
-    ASSERT_TRUE(QFile::exists(QString::fromStdString(env.logPath())));
-    delegate.applicationWillTerminate();
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(env.logPath())));
-}
 
 } // namespace

@@ -17,18 +17,6 @@
 #include <string>
 #include <vector>
 
-// Each mail as its recipients (comma-joined), subject, body and attachment, in that order.
-class RecordingMailComposer : public MailComposer
-{
-public:
-    void compose(const QStringList& recipients, const QString& subject, const QString& body,
-                 const QString& attachmentPath) override
-    {
-        mails.push_back({recipients.join(QLatin1Char(',')), subject, body, attachmentPath});
-    }
-    std::vector<QStringList> mails;
-};
-
 // Writes the preference the way a previous run would have left it.
 inline void storeDark(bool dark)
 {

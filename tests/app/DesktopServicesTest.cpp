@@ -2,6 +2,9 @@
 #include "AppTestSupport.h"
 
 #include "DesktopServices.h"
+#include "Services.h"
+#include "Version.h"
+#include "ViewController.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -19,72 +22,73 @@ namespace {
 const QString kSubject = QStringLiteral("Lockfern Version 1.0 (1) Support; 'quoted' \"too\"");
 const QString kBody = QStringLiteral("Type here");
 
-// The real composer against a stand-in xdg-email on PATH that records its arguments NUL-separated.
-// A shell between the two would split the attachment path or run the command inside it.
-TEST(DesktopMailComposer, startsXdgEmailWithEachValueAsOneArgument)
+// The log button mails the log through the real composer and xdg-email, here a stand-in on PATH that
+// records its arguments NUL-separated: one mail per press, and no attachment once the log file is
+// gone. The log lies in a folder whose name a shell would run; there is no shell between the two.
+TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
 {
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
-    const QString record = work + QStringLiteral("arguments");
-    QFile script(work + QStringLiteral("xdg-email"));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record.toUtf8() + ".part' && mv '" + record.toUtf8() +
-                 ".part' '" + record.toUtf8() + "'\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const std::string runtime = env.work() + "$(touch pwned) `touch pwned`; touch pwned.txt/";
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    const std::string record = env.work() + "arguments";
+    const std::string script = env.file("bin/xdg-email", "#!/bin/sh\nprintf '%s\\0' \"$@\" >> '" + record + "'\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     const QByteArray path = qgetenv("PATH");
     const QString previousDir = QDir::currentPath();
-    qputenv("PATH", work.toUtf8() + ':' + path);
+    qputenv("PATH", work.toUtf8() + "bin:" + path);
     QDir::setCurrent(work);
-    const QString attachment = work + QStringLiteral("$(touch pwned) `touch pwned`; touch pwned.txt");
-    DesktopMailComposer().compose({QStringLiteral("--utf8"), QStringLiteral("help@example.org")}, kSubject, kBody,
-                                  attachment);
+    global().setMailComposer(std::make_shared<DesktopMailComposer>());
+    ViewController view(Services{});
+    view.show();
+    const auto mails = [&] {
+        return QString::fromStdString(readFileBytes(record)).split(QChar(0), Qt::SkipEmptyParts);
+    };
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 1; }));
+    std::filesystem::remove(runtime + Global::kLogFileName);
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 2; }));
+    EXPECT_TRUE(child(&view, "question")->isVisible()) << "the screen stays as it was";
     qputenv("PATH", path);
     QDir::setCurrent(previousDir);
 
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(record); }));
-    QFile recorded(record);
-    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
-    QStringList arguments = QString::fromUtf8(recorded.readAll()).split(QChar(0));
-    arguments.removeLast(); // after the last NUL
+    const QStringList mail = {
+        QStringLiteral("--subject"),
+        QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER ") Support"),
+        QStringLiteral("--body"), kBody};
+    const QString address = QStringLiteral(LOCKFERN_SUPPORT_ADDRESS);
+    const QString log = QString::fromStdString(runtime + Global::kLogFileName);
+    EXPECT_EQ(mails(), (mail + QStringList{QStringLiteral("--attach"), log, address} + mail + QStringList{address}));
+    EXPECT_EQ(folderEntries(env.work()),
+              (std::vector<std::string>{"$(touch pwned) `touch pwned`; touch pwned.txt", "arguments", "bin"}));
     // An address that looks like an option is dropped; addresses come last.
-    EXPECT_EQ(arguments, (QStringList{QStringLiteral("--subject"), kSubject, QStringLiteral("--body"), kBody,
-                                      QStringLiteral("--attach"), attachment, QStringLiteral("help@example.org")}));
-    EXPECT_EQ(QDir(work).entryList(QDir::Files), (QStringList{QStringLiteral("arguments"), QStringLiteral("xdg-email")}));
-    // Without a log file there is nothing to attach, not an empty path.
-    EXPECT_FALSE(DesktopMailComposer::xdgEmailArguments({}, kSubject, kBody, {}).contains(QStringLiteral("--attach")));
+    EXPECT_EQ(DesktopMailComposer::xdgEmailArguments({QStringLiteral("--utf8"), address}, kSubject, kBody, {}),
+              (QStringList{QStringLiteral("--subject"), kSubject, QStringLiteral("--body"), kBody, address}));
 }
 
-// xdg-email's path (empty: not installed), whether starting it works, whether a mailto link opens.
-class MailFallback : public ::testing::TestWithParam<std::tuple<QString, bool, bool>>
+// A mailto link only when xdg-email is not installed or does not start.
+TEST(DesktopMailComposer, usesAMailtoLinkOnlyWhenXdgEmailCannotStart)
 {
-};
-
-TEST_P(MailFallback, usesAMailtoLinkOnlyWhenXdgEmailCannotStart)
-{
-    const auto [xdgEmail, starts, mailto] = GetParam();
-    std::vector<QUrl> opened;
-    DesktopMailComposer composer(
-        xdgEmail, [&, starts = starts](const QString&, const QStringList&) { return starts; },
-        [&](const QUrl& url) {
-            opened.push_back(url);
-            return true;
-        });
-    composer.compose({QStringLiteral("help@example.org")}, kSubject, kBody, QStringLiteral("/run/user/1/log.txt"));
-    ASSERT_EQ(opened.size(), mailto ? 1u : 0u);
-    if (mailto) {
-        const QUrlQuery query(opened.front());
-        EXPECT_EQ(opened.front().scheme(), QStringLiteral("mailto"));
-        EXPECT_EQ(opened.front().path(), QStringLiteral("help@example.org"));
-        EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), kSubject);
-        EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), kBody);
+    for (const auto& [xdgEmail, starts, mailto] : {std::tuple(QStringLiteral("/usr/bin/xdg-email"), true, false),
+                                                  std::tuple(QStringLiteral("/usr/bin/xdg-email"), false, true),
+                                                  std::tuple(QString(), true, true)}) {
+        std::vector<QUrl> opened;
+        DesktopMailComposer composer(
+            xdgEmail, [starts = starts](const QString&, const QStringList&) { return starts; },
+            [&opened](const QUrl& url) { return opened.push_back(url), true; });
+        composer.compose({QStringLiteral("help@example.org")}, kSubject, kBody, QStringLiteral("/run/user/1/log.txt"));
+        ASSERT_EQ(opened.size(), mailto ? 1u : 0u) << xdgEmail.toStdString() << starts;
+        if (mailto) {
+            const QUrlQuery query(opened.front());
+            EXPECT_EQ(opened.front().toString(QUrl::RemoveQuery), QStringLiteral("mailto:help@example.org"));
+            EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), kSubject);
+            EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), kBody);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Desktops, MailFallback,
-                         ::testing::Values(std::tuple(QStringLiteral("/usr/bin/xdg-email"), true, false),
-                                           std::tuple(QStringLiteral("/usr/bin/xdg-email"), false, true),
-                                           std::tuple(QString(), true, true)));
 
 // How a user picks an entry of the decrypt dialog.
 enum class Pick { DoubleClick, SelectAndOpen, TypeName, TypePath };
@@ -122,28 +126,14 @@ void pick(QFileDialog& dialog, Pick how, const QString& folder, const QString& n
     }
 }
 
-// An entry of the folder, how it is picked, and whether the dialog answers with it (or enters it
-// and stays open).
-struct DialogCase
-{
-    Pick how;
-    const char* name;
-    bool answered;
-};
-
-void PrintTo(const DialogCase& c, std::ostream* out)
-{
-    const char* const ways[] = {"double-click", "select and Open", "type name", "type path"};
-    *out << ways[static_cast<int>(c.how)] << " " << c.name;
-}
-
-class DecryptDialog : public ::testing::TestWithParam<DialogCase>
-{
-};
+// How an entry of the folder is picked, its name, and whether the dialog answers with it (or enters
+// it and stays open).
+using DialogCase = std::tuple<Pick, const char*, bool>;
+using DecryptDialog = ::testing::TestWithParam<DialogCase>;
 
 TEST_P(DecryptDialog, answersAPackageAsOneDocument)
 {
-    const DialogCase& c = GetParam();
+    const auto& [how, name, answered] = GetParam();
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
     makePackage(env, "report.lockfern");
@@ -162,7 +152,7 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
         }
         // The window owns it, not the pane that asked: the pane may be replaced while it runs.
         EXPECT_EQ(dialog->parentWidget(), &window);
-        pick(*dialog, c.how, work, QString::fromLatin1(c.name));
+        pick(*dialog, how, work, QString::fromLatin1(name));
         if (dialog->isVisible()) {
             stayedIn = dialog->directory().absolutePath() + QLatin1Char('/');
             dialog->reject();
@@ -170,10 +160,10 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
     });
     const FileChooser::Result result = DesktopFileChooser().choose(pane, {QStringLiteral("Decrypt"), true});
 
-    const std::string entry = env.work() + c.name;
-    EXPECT_EQ(result.response, c.answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
-    EXPECT_EQ(result.path.value_or(QString()).toStdString(), c.answered ? entry : "");
-    EXPECT_EQ(stayedIn.toStdString(), c.answered ? "" : entry + "/");
+    const std::string entry = env.work() + name;
+    EXPECT_EQ(result.response, answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
+    EXPECT_EQ(result.path.value_or(QString()).toStdString(), answered ? entry : "");
+    EXPECT_EQ(stayedIn.toStdString(), answered ? "" : entry + "/");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,13 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DialogCase{Pick::SelectAndOpen, "report.lockfern", true},
                       DialogCase{Pick::TypeName, "report.lockfern", true},
                       DialogCase{Pick::TypePath, "report.lockfern", true},
-                      DialogCase{Pick::SelectAndOpen, "notes.txt", true},
-                      DialogCase{Pick::TypeName, "plain", false}));
+                      DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
 
 // File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.
-class RevealUri : public ::testing::TestWithParam<std::pair<const char*, const char*>>
-{
-};
+using RevealUri = ::testing::TestWithParam<std::pair<const char*, const char*>>;
 
 TEST_P(RevealUri, isFullyEncoded)
 {

@@ -5,6 +5,7 @@
 #include "AppDelegate.h"
 #include "CustomWindow.h"
 #include "Decrypt.h"
+#include "Encrypt.h"
 #include "Hint.h"
 #include "RNCryptor.h"
 #include "Services.h"
@@ -74,51 +75,49 @@ protected:
     QProcess m_running;
 };
 
-TEST_F(ProcessTest, aSecondStartHandsItsPackageToTheRunningInstanceAndEnds)
-{
-    ASSERT_TRUE(startRunning());
-    const auto before = env.logMessages();
-    EXPECT_EQ(startSecond({QString::fromStdString(env.work()) + QStringLiteral("gone.lockfern")}), 2);
-    EXPECT_EQ(startSecond({}), 0); // only raises the window
-    EXPECT_EQ(env.logMessages(), before);
-
-    // Relative on the second start's command line, as tab completion leaves it; absolute and clean in
-    // the running instance.
-    const QString path = makePackage(env, "report.lockfern");
-    EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, QString::fromStdString(env.work())), 0);
-    EXPECT_TRUE(forwarded(path));
-    EXPECT_EQ(m_running.state(), QProcess::Running);
-}
-
-// The hint file is what file managers see of a package; --encrypt is how their actions ask for a file.
+// A second start hands its request to the running window and ends: a package, relative as tab
+// completion leaves it and absolute and clean in the window, and another right after; the hint file,
+// which is what file managers see of a package; --encrypt, which is how their actions ask for a
+// file. Without a file it only raises the window; a request that can't be made exits 2.
 TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunningWindow)
 {
     ASSERT_TRUE(startRunning());
-    const std::string package = env.work() + "report.lockfern";
-    QDir().mkpath(QString::fromStdString(package));
-    writeFileBytes(package + "/report.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
-    writeFileBytes(package + "/hint.lockfern", "");
-    writeFileBytes(env.work() + "notes.txt", "notes");
-    const auto taken = [this](const std::string& path) {
+    const auto before = env.logMessages();
+    const QString work = QString::fromStdString(env.work());
+    EXPECT_EQ(startSecond({work + QStringLiteral("gone.lockfern")}), 2);
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt")}), 2);
+    EXPECT_EQ(startSecond({}), 0);
+    EXPECT_EQ(env.logMessages(), before);
+
+    const QString path = makePackage(env, "report.lockfern");
+    const QString other = makePackage(env, "other.lockfern");
+    EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, work), 0);
+    EXPECT_EQ(startSecond({other}), 0);
+    EXPECT_TRUE(forwarded(path));
+    EXPECT_TRUE(forwarded(other));
+    EXPECT_EQ(m_running.state(), QProcess::Running);
+
+    const std::string hint = env.file("sealed.lockfern/hint.lockfern", "");
+    env.file("sealed.lockfern/sealed.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
+    const std::string notes = env.file("notes.txt", "notes");
+    const auto taken = [this](const std::string& file) {
         return waitFor([&] {
             const auto lines = env.logMessages();
-            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + path);
+            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + file);
             return selected != lines.end() && std::find(selected, lines.end(), "file added succesfully") != lines.end();
         });
     };
-    EXPECT_EQ(startSecond({QString::fromStdString(package + "/hint.lockfern")}), 0);
-    EXPECT_TRUE(taken(package + "/hint.lockfern"));
-    EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, QString::fromStdString(env.work())), 0);
-    EXPECT_TRUE(taken(env.work() + "notes.txt"));
-    EXPECT_EQ(startSecond({QStringLiteral("--encrypt")}), 2);
+    EXPECT_EQ(startSecond({QString::fromStdString(hint)}), 0);
+    EXPECT_TRUE(taken(hint));
+    EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, work), 0);
+    EXPECT_TRUE(taken(notes));
 }
 
 // A name and the bytes sent.
 using BadMessage = std::pair<const char*, QByteArray>;
 
 class BadMessages : public ProcessTest, public ::testing::WithParamInterface<BadMessage>
-{
-};
+{};
 
 TEST_P(BadMessages, areRefusedAndTheInstanceKeepsServing)
 {
@@ -156,15 +155,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
     [](const auto& info) { return std::string(info.param.first); });
 
-// A second start while a dialog of the running window is open: its request waits until the dialog
-// has closed, instead of replacing the main view, and the dialog with it, under the dialog.
-class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<const char*>
-{
-};
+// A second start while a dialog of the running window is open, or a run goes on: its request waits
+// until the dialog has closed or the run has ended, instead of replacing the main view, and the
+// dialog or the run with it, under them.
+class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<std::string>
+{};
 
-TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
+TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosedOrTheRunHasEnded)
 {
-    const bool fileDialog = std::string(GetParam()) == "fileDialog";
+    const std::string kind = GetParam();
     SingleInstance instance(QString::fromStdString(env.runtime()));
     ASSERT_TRUE(instance.becomePrimary());
     CustomWindow window;
@@ -178,34 +177,41 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosed)
     const QString package = makePackage(env, "report.lockfern");
 
     QProcess second;
-    bool untouchedWhileOpen = false;
-    const auto forwardThenClose = [&] {
+    bool untouchedMeanwhile = false;
+    const auto forwardThenEnd = [&] {
         second.start(m_app, {package});
         if (!waitFor([&] { return second.state() == QProcess::NotRunning; })) {
             return;
         }
-        untouchedWhileOpen = window.mainView() == view && countOf(env.logMessages(), openedLine(package)) == 0;
-        if (fileDialog) {
+        untouchedMeanwhile = window.mainView() == view && countOf(env.logMessages(), openedLine(package)) == 0 &&
+                             !global().isOpenedFromFile;
+        if (kind == "fileDialog") {
             QApplication::activeModalWidget()->close();
-        } else {
+        } else if (kind == "hintDialog") {
             QTest::mouseClick(window.findChild<Hint*>()->findChild<QPushButton*>(QStringLiteral("closeButton")),
                               Qt::LeftButton);
+        } else {
+            emit view->encryptPane()->busyChanged(false);
         }
     };
-    if (fileDialog) {
-        QTimer::singleShot(0, &window, forwardThenClose); // runs inside the dialog's own event loop
+    if (kind == "fileDialog") {
+        QTimer::singleShot(0, &window, forwardThenEnd); // runs inside the dialog's own event loop
         QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("chooseE")), Qt::LeftButton);
     } else {
-        QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("hintButtonE")), Qt::LeftButton);
-        forwardThenClose();
+        if (kind == "hintDialog") {
+            QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("hintButtonE")), Qt::LeftButton);
+        } else {
+            emit view->encryptPane()->busyChanged(true);
+        }
+        forwardThenEnd();
     }
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(untouchedWhileOpen);
+    EXPECT_TRUE(untouchedMeanwhile);
     ASSERT_TRUE(forwarded(package));
     EXPECT_TRUE(waitFor([&] { return view.isNull() && window.mainView()->decryptPane()->isVisible(); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog"));
+INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog", "run"));
 
 // Nothing else running as the user may read the window's memory (typed passwords) or attach to it:
 // as another user, its /proc entries turn root's when it is not dumpable.
@@ -227,8 +233,7 @@ TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
 }
 
 class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
-{
-};
+{};
 
 TEST_P(QuitBySignal, quitsCleanlyAndDeletesTheLogFile)
 {

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main view and its about pane: navigation, appearance steps, theme and the support mail.
+// The main view and its about pane: navigation, appearance steps, theme and keys.
 #include "AppTestSupport.h"
 
 #include "About.h"
 #include "Services.h"
 #include "Theme.h"
-#include "Version.h"
 #include "ViewController.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include <cstdio>
+#include <map>
 
 namespace {
 
@@ -26,8 +26,18 @@ const char* const kWidgets[] = {"appTitle", "question", "eService", "dService", 
                                 "bService", "eView",    "dView",    "aView"};
 const std::string kLoadRow = "appTitle question eService dService background";
 const std::string kDecryptRow = "background bService dView";
-const std::vector<std::pair<Op, std::string>> kRows = {
-    {E, "background bService eView"}, {D, kDecryptRow}, {A, "background bService aView"}, {B, kLoadRow}};
+
+// Each step, the widgets it shows, and the line its pane logs when it comes on show.
+struct Step
+{
+    Op op;
+    std::string row;
+    std::string presented;
+};
+const Step kSteps[] = {{E, "background bService eView", "encrypt view presented"},
+                       {D, kDecryptRow, "decrypt view presented"},
+                       {A, "background bService aView", "about view presented"},
+                       {B, kLoadRow, ""}};
 
 // The names of the shown widgets, in kWidgets order.
 std::string shown(const ViewController& view)
@@ -43,173 +53,152 @@ std::string shown(const ViewController& view)
 
 struct Screen
 {
-    const char* background;
+    const char* background; // nullptr: none of its own
     std::vector<const char*> texts;
+    const char* checkMark = nullptr;
 };
 const Screen kMain = {"background", {"appTitle", "question"}};
 const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
+const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE"}, "checkMarkE"};
+const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD"}, "checkMarkD"};
 
-// Material 9 and white text in the dark theme, material 8 and black text in the white one.
+// Material 9 and white text in the dark theme, material 8 and black text in the white one; a check
+// mark is drawn in the text's colour, so its most opaque pixel tells which.
 void expectTheme(const QWidget& view, const Screen& screen, bool dark)
 {
-    EXPECT_EQ(child<TranslucentBackground>(&view, screen.background)->material(), dark ? 9 : 8) << screen.background;
+    if (screen.background) {
+        EXPECT_EQ(child<TranslucentBackground>(&view, screen.background)->material(), dark ? 9 : 8);
+    }
     for (const char* name : screen.texts) {
         EXPECT_EQ(child(&view, name)->palette().color(QPalette::WindowText), dark ? QColor(Qt::white) : QColor(Qt::black))
             << name;
     }
+    const QImage mark = screen.checkMark ? child<QLabel>(&view, screen.checkMark)->pixmap().toImage() : QImage();
+    QColor ink(0, 0, 0, 0);
+    for (int i = 0; i < mark.width() * mark.height(); ++i) {
+        const QColor pixel = mark.pixelColor(i % mark.width(), i / mark.width());
+        ink = pixel.alpha() > ink.alpha() ? pixel : ink;
+    }
+    EXPECT_TRUE(!screen.checkMark || (ink.alpha() > 128 && (ink.lightness() > 128) == dark)) << screen.checkMark;
 }
-
-// Loaded plainly or with a package from the file manager, then driven through `ops`.
-struct Start
-{
-    bool fromFile;
-    std::vector<Op> ops;
-};
 
 class ViewControllerTest : public ::testing::Test
 {
 protected:
     TestEnvironment env;
 
+    // On show, loaded plainly or with a package from the file manager.
     std::unique_ptr<ViewController> load(bool fromFile = false) const
     {
         global().isOpenedFromFile = fromFile;
         global().openedFile = fromFile ? QString::fromStdString(env.work() + "report.lockfern") : QString();
-        return std::make_unique<ViewController>(Services{});
-    }
-
-    static void run(ViewController& view, const std::vector<Op>& ops)
-    {
-        for (Op op : ops) {
-            (view.*op)();
-        }
+        auto view = std::make_unique<ViewController>(Services{});
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return view;
     }
 };
 
-class VisibilityTable : public ViewControllerTest, public ::testing::WithParamInterface<std::pair<Start, std::string>>
-{
-};
+// Loaded either way, then a few steps (indexes into kSteps).
+using Navigation = std::pair<bool, std::vector<int>>;
 
-TEST_P(VisibilityTable, eachOperationGivesItsRowWhateverTheStartingState)
+class Navigating : public ViewControllerTest, public ::testing::WithParamInterface<Navigation>
+{};
+
+// Each step gives its row whatever came before; a pane logs its appearance each time it comes on
+// show, not again while it stays.
+TEST_P(Navigating, eachStepGivesItsRowAndEachShowingLogsOnce)
 {
-    const auto& [start, expected] = GetParam();
-    auto view = load(start.fromFile);
-    run(*view, start.ops);
-    EXPECT_EQ(shown(*view), expected);
+    const auto& [fromFile, steps] = GetParam();
+    auto view = load(fromFile);
+    std::string row = fromFile ? kDecryptRow : kLoadRow;
+    std::map<std::string, long> presented{{kSteps[1].presented, fromFile ? 1 : 0}};
+    for (const int i : steps) {
+        (view.get()->*kSteps[i].op)();
+        presented[kSteps[i].presented] += kSteps[i].row != row;
+        row = kSteps[i].row;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(*view), row);
+    for (const Step& step : kSteps) {
+        EXPECT_EQ(countOf(env.logMessages(), step.presented), step.presented.empty() ? 0 : presented[step.presented])
+            << step.presented;
+    }
 }
 
-// Both loads, then every operation from every state.
-std::vector<std::pair<Start, std::string>> navigations()
+// Both loads, then every step from every state.
+std::vector<Navigation> navigations()
 {
-    std::vector<std::pair<Start, std::string>> cases = {{{false, {}}, kLoadRow}, {{true, {}}, kDecryptRow}};
-    for (const Start& state : {Start{false, {}}, Start{true, {}}, Start{false, {E}}, Start{false, {D}},
-                               Start{false, {A}}, Start{false, {E, B}}}) {
-        for (const auto& [op, row] : kRows) {
-            Start next = state;
-            next.ops.push_back(op);
-            cases.push_back({next, row});
+    std::vector<Navigation> cases;
+    for (const Navigation& state : std::vector<Navigation>{{false, {}}, {true, {}}, {false, {0}}, {false, {1}}, {false, {2}},
+                                                           {false, {0, 3}}, {false, {1, 2}}, {false, {2, 2, 3}}}) {
+        cases.push_back(state);
+        for (const int step : {0, 1, 2, 3}) {
+            cases.push_back(state);
+            cases.back().second.push_back(step);
         }
     }
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllStates, VisibilityTable, ::testing::ValuesIn(navigations()));
+INSTANTIATE_TEST_SUITE_P(AllStates, Navigating, ::testing::ValuesIn(navigations()));
 
-struct Appearances
-{
-    Start start;
-    long encrypt, decrypt, about;
-};
+enum class Toggle { Click, Caption, ScreenReader };
 
-class PaneAppearances : public ViewControllerTest, public ::testing::WithParamInterface<Appearances>
-{
-};
+class ThemeSwitch : public ViewControllerTest,
+                    public ::testing::WithParamInterface<std::tuple<std::optional<bool>, Toggle>>
+{};
 
-// Each pane's appearance step logs its line once.
-TEST_P(PaneAppearances, eachShowingRunsTheAppearanceStepOnce)
-{
-    auto view = load(GetParam().start.fromFile);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-    run(*view, GetParam().start.ops);
-    QCoreApplication::processEvents();
-    const auto messages = env.logMessages();
-    EXPECT_EQ(countOf(messages, "encrypt view presented"), GetParam().encrypt);
-    EXPECT_EQ(countOf(messages, "decrypt view presented"), GetParam().decrypt);
-    EXPECT_EQ(countOf(messages, "about view presented"), GetParam().about);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sequences, PaneAppearances,
-                         ::testing::Values(Appearances{{false, {}}, 0, 0, 0}, Appearances{{true, {}}, 0, 1, 0},
-                                           Appearances{{false, {E, E}}, 1, 0, 0}, Appearances{{false, {E, B, E}}, 2, 0, 0},
-                                           Appearances{{false, {D, A, D}}, 0, 2, 1},
-                                           Appearances{{false, {A, A, B, A}}, 0, 0, 2},
-                                           Appearances{{false, {E, D, A, B}}, 1, 1, 1}));
-
-class ThemeSwitch : public ViewControllerTest, public ::testing::WithParamInterface<std::optional<bool>>
-{
-};
-
-// Each screen loads in the stored theme (never written: white); a switch on the about pane
-// recolours that pane at once and the main view only on Back.
+// Each screen loads in the stored theme (never written: white). However the switch is toggled (a
+// screen reader's action ticks the box without a click), the about pane recolours at once, the main
+// view on Back and each pane when it shows; the change is logged, and written to disk for the next run.
 TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
 {
-    if (GetParam()) {
-        storeDark(*GetParam());
+    const auto [stored, toggle] = GetParam();
+    if (stored) {
+        storeDark(*stored);
     }
-    const bool dark = GetParam().value_or(false);
+    const bool dark = stored.value_or(false);
     auto view = load();
     expectTheme(*view, kAbout, dark);
     EXPECT_EQ(child<QCheckBox>(view.get(), "theme")->isChecked(), dark);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     QTest::mouseClick(child(view.get(), "aboutButton"), Qt::LeftButton);
-    QTest::mouseClick(child(view.get(), "theme"), Qt::LeftButton);
+    if (toggle == Toggle::ScreenReader) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(child(view.get(), "theme"));
+        ASSERT_TRUE(box && box->actionInterface());
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        QTest::mouseClick(child(view.get(), toggle == Toggle::Click ? "theme" : "themeLabel"), Qt::LeftButton);
+    }
     expectTheme(*view, kAbout, !dark);
     expectTheme(*view, kMain, dark);
     QTest::mouseClick(child(view.get(), "bService"), Qt::LeftButton);
     expectTheme(*view, kMain, !dark);
+    view->encrypt();
+    expectTheme(*view, kEncrypt, !dark);
+    view->decrypt();
+    expectTheme(*view, kDecrypt, !dark);
     EXPECT_EQ(countOf(env.logMessages(), dark ? "theme changed to white" : "theme changed to dark"), 1);
+    QSettings onDisk(env.root() + QStringLiteral("/config/Lockfern/Lockfern.conf"), QSettings::IniFormat);
+    EXPECT_EQ(onDisk.value(QStringLiteral("dark")).toBool(), !dark);
 }
 
-INSTANTIATE_TEST_SUITE_P(StoredPreference, ThemeSwitch, ::testing::Values(std::nullopt, false, true));
+INSTANTIATE_TEST_SUITE_P(StoredPreference, ThemeSwitch,
+                         ::testing::Combine(::testing::Values(std::nullopt, false, true),
+                                            ::testing::Values(Toggle::Click, Toggle::Caption, Toggle::ScreenReader)));
 
-// However the switch is toggled, the theme changes, is stored and logged: a screen reader's action
-// ticks the box without a click.
-TEST_F(ViewControllerTest, theThemeSwitchWorksThroughItsAccessibilityAction)
-{
-    auto view = load();
-    view->show();
-    view->about();
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(child(view.get(), "theme"));
-    ASSERT_TRUE(box && box->actionInterface());
-    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_TRUE(Global::isDark());
-    expectTheme(*view, kAbout, true);
-    EXPECT_EQ(countOf(env.logMessages(), "theme changed to dark"), 1);
-}
-
-// A row per button that can have the focus: where it is reached and what its press does.
-struct Press
-{
-    const char* button;
-    Op pane; // nullptr: the main view
-};
-
-class Keys : public ViewControllerTest, public ::testing::WithParamInterface<Press>
-{
-};
+// A row per button that can have the focus, and the step that reaches it (nullptr: the main view).
+class Keys : public ViewControllerTest, public ::testing::WithParamInterface<std::pair<const char*, Op>>
+{};
 
 TEST_P(Keys, returnAndSpacePressTheFocusedButton)
 {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         auto view = load();
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        if (GetParam().pane) {
-            (view.get()->*GetParam().pane)();
+        if (const Op step = GetParam().second) {
+            (view.get()->*step)();
         }
-        auto* button = child<QPushButton>(view.get(), GetParam().button);
+        auto* button = child<QPushButton>(view.get(), GetParam().first);
         button->setFocus();
         QSignalSpy clicked(button, &QPushButton::clicked);
         QTest::keyClick(button, key);
@@ -221,45 +210,11 @@ TEST_P(Keys, returnAndSpacePressTheFocusedButton)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, Keys,
-                         ::testing::Values(Press{"eService", nullptr}, Press{"dService", nullptr},
-                                           Press{"aboutButton", nullptr}, Press{"logButton", nullptr},
-                                           Press{"bService", A}, Press{"chooseE", E}, Press{"hintButtonE", E},
-                                           Press{"serviceE", E}, Press{"chooseD", D}, Press{"serviceD", D}),
-                         [](const auto& info) { return std::string(info.param.button); });
-
-// Switched through its caption; the next run reads what this one wrote to disk.
-TEST_F(ViewControllerTest, theChosenThemeSurvivesARestart)
-{
-    {
-        About about;
-        about.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(child(&about, "themeLabel"), Qt::LeftButton);
-    }
-    QSettings onDisk(env.root() + QStringLiteral("/config/Lockfern/Lockfern.conf"), QSettings::IniFormat);
-    EXPECT_TRUE(onDisk.value(QStringLiteral("dark")).toBool());
-    About nextRun;
-    EXPECT_TRUE(child<QCheckBox>(&nextRun, "theme")->isChecked());
-}
-
-// One mail per press, and no attachment once the log file is gone; the screen stays as it was.
-TEST_F(ViewControllerTest, sendLogComposesTheSupportMail)
-{
-    auto composer = std::make_shared<RecordingMailComposer>();
-    global().setMailComposer(composer);
-    auto view = load();
-    view->show();
-    QTest::mouseClick(child(view.get(), "logButton"), Qt::LeftButton);
-    std::remove(env.logPath().c_str());
-    QTest::mouseClick(child(view.get(), "logButton"), Qt::LeftButton);
-
-    const QStringList mail = {QStringLiteral(LOCKFERN_SUPPORT_ADDRESS),
-                              QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER
-                                             ") Support"),
-                              QStringLiteral("Type here")};
-    EXPECT_EQ(composer->mails, (std::vector<QStringList>{mail + QStringList{QString::fromStdString(env.logPath())},
-                                                         mail + QStringList{QString()}}));
-    EXPECT_EQ(shown(*view), kLoadRow);
-}
+                         ::testing::Values(std::pair("eService", Op{}), std::pair("dService", Op{}),
+                                           std::pair("aboutButton", Op{}), std::pair("logButton", Op{}),
+                                           std::pair("bService", A), std::pair("chooseE", E),
+                                           std::pair("hintButtonE", E), std::pair("serviceE", E),
+                                           std::pair("chooseD", D), std::pair("serviceD", D)),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

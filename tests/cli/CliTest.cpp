@@ -3,12 +3,11 @@
 #include "Password.h"
 #include "RNCryptor.h"
 #include "Terminal.h"
+#include "Text.h"
 #include "TestEnvironment.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <QProcess>
 
 #include <cstdio>
 #include <filesystem>
@@ -24,53 +23,25 @@ class CliTest : public ::testing::Test
 protected:
     TestEnvironment env;
 
-    CliRun run(std::vector<std::string> arguments, const std::string& input = "")
-    {
-        return runCliInProcess(std::move(arguments), input);
-    }
-
-    std::string file(const std::string& name, const std::string& bytes)
-    {
-        writeFileBytes(env.work() + name, bytes);
-        return env.work() + name;
-    }
+    CliRun run(std::vector<std::string> args, std::string in = "") { return runCliInProcess(std::move(args), in); }
 };
-
-TEST_F(CliTest, encryptThenDecryptPrintsPathsAndRestoresBytes)
-{
-    const std::string path = file("notes.txt", "secret notes");
-    const CliRun encrypted = run({"encrypt", "--quiet", "--hint", "the usual", "--password-stdin", path}, "pass word\n");
-    ASSERT_EQ(encrypted.status, 0) << encrypted.err;
-    EXPECT_EQ(encrypted.out, env.work() + "notes.lockfern\n");
-    EXPECT_EQ(encrypted.err, "");
-
-    EXPECT_EQ(run({"hint", env.work() + "notes.lockfern"}).out, "the usual\n");
-
-    ::unlink(path.c_str());
-    const CliRun decrypted = run({"decrypt", "--password-stdin", env.work() + "notes.lockfern"}, "pass word\n");
-    ASSERT_EQ(decrypted.status, 0) << decrypted.err;
-    EXPECT_EQ(decrypted.out, path + "\n");
-    EXPECT_EQ(readFileBytes(path), "secret notes");
-}
 
 // Taken whole, exactly as typed: a password cut short would open a package that another
 // implementation writes with the whole password never.
 TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
 {
-    const std::string path = file("s.txt", "s");
+    const std::string path = env.file("s.txt", "s");
     const std::string package = env.work() + "s.lockfern";
     const std::string longest(Password::kMaxBytes, 'p');
     const std::string longer(5000, 'q');
-    struct Row
-    {
-        std::string encryptedWith;
-        std::vector<std::pair<std::string, int>> decrypts; // standard input, exit status
-    };
-    for (const Row& row : {Row{" ", {{"\n", 1}, {" ", 0}}}, Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
-                           Row{longest, {{longest + "\n", 0}}}}) {
-        SCOPED_TRACE(row.encryptedWith.size());
-        ASSERT_EQ(run({"encrypt", "--password-stdin", path}, row.encryptedWith + "\n").status, 0);
-        for (const auto& [input, status] : row.decrypts) {
+    // The password encrypted with; each standard input then given to decrypt, and its exit status.
+    using Row = std::pair<std::string, std::vector<std::pair<std::string, int>>>;
+    for (const auto& [encryptedWith, decrypts] : {Row{" ", {{"\n", 1}, {" ", 0}}},
+                                                  Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
+                                                  Row{longest, {{longest + "\n", 0}}}}) {
+        SCOPED_TRACE(encryptedWith.size());
+        ASSERT_EQ(run({"encrypt", "--password-stdin", path}, encryptedWith + "\n").status, 0);
+        for (const auto& [input, status] : decrypts) {
             ::unlink(path.c_str());
             EXPECT_EQ(run({"decrypt", "--password-stdin", package}, input).status, status);
         }
@@ -87,70 +58,54 @@ TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
 struct FailureCase
 {
     const char* name;
-    std::vector<std::string> arguments; // "W/" is replaced by the work folder
+    std::vector<std::string> arguments; // "W/" stands for the work folder, here and in the message
     std::string input;
     int status;
-    const char* message; // after "lockfern-cli: PATH: ", or after "lockfern-cli: " when it names no file
+    const char* message; // after "lockfern-cli: "; empty: the usage
 };
 
 class CliFailureTest : public CliTest, public ::testing::WithParamInterface<FailureCase>
-{
-};
+{};
 
+// Nothing is written, whatever is refused.
 TEST_P(CliFailureTest, printsTheSentenceAndExitCode)
 {
-    file("plain.txt", "plain");
-    file("long.txt", std::string(65537, 'h'));
-    ::mkdir((env.work() + "taken.lockfern").c_str(), 0755);
-    file("taken.txt", "t");
+    env.file("plain.txt", "plain");
+    env.file("long.txt", std::string(65537, 'h'));
     ASSERT_EQ(run({"encrypt", "--password-stdin", env.work() + "plain.txt"}, "right\n").status, 0);
-
+    const auto inWork = [this](std::string text) {
+        const auto at = text.find("W/");
+        return at == std::string::npos ? text : text.replace(at, 2, env.work());
+    };
     std::vector<std::string> arguments;
-    std::string path;
-    for (const std::string& argument : GetParam().arguments) {
-        arguments.push_back(argument.rfind("W/", 0) == 0 ? env.work() + argument.substr(2) : argument);
-        if (argument.rfind("W/", 0) == 0) {
-            path = arguments.back();
-        }
-    }
+    std::transform(GetParam().arguments.begin(), GetParam().arguments.end(), std::back_inserter(arguments), inWork);
     const CliRun result = run(arguments, GetParam().input);
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_EQ(result.out, "");
-    if (!*GetParam().message) {
-        EXPECT_THAT(result.err, HasSubstr("Usage:"));
-    } else if (std::string(GetParam().message).ends_with(".")) {
-        EXPECT_EQ(result.err, "lockfern-cli: " + path + ": " + GetParam().message + "\n");
+    if (*GetParam().message) {
+        EXPECT_EQ(result.err, "lockfern-cli: " + inWork(GetParam().message) + "\n");
     } else {
-        std::string message = GetParam().message;
-        if (const auto at = message.find("{W}"); at != std::string::npos) {
-            message.replace(at, 3, env.work());
-        }
-        EXPECT_EQ(result.err, "lockfern-cli: " + message + "\n");
-        EXPECT_EQ(folderEntries(env.work()),
-                  (std::vector<std::string>{"long.txt", "plain.lockfern", "plain.txt", "taken.lockfern", "taken.txt"}));
+        EXPECT_THAT(result.err, HasSubstr("Usage:"));
     }
+    EXPECT_EQ(folderEntries(env.work()), (std::vector<std::string>{"long.txt", "plain.lockfern", "plain.txt"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliFailureTest,
     ::testing::Values(
         FailureCase{"alreadyEncrypted", {"encrypt", "--password-stdin", "W/plain.lockfern"}, "p\n", 1,
-                    "This file is already encrypted."},
-        FailureCase{"missingSource", {"encrypt", "--password-stdin", "W/missing.txt"}, "p\n", 1, "There's a problem."},
-        FailureCase{"emptyPassword", {"encrypt", "--password-stdin", "W/plain.txt"}, "\n", 1, "Password is empty."},
-        FailureCase{"nameTaken", {"encrypt", "--quiet", "--password-stdin", "W/taken.txt"}, "p\n", 1,
-                    "An error occured while encrypting."},
+                    "W/plain.lockfern: This file is already encrypted."},
+        FailureCase{"emptyPassword", {"encrypt", "--password-stdin", "W/plain.txt"}, "\n", 1,
+                    "W/plain.txt: Password is empty."},
         FailureCase{"notEncrypted", {"decrypt", "--password-stdin", "W/plain.txt"}, "p\n", 1,
-                    "This file is not encrypted."},
+                    "W/plain.txt: This file is not encrypted."},
         FailureCase{"noSuchPackage", {"decrypt", "--password-stdin", "W/nothing.lockfern"}, "p\n", 1,
-                    "There's a problem."},
-        FailureCase{"wrongPassword", {"decrypt", "--password-stdin", "W/plain.lockfern"}, "wrong\n", 1,
-                    "An error occured while decrypting."},
-        FailureCase{"hintOfNonPackage", {"hint", "W/plain.txt"}, "", 1, "This file is not encrypted."},
+                    "W/nothing.lockfern: There's a problem."},
         FailureCase{"noCommand", {}, "", 2, ""}, FailureCase{"unknownCommand", {"shred", "W/x"}, "", 2, ""},
         FailureCase{"unknownOption", {"encrypt", "--password", "W/plain.txt"}, "", 2, ""},
         FailureCase{"noFiles", {"decrypt", "--password-stdin"}, "", 2, ""},
         FailureCase{"hintTwoPackages", {"hint", "W/a.lockfern", "W/b.lockfern"}, "", 2, ""},
+        FailureCase{"hintTwice", {"encrypt", "--hint", "a", "--hint-file", "W/long.txt", "W/plain.txt"}, "", 2, ""},
         // Refused where they are given, before anything is written that could not be opened again.
         FailureCase{"hintLongerThanTheReaderTakes",
                     {"encrypt", "--hint", std::string(65537, 'h'), "--password-stdin", "W/plain.txt"}, "p\n", 2,
@@ -162,31 +117,28 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"hintFileTooLong", {"encrypt", "--hint-file", "W/long.txt", "--password-stdin", "W/plain.txt"},
                     "p\n", 2, "the hint is longer than 65536 bytes"},
         FailureCase{"hintFileMissing", {"encrypt", "--hint-file", "W/none.txt", "--password-stdin", "W/plain.txt"},
-                    "p\n", 2, "can't read the hint from {W}none.txt: No such file or directory"},
+                    "p\n", 2, "can't read the hint from W/none.txt: No such file or directory"},
         FailureCase{"hintAndPasswordBothFromStandardInput",
                     {"encrypt", "--hint-file", "-", "--password-stdin", "W/plain.txt"}, "p\nhint\n", 2,
-                    "standard input can't give both the password and the hint"},
-        FailureCase{"hintTwice", {"encrypt", "--hint", "a", "--hint-file", "W/long.txt", "W/plain.txt"}, "", 2, ""}),
+                    "standard input can't give both the password and the hint"}),
     [](const auto& info) { return info.param.name; });
-
-TEST_F(CliTest, eachFileOnItsOwnAndAnyFailureExitsOne)
-{
-    const std::string good = file("good.txt", "g");
-    const CliRun result = run({"encrypt", "--quiet", "--password-stdin", good, env.work() + "missing.txt"}, "p\n");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, env.work() + "good.lockfern\n");
-    EXPECT_EQ(result.err, "lockfern-cli: " + env.work() + "missing.txt: There's a problem.\n");
-}
 
 // Tab completion's trailing slash, doubled slashes and "./": the same package, and printed clean.
 TEST_F(CliTest, pathsAsPeopleTypeThem)
 {
-    const std::string path = file("notes.txt", "notes");
-    file("lockfern", "a file, not a package");
+    const std::string path = env.file("notes.txt", "notes");
+    env.file("lockfern", "a file, not a package");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(env.work());
-    const CliRun literal = run({"encrypt", "--password-stdin", "lockfern"}, "pw\n");
+    const CliRun literal = run({"encrypt", "--verbose", "--password-stdin", "lockfern"}, "pw\n");
     EXPECT_EQ(literal.out, env.work() + "lockfern.lockfern\n") << literal.err;
+    // Verbose: the log's lines, time-stamped, on standard error and in no log file; never the password.
+    EXPECT_THAT(literal.err, ::testing::ContainsRegex("^[0-9]+:[0-9][0-9]:[0-9][0-9] file selected /"));
+    for (const std::string line : {" read file content\n", " hint is empty\n", " success! saved in /"}) {
+        EXPECT_THAT(literal.err, HasSubstr(line));
+    }
+    EXPECT_THAT(literal.err, ::testing::Not(HasSubstr("pw\n")));
+    EXPECT_FALSE(std::ifstream(env.logPath()).good());
     ASSERT_EQ(run({"encrypt", "--hint", "h", "--password-stdin", "./notes.txt"}, "pw\n").out,
               env.work() + "notes.lockfern\n");
     for (const char* typed :
@@ -195,6 +147,7 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
         ::unlink(path.c_str());
         const CliRun decrypted = run({"decrypt", "--password-stdin", typed}, "pw\n");
         EXPECT_EQ(decrypted.out, path + "\n") << decrypted.err;
+        EXPECT_EQ(readFileBytes(path), "notes");
         EXPECT_EQ(run({"hint", typed}).out, "h\n");
     }
     const CliRun refused = run({"hint", "./x/../notes.txt/"});
@@ -202,51 +155,26 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
     EXPECT_EQ(refused.err, "lockfern-cli: " + env.work() + "x/../notes.txt: This file is not encrypted.\n");
 }
 
-// A password one GPU guesses within a day is encrypted all the same, with one warning unless quiet.
+// A password one GPU guesses within a day is encrypted all the same, with one warning unless quiet;
+// each file goes on its own, and any that fails makes the exit status 1.
 TEST_F(CliTest, weakPasswordGetsOneWarningUnlessQuiet)
 {
-    struct Row
-    {
-        const char* password;
-        bool quiet;
-        const char* err;
-    };
-    for (const Row& row :
-         {Row{"password", false, "lockfern-cli: warning: this password could be guessed in less than a second on one GPU\n"},
-          Row{"password", true, ""}, Row{"correct horse battery staple tulip", false, ""}}) {
-        SCOPED_TRACE(row.password);
+    const std::string warning = "lockfern-cli: warning: this password could be guessed in less than a second on one GPU\n";
+    for (const auto& [password, quiet, warned] : {std::tuple("password", false, true), std::tuple("password", true, false),
+                                                  std::tuple("correct horse battery staple tulip", false, false)}) {
+        SCOPED_TRACE(password);
         std::filesystem::remove_all(env.work() + "a.lockfern");
         std::filesystem::remove_all(env.work() + "b.lockfern");
-        std::vector<std::string> arguments{"encrypt", "--password-stdin", file("a.txt", "a"), file("b.txt", "b")};
-        if (row.quiet) {
+        std::vector<std::string> arguments{"encrypt", "--password-stdin", env.file("a.txt", "a"),
+                                           env.work() + "missing.txt", env.file("b.txt", "b")};
+        if (quiet) {
             arguments.insert(arguments.begin() + 1, "--quiet");
         }
-        const CliRun result = run(arguments, std::string(row.password) + "\n");
-        EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(result.err, row.err);
+        const CliRun result = run(arguments, std::string(password) + "\n");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, (warned ? warning : "") + "lockfern-cli: " + env.work() + "missing.txt: There's a problem.\n");
         EXPECT_EQ(result.out, env.work() + "a.lockfern\n" + env.work() + "b.lockfern\n");
     }
-}
-
-TEST_F(CliTest, verbosePrintsTimeStampedLogLinesAndWritesNoLogFile)
-{
-    const std::string path = file("v.txt", "v");
-    const CliRun result = run({"encrypt", "--verbose", "--password-stdin", path}, "p\n");
-    ASSERT_EQ(result.status, 0);
-    EXPECT_THAT(result.err, ::testing::ContainsRegex("^[0-9]+:[0-9][0-9]:[0-9][0-9] file selected "));
-    EXPECT_THAT(result.err, HasSubstr(" read file content\n"));
-    EXPECT_THAT(result.err, HasSubstr(" hint is empty\n"));
-    EXPECT_THAT(result.err, HasSubstr(" success! saved in " + env.work() + "v.lockfern\n"));
-    EXPECT_THAT(result.err, ::testing::Not(HasSubstr("p\n")));
-    EXPECT_FALSE(std::ifstream(env.logPath()).good());
-}
-
-TEST_F(CliTest, versionAndHelp)
-{
-    EXPECT_EQ(run({"--version"}).out, "Version 1.0 (1)\n");
-    const CliRun help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_THAT(help.out, HasSubstr("lockfern-cli encrypt"));
 }
 
 // At the prompt: nothing cut (the terminal's own line editing stops at 4095 bytes), line editing
@@ -254,24 +182,19 @@ TEST_F(CliTest, versionAndHelp)
 TEST_F(CliTest, passwordPromptOnATerminal)
 {
     const std::string cli = std::getenv("LOCKFERN_CLI");
-    const std::string path = file("t.txt", "t");
+    const std::string path = env.file("t.txt", "t");
     const std::string longer(5000, 'q');
-    struct Row
-    {
-        const char* label;
-        std::string typed;
-        int status;
-        const char* said;
-    };
-    for (const Row& row : {Row{"ctrlC", "abc\x03", 1, "lockfern-cli: Cancelled."}, Row{"ctrlD", "abc\x04", 1, "lockfern-cli: Cancelled."},
-                           Row{"erased", "pwx\x7f\r", 0, "t.lockfern"}, Row{"long", longer + "\r", 0, "t.lockfern"}}) {
-        SCOPED_TRACE(row.label);
+    for (const auto& [typed, status, said] : {std::tuple{std::string("abc\x03"), 1, "lockfern-cli: Cancelled."},
+                                              std::tuple{std::string("abc\x04"), 1, "lockfern-cli: Cancelled."},
+                                              std::tuple{std::string("pwx\x7f\r"), 0, "t.lockfern"},
+                                              std::tuple{longer + "\r", 0, "t.lockfern"}}) {
+        SCOPED_TRACE(Text::visible(typed.substr(0, 5)));
         std::filesystem::remove_all(env.work() + "t.lockfern");
-        const std::string again = row.typed.back() == '\r' ? row.typed : "";
-        const TerminalRun run = runOnTerminal({cli, "encrypt", path}, {{"Password: ", row.typed}, {"again: ", again}});
-        EXPECT_EQ(run.status, row.status);
-        EXPECT_THAT(run.output, HasSubstr(row.said));
-        EXPECT_EQ(std::filesystem::exists(env.work() + "t.lockfern"), row.status == 0);
+        const std::string again = typed.back() == '\r' ? typed : "";
+        const TerminalRun run = runOnTerminal({cli, "encrypt", path}, {{"Password: ", typed}, {"again: ", again}});
+        EXPECT_EQ(run.status, status);
+        EXPECT_THAT(run.output, HasSubstr(said));
+        EXPECT_EQ(std::filesystem::exists(env.work() + "t.lockfern"), status == 0);
     }
     ::unlink(path.c_str());
     EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "t.lockfern"}, longer.substr(0, 4095) + "\n").status, 1);
@@ -284,7 +207,7 @@ TEST_F(CliTest, controlCharactersAreShownVisiblyOnATerminalOnly)
     const std::string cli = std::getenv("LOCKFERN_CLI");
     const std::string hostile = "\x1b]0;owned\x07\x1b[2J";
     writeFileBytes(env.work() + "hint.txt", hostile + "\n");
-    const std::string path = file("a\x1b[2Jb.txt", "x");
+    const std::string path = env.file("a\x1b[2Jb.txt", "x");
     ASSERT_EQ(run({"encrypt", "--hint-file", env.work() + "hint.txt", "--password-stdin", path}, "pw\n").status, 0);
     const std::string package = env.work() + "a\x1b[2Jb.lockfern";
     EXPECT_EQ(run({"hint", package}).out, hostile + "\n");
@@ -299,7 +222,7 @@ TEST_F(CliTest, controlCharactersAreShownVisiblyOnATerminalOnly)
                   std::count(decrypted.output.begin(), decrypted.output.end(), '\x1b'), 0);
 
     // The hint from standard input while the password is asked on the terminal.
-    const std::string other = file("other.txt", "o");
+    const std::string other = env.file("other.txt", "o");
     const TerminalRun piped = runOnTerminal(
         {"/bin/sh", "-c", "printf 'tulip\\n' | \"$0\" encrypt --hint-file - \"$1\"", cli, other},
         {{"Password: ", "pw\r"}, {"again: ", "pw\r"}});
@@ -311,21 +234,11 @@ TEST_F(CliTest, controlCharactersAreShownVisiblyOnATerminalOnly)
 // without echo; and nobody else may read it out of the process meanwhile.
 TEST_F(CliTest, passwordFromStandardInputLeavesNoCopyAndIsNotEchoed)
 {
-    const std::string path = file("p.txt", "p");
-    std::FILE* in = std::tmpfile();
-    std::fputs("hunter2\n", in);
-    std::rewind(in);
-    std::vector<std::string> arguments{"lockfern-cli", "encrypt", "--password-stdin", path};
-    std::vector<char*> argv;
-    for (auto& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    CliStreams streams{in, std::tmpfile(), std::tmpfile()};
-    EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), streams), 0);
-    EXPECT_EQ(in->_IO_read_end - in->_IO_read_base, 0) << "stdio read the password into its own buffer";
-    std::fclose(in);
-    std::fclose(streams.out);
-    std::fclose(streams.err);
+    const std::string path = env.file("p.txt", "p");
+    const CliRun piped = runCliInProcess({"encrypt", "--password-stdin", path}, "hunter2\n", [](std::FILE* in) {
+        EXPECT_EQ(in->_IO_read_end - in->_IO_read_base, 0) << "stdio read the password into its own buffer";
+    });
+    EXPECT_EQ(piped.status, 0);
 
     std::filesystem::remove_all(env.work() + "p.lockfern");
     std::vector<std::string> command{std::getenv("LOCKFERN_CLI"), "encrypt", "--password-stdin", path};
@@ -345,32 +258,6 @@ TEST_F(CliTest, passwordFromStandardInputLeavesNoCopyAndIsNotEchoed)
     if (::geteuid() == 0) {
         EXPECT_FALSE(dumpable);
     }
-}
-
-TEST_F(CliTest, realBinaryRoundTripWithNamesThatLookLikeOptions)
-{
-    const char* binary = std::getenv("LOCKFERN_CLI");
-    ASSERT_NE(binary, nullptr);
-    const std::string path = file("-rf $(touch pwned)\nx.txt", "odd name");
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(env.work()));
-    process.start(QString::fromUtf8(binary),
-                  {QStringLiteral("encrypt"), QStringLiteral("--password-stdin"), QStringLiteral("--"),
-                   QString::fromStdString(path)});
-    process.write("pw\n");
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_EQ(process.readAllStandardOutput().toStdString(), env.work() + "-rf $(touch pwned)\nx.lockfern\n");
-    EXPECT_FALSE(std::ifstream(env.work() + "pwned").good());
-
-    process.start(QString::fromUtf8(binary), {QStringLiteral("decrypt"), QStringLiteral("--password-stdin"),
-                                              QString::fromStdString(env.work() + "-rf $(touch pwned)\nx.lockfern")});
-    process.write("pw\n");
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(readFileBytes(path), "odd name");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file layer: folders and files, paths as typed, staging entries.
+// The file layer: paths as typed and the package they name, text shown on a terminal, staging entries.
 #include "Files.h"
 #include "Package.h"
 #include "Staging.h"
@@ -8,42 +8,69 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Paths as people type them, tab completion's trailing slash included; ".." is left to the links.
-class CleanPathTest : public ::testing::TestWithParam<std::pair<const char*, const char*>>
+struct PathCase
 {
+    const char* typed;
+    const char* clean; // nullptr: as typed; "CWD" stands for the working folder
+    bool isPackage;
+    const char* packagePath; // of the package it would make; nullptr: not asked
 };
 
-TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashes)
+// Paths as people type them, tab completion's trailing slash included; ".." is left to the links.
+// Only the last extension makes way for the package's, compared exactly.
+class CleanPathTest : public ::testing::TestWithParam<PathCase>
+{};
+
+TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashesAndNamesItsPackage)
 {
-    std::string expected = GetParam().second;
-    if (expected.starts_with("CWD")) {
+    const PathCase& c = GetParam();
+    const auto resolved = [](std::string path) {
         const std::string cwd = std::filesystem::current_path().string();
-        expected = (cwd == "/" ? "" : cwd) + expected.substr(3);
+        path = path.starts_with("CWD") ? (cwd == "/" ? "" : cwd) + path.substr(3) : path;
+        return path.empty() ? "/" : path;
+    };
+    const std::string clean = Paths::clean(std::string(c.typed));
+    EXPECT_EQ(clean, resolved(c.clean ? c.clean : c.typed));
+    EXPECT_EQ(Package::isPackagePath(clean), c.isPackage);
+    if (c.packagePath) {
+        EXPECT_EQ(Package::packagePath(Paths::parentOf(clean), Paths::lastComponent(clean)), resolved(c.packagePath));
     }
-    EXPECT_EQ(Paths::clean(std::string(GetParam().first)), expected.empty() ? "/" : expected);
-    EXPECT_EQ(Package::isPackagePath(Paths::clean(std::string(GetParam().first))), expected.ends_with(".lockfern"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest,
-                         ::testing::Values(std::pair{"/d/notes.lockfern/", "/d/notes.lockfern"},
-                                           std::pair{"/d//notes.lockfern//", "/d/notes.lockfern"},
-                                           std::pair{"/d/./notes.lockfern/.", "/d/notes.lockfern"},
-                                           std::pair{"/d/../notes.lockfern", "/d/../notes.lockfern"},
-                                           std::pair{"//", "/"}, std::pair{"/./", "/"},
-                                           std::pair{"notes.lockfern/", "CWD/notes.lockfern"},
-                                           std::pair{"./lockfern", "CWD/lockfern"}, std::pair{"lockfern", "CWD/lockfern"},
-                                           std::pair{".", "CWD"}));
+INSTANTIATE_TEST_SUITE_P(
+    Typed, CleanPathTest,
+    ::testing::Values(PathCase{"/d/notes.lockfern/", "/d/notes.lockfern", true, "/d/notes.lockfern"},
+                      PathCase{"/d//notes.lockfern//", "/d/notes.lockfern", true, nullptr},
+                      PathCase{"/d/./notes.lockfern/.", "/d/notes.lockfern", true, nullptr},
+                      PathCase{"/d/../notes.lockfern", nullptr, true, nullptr}, PathCase{"//", "/", false, nullptr},
+                      PathCase{"/./", "/", false, nullptr}, PathCase{".", "CWD", false, nullptr},
+                      PathCase{"notes.lockfern/", "CWD/notes.lockfern", true, nullptr},
+                      PathCase{"./lockfern", "CWD/lockfern", false, "CWD/lockfern.lockfern"},
+                      PathCase{"lockfern", "CWD/lockfern", false, nullptr},
+                      PathCase{"/data/docs/report.pdf", nullptr, false, "/data/docs/report.lockfern"},
+                      PathCase{"/data/README", nullptr, false, "/data/README.lockfern"},
+                      PathCase{"/data/archive.tar.gz", nullptr, false, "/data/archive.tar.lockfern"},
+                      PathCase{"/home/u/.profile", nullptr, false, "/home/u/.profile.lockfern"},
+                      PathCase{"/data/release.2/readme", nullptr, false, "/data/release.2/readme.lockfern"},
+                      PathCase{"/data/report.LOCKFERN", nullptr, false, "/data/report.lockfern"},
+                      PathCase{"/data/r.lockfern/r.pdf", nullptr, false, "/data/r.lockfern/r.lockfern"},
+                      PathCase{"/data/r.lockfern/hint.lockfern", nullptr, true, "/data/r.lockfern/hint.lockfern"},
+                      PathCase{"/data/report.lockfern.", nullptr, true, "/data/report.lockfern.lockfern"},
+                      PathCase{"/data/a..lockfern", nullptr, true, "/data/a..lockfern"},
+                      PathCase{"/data/...", nullptr, false, nullptr}));
+
+TEST(PackagePath, emptyIsNotAPackage)
+{
+    EXPECT_FALSE(Package::isPackagePath(""));
+}
 
 // What a hostile name or hint shows on a terminal: controls and stray bytes as escapes, text as is.
 class VisibleTextTest : public ::testing::TestWithParam<std::pair<std::string, const char*>>
-{
-};
+{};
 
 TEST_P(VisibleTextTest, controlsAndStrayBytesAreEscaped)
 {
@@ -58,105 +85,23 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{std::string("\x7f\xc2\x9b\xc2\xa0"), "\\x7f\\u009b\xc2\xa0"},
                       std::pair{std::string("\x9b\xff\xc3"), "\\x9b\\xff\\xc3"}));
 
-class FilesTest : public ::testing::Test
-{
-protected:
-    TestEnvironment env;
-};
-
-TEST_F(FilesTest, folderPathAlwaysEndsWithSlash)
-{
-    const Folder folder(env.work().substr(0, env.work().size() - 1));
-    EXPECT_EQ(folder.path(), env.work());
-    EXPECT_EQ(folder.createSubfolder("sub").path(), env.work() + "sub/");
-}
-
-TEST_F(FilesTest, filesListsRegularFilesByNameWithoutHiddenOrSpecialEntries)
-{
-    const Folder folder(env.work());
-    folder.createFile("b.txt", QByteArrayLiteral("b"));
-    folder.createFile("a.txt", QByteArrayLiteral("a"));
-    folder.createFile(".hidden", QByteArrayLiteral("h"));
-    folder.createSubfolder("c");
-    ASSERT_EQ(::mkfifo((env.work() + "fifo").c_str(), 0600), 0);
-    ASSERT_EQ(::symlink((env.work() + "a.txt").c_str(), (env.work() + "link").c_str()), 0);
-    const auto names = [&folder](Folder::Listing listing) {
-        std::vector<std::string> names;
-        for (const File& file : folder.files(listing)) {
-            names.push_back(file.name());
-        }
-        return names;
-    };
-    EXPECT_EQ(names(Folder::Listing::WithoutHidden), (std::vector<std::string>{"a.txt", "b.txt"}));
-    EXPECT_EQ(names(Folder::Listing::WithHidden), (std::vector<std::string>{".hidden", "a.txt", "b.txt"}));
-}
-
-TEST_F(FilesTest, createSubfolderFailsWhenNameTaken)
-{
-    const Folder folder(env.work());
-    folder.createFile("taken", QByteArrayLiteral("x"));
-    EXPECT_THROW(folder.createSubfolder("taken"), FileSystemError);
-    EXPECT_EQ(readFileBytes(env.work() + "taken"), "x");
-}
-
-TEST_F(FilesTest, createFileIfNeededLeavesExistingFileUntouched)
-{
-    const Folder folder(env.work());
-    folder.createFile("f", QByteArrayLiteral("old"));
-    folder.createFileIfNeeded("f", QByteArrayLiteral("new"));
-    EXPECT_EQ(readFileBytes(env.work() + "f"), "old");
-}
-
-TEST_F(FilesTest, textRoundTripsAsUtf8AndInvalidUtf8IsRefused)
-{
-    const Folder folder(env.work());
-    const QString text = QStringLiteral("h\u00e9llo \u2603");
-    EXPECT_EQ(folder.createFile("t", text).readAsString(), text);
-    writeFileBytes(env.work() + "bad", "\xff\xfe");
-    EXPECT_THROW(File(env.work() + "bad").readAsString(), FileSystemError);
-}
-
-TEST_F(FilesTest, readAsStringRefusesFilesOverTheCap)
-{
-    writeFileBytes(env.work() + "big", std::string(2000, 'a'));
-    EXPECT_THROW(File(env.work() + "big").readAsString(1000), FileSystemError);
-}
-
-TEST_F(FilesTest, fileRequiresARegularFile)
-{
-    EXPECT_THROW(File(env.work() + "missing"), FileSystemError);
-    EXPECT_THROW(File(env.work()), FileSystemError);
-    EXPECT_THROW(File("/dev/zero"), FileSystemError);
-    EXPECT_THROW(Folder(env.work() + "missing"), FileSystemError);
-}
-
-TEST_F(FilesTest, removeDeletesFolderWithContents)
-{
-    const Folder sub = Folder(env.work()).createSubfolder("sub");
-    sub.createFile("x", QByteArrayLiteral("x"));
-    sub.remove();
-    EXPECT_THROW(Folder(env.work() + "sub"), FileSystemError);
-}
-
 // A later run removes what a killed one left, and nothing else: not a live run's entry, not another
 // user's, not anything that only looks like ours.
-TEST_F(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
+TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
 {
+    const TestEnvironment env;
     const std::string w = env.work();
-    writeFileBytes(w + ".lockfern-staleFile0", "plaintext");
-    ::mkdir((w + ".lockfern-staleFoldr").c_str(), 0700);
-    writeFileBytes(w + ".lockfern-staleFoldr/a.txt", "partial");
-    ::mkdir((w + ".lockfern-holdsFoldr").c_str(), 0700);
-    ::mkdir((w + ".lockfern-holdsFoldr/sub").c_str(), 0700);
-    writeFileBytes(w + ".lockfern-short", "x");
-    writeFileBytes(w + ".lockfern-notOurs!!!", "x");
-    writeFileBytes(w + "kept.txt", "kept");
+    env.file(".lockfern-staleFile0", "plaintext");
+    env.file(".lockfern-staleFoldr/a.txt", "partial");
+    std::filesystem::create_directories(w + ".lockfern-holdsFoldr/sub");
+    env.file(".lockfern-short", "x");
+    env.file(".lockfern-notOurs!!!", "x");
+    env.file("kept.txt", "kept");
     ::symlink((w + "kept.txt").c_str(), (w + ".lockfern-aLinkToAFi").c_str());
     std::vector<std::string> kept{".lockfern-aLinkToAFi", ".lockfern-holdsFoldr", ".lockfern-notOurs!!!",
                                   ".lockfern-short", "kept.txt"};
     if (::geteuid() == 0) {
-        writeFileBytes(w + ".lockfern-otherUser0", "theirs");
-        ASSERT_EQ(::chown((w + ".lockfern-otherUser0").c_str(), 12345, 12345), 0);
+        ASSERT_EQ(::chown(env.file(".lockfern-otherUser0", "theirs").c_str(), 12345, 12345), 0);
         kept.push_back(".lockfern-otherUser0");
     }
     const auto before = folderEntries(w);

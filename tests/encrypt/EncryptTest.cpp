@@ -36,24 +36,6 @@ public:
         EXPECT_FALSE(dialog->isVisible());
     }
     QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
-
-    // How a run is set up, with report.pdf in the work folder.
-    static void nothing(EncryptPane&) {}
-    static void chosen(EncryptPane& t) { t.choose(t.env.work() + "report.pdf"); }
-    static void sourceDeleted(EncryptPane& t)
-    {
-        chosen(t);
-        std::filesystem::remove(t.env.work() + "report.pdf");
-    }
-    static void encryptedBefore(EncryptPane& t)
-    {
-        chosen(t);
-        t.type("first");
-        t.click("service");
-        ASSERT_TRUE(t.waitIdle());
-        ASSERT_EQ(t.status(), kSuccess);
-        chosen(t);
-    }
 };
 
 // ---- choosing ------------------------------------------------------------------------------------
@@ -71,27 +53,46 @@ struct ChoiceCase
 class Choosing : public EncryptPane, public ::testing::WithParamInterface<ChoiceCase>
 {};
 
+// Cancelling the chooser afterwards changes nothing; showing the pane again starts it afresh, and
+// clears the hint shared with the dialog.
 TEST_P(Choosing, takesOrRefusesTheFile)
 {
     const ChoiceCase& c = GetParam();
     for (const auto& name : c.files) {
-        write(name);
+        env.file(name, "plain text\n");
     }
     const std::string chosen = env.work() + c.chosen;
     const auto mark = logMark();
     choose(chosen);
-
     EXPECT_FALSE(chooser->seen.at(0).packagesAsDocuments) << "a package is entered to reach its file";
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "file selected " + chosen,
                                                           c.line, "select file view closed"}));
+    const auto again = logMark();
     const bool taken = *c.status == '\0';
-    EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
-    EXPECT_EQ(status(), QString::fromUtf8(c.status));
-    EXPECT_EQ(pane->fields().selectedE, taken);
-    EXPECT_EQ(child("service")->isEnabled(), taken);
-    const auto& f = pane->fields();
-    const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
-    EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+    for (const bool cancelled : {false, true}) {
+        SCOPED_TRACE(cancelled ? "cancelled" : "chosen");
+        EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
+        EXPECT_EQ(status(), QString::fromUtf8(c.status));
+        EXPECT_EQ(pane->fields().selectedE, taken);
+        EXPECT_EQ(child("service")->isEnabled(), taken);
+        const auto& f = pane->fields();
+        const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
+        EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+        choose(std::nullopt, FileChooser::Response::Cancelled);
+    }
+    const std::vector<std::string> dismissed{"select file view presented", "select file view dismissed"};
+    EXPECT_EQ(logSince(again), (std::vector<std::string>{dismissed[0], dismissed[1], dismissed[0], dismissed[1]}));
+    type("secret");
+    enterHint("my hint");
+    ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
+    const auto shownAgain = logMark();
+    reshow();
+    EXPECT_EQ(logSince(shownAgain), std::vector<std::string>{"encrypt view presented"});
+    EXPECT_FALSE(pane->fields().selectedE || global().hintExist);
+    EXPECT_TRUE(pane->fields().fileE.isEmpty() && typed().isEmpty() && global().hint.isEmpty());
+    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    EXPECT_EQ(shown(), taken ? "" : "placeholder");
+    EXPECT_TRUE(status().isEmpty());
 }
 
 const char* const kAlready = "This file is already encrypted.";
@@ -111,95 +112,37 @@ INSTANTIATE_TEST_SUITE_P(
                    "there was a problem while adding file", "||||"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(EncryptPane, cancellingTheChooserKeepsTheEarlierChoice)
-{
-    const std::string report = write("report.pdf");
-    choose(report);
-    const auto mark = logMark();
-    choose(std::nullopt, FileChooser::Response::Cancelled);
-
-    EXPECT_EQ(logSince(mark), (std::vector<std::string>{"select file view presented", "select file view dismissed"}));
-    EXPECT_TRUE(pane->fields().selectedE);
-    EXPECT_EQ(pane->fields().fileE.toStdString(), report);
-    EXPECT_EQ(shown(), "checkMark");
-}
-
 // ---- typing, showing, theme ----------------------------------------------------------------------
 
-TEST_F(EncryptPane, livePasswordCheckOnlyOnceAFileIsTaken)
-{
-    struct Row { bool fileTaken; int backspaces; const char* shown; const char* status; };
-    for (const Row& row : {Row{false, 2, "placeholder", ""}, Row{true, 1, "checkMark", ""},
-                           Row{true, 2, "checkMark placeholder", "Password is empty."}}) {
-        SCOPED_TRACE(row.shown);
-        reshow();
-        if (row.fileTaken) {
-            choose(write("report.pdf"));
-        }
-        const auto mark = logMark();
-        type("ab");
-        for (int i = 0; i < row.backspaces; ++i) {
-            QTest::keyClick(child("password"), Qt::Key_Backspace);
-        }
-        EXPECT_EQ(shown(), row.shown);
-        EXPECT_EQ(status(), QString::fromLatin1(row.status));
-        EXPECT_TRUE(logSince(mark).empty());
-    }
-}
-
-TEST_F(EncryptPane, showingAgainResetsThePaneAndClearsTheSharedHint)
-{
-    choose(write("report.pdf"));
-    type("secret");
-    enterHint("my hint");
-    ASSERT_EQ(hintButton(), QStringLiteral("Change Hint…"));
-    const auto mark = logMark();
-    reshow();
-
-    EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encrypt view presented"}));
-    EXPECT_FALSE(pane->fields().selectedE);
-    EXPECT_TRUE(pane->fields().fileE.isEmpty());
-    EXPECT_TRUE(typed().isEmpty());
-    EXPECT_TRUE(global().hint.isEmpty());
-    EXPECT_FALSE(global().hintExist);
-    EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
-    EXPECT_EQ(shown(), "");
-}
-
-// The meter sits beside the live check and never replaces it; what it says stays on the screen.
+// The live check speaks only once a file is taken, and writes no log line. The strength meter sits
+// beside it and never replaces it; what the meter says stays on the screen.
 TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
 {
-    choose(write("report.pdf"));
     const auto mark = logMark();
     testing::internal::CaptureStdout();
-    struct Row
-    {
-        std::string typed;
-        const char* said; // empty: the meter is hidden
-    };
-    for (const Row& row : {Row{"", ""}, Row{"password", "Weak: "}, Row{"orbit lantern cactus velvet harbor", "Very strong: "},
-                           Row{"", ""}}) {
-        SCOPED_TRACE(row.typed);
-        retype(row.typed.empty() ? "x" : row.typed);
-        if (row.typed.empty()) {
+    // What is typed, what the meter says (empty: it is hidden), what shows and the status line says.
+    for (const auto& [typed, said, shownNow, line] :
+         {std::tuple{"", "", "placeholder", ""}, std::tuple{"password", "Weak: ", "checkMark", ""},
+          std::tuple{"orbit lantern cactus velvet harbor", "Very strong: ", "checkMark", ""},
+          std::tuple{"", "", "checkMark placeholder", "Password is empty."}}) {
+        SCOPED_TRACE(typed);
+        retype(*typed ? typed : "x");
+        if (!*typed) {
             QTest::keyClick(child("password"), Qt::Key_Backspace);
         }
-        const bool shownMeter = *row.said != '\0';
-        EXPECT_EQ(child("strengthBar")->isVisible(), shownMeter);
-        EXPECT_EQ(child("strength")->isVisible(), shownMeter);
-        if (shownMeter) {
-            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(row.said))) << spoken("strength").toStdString();
+        EXPECT_EQ(shown(), shownNow);
+        EXPECT_EQ(status(), QString::fromLatin1(line));
+        EXPECT_EQ(child("strengthBar")->isVisible(), *said != '\0');
+        EXPECT_EQ(child("strength")->isVisible(), *said != '\0');
+        if (*said) {
+            EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(said))) << spoken("strength").toStdString();
             EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
+        } else if (!pane->fields().selectedE) {
+            choose(env.file("report.pdf", "plain text\n"));
         }
-        EXPECT_EQ(shown(), shownMeter ? "checkMark" : "checkMark placeholder") << "the live check as before";
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_TRUE(logSince(mark).empty());
-}
-
-TEST_F(EncryptPane, textsAndCheckMarkFollowTheTheme)
-{
-    expectThemed({"title", "placeholder", "passwordLabel"});
+    EXPECT_EQ(logSince(mark).size(), 4u) << "only choosing the file logs";
 }
 
 // ---- the hint dialog -----------------------------------------------------------------------------
@@ -239,26 +182,21 @@ TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
     auto* field = pane->window()->findChild<Hint*>()->findChild<QLineEdit*>(QStringLiteral("hint"));
     const QString longestAscii(static_cast<qsizetype>(Package::kMaxHintBytes), QLatin1Char('a'));
     const QString almostFullCjk(static_cast<qsizetype>(Package::kMaxHintBytes / 3), QChar(0x4E2D)); // one byte left
-    struct Row
-    {
-        QString text;
-        const char* typed;
-        QString after;
-    };
-    for (const Row& row : {Row{longestAscii.chopped(1), "ab", longestAscii}, Row{almostFullCjk, "\u00e9a", almostFullCjk + 'a'}}) {
-        field->setText(row.text);
+    // The text there first, what is typed, and what the field then holds.
+    for (const auto& [text, typed, after] :
+         {std::tuple{longestAscii.chopped(1), "ab", longestAscii},
+          std::tuple{almostFullCjk, "\u00e9a", QString(almostFullCjk + QLatin1Char('a'))}}) {
+        field->setText(text);
         field->end(false);
-        typeInto(field, row.typed);
-        EXPECT_EQ(field->text().size(), row.after.size());
-        EXPECT_EQ(field->text(), row.after);
+        typeInto(field, typed);
+        EXPECT_EQ(field->text().size(), after.size());
+        EXPECT_EQ(field->text(), after);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HintDialog,
     ::testing::Values(
-        HintCase{"abc", "", "abc", Qt::Key_unknown, "abc", true,
-                 {"hint view presented", "got hint abc", "hint view closed"}},
         HintCase{"emptyAfterAnEarlierHint", "old", "", Qt::Key_unknown, "old", false,
                  {"hint view presented", "hint left empty", "hint view closed"}},
         HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, " ", true,
@@ -271,7 +209,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct RunCase
 {
     const char* label;
-    void (*arrange)(EncryptPane&); // with report.pdf in the work folder
+    bool chosen;       // report.pdf, in the work folder
+    bool sourceGone;   // deleted once chosen
+    const char* taken; // what holds the package's name first: "package", "folder", or nullptr
     std::string password;
     std::optional<std::string> hint; // entered through the dialog
     QString status;
@@ -292,9 +232,21 @@ class Running : public EncryptPane, public ::testing::WithParamInterface<RunCase
 TEST_P(Running, reportsTheOutcome)
 {
     const RunCase& c = GetParam();
-    write("report.pdf", kContent);
+    const std::string source = env.file("report.pdf", kContent);
     const std::string package = env.work() + "report.lockfern";
-    c.arrange(*this);
+    if (c.chosen) {
+        choose(source);
+    }
+    if (c.sourceGone) {
+        std::filesystem::remove(source);
+    }
+    if (c.taken) {
+        std::filesystem::create_directory(package);
+        if (std::string(c.taken) == "package") {
+            env.file("report.lockfern/report.pdf", "sealed");
+            env.file("report.lockfern/hint.lockfern", "");
+        }
+    }
     if (c.hint) {
         enterHint(*c.hint);
     }
@@ -341,57 +293,33 @@ TEST_P(Running, reportsTheOutcome)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,
     ::testing::Values(
-        RunCase{"noFile", Running::nothing, "pw", std::nullopt, QStringLiteral("No file is selected."),
+        RunCase{"noFile", false, false, nullptr, "pw", std::nullopt, QStringLiteral("No file is selected."),
                 {"no file selected"}, "", "placeholder"},
         // The password is checked before the missing source is noticed.
-        RunCase{"emptyPassword", Running::sourceDeleted, "", std::nullopt,
-                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
-        RunCase{"oneSpacePasswordNoHint", Running::chosen, " ", std::nullopt, kSuccess,
+        RunCase{"emptyPassword", true, true, nullptr, "", std::nullopt, QStringLiteral("Password is empty."),
+                {"password empty"}, "", "checkMark placeholder"},
+        RunCase{"oneSpacePasswordNoHint", true, false, nullptr, " ", std::nullopt, kSuccess,
                 successLines("hint is empty"), "", "placeholder detail sService"},
-        RunCase{"withHint", Running::chosen, "correct horse", "abc", kSuccess, successLines("added hint abc"),
-                "", "placeholder detail sService"},
+        RunCase{"withHint", true, false, nullptr, "correct horse", "caf\xc3\xa9", kSuccess,
+                successLines("added hint caf\xc3\xa9"), "", "placeholder detail sService"},
         // The package already there is not the run's to delete.
-        RunCase{"secondRunOnTheSameFile", Running::encryptedBefore, "second", std::nullopt, kError,
+        RunCase{"packageAlreadyThere", true, false, "package", "second", std::nullopt, kError,
                 {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
                 "checkMark placeholder"},
-        RunCase{"sourceDeletedAfterChoosing", Running::sourceDeleted, "pw", std::nullopt, kError,
+        RunCase{"sourceDeletedAfterChoosing", true, true, nullptr, "pw", std::nullopt, kError,
                 {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
         // Nothing was ours to delete, and the folder of that name was there to be found.
-        RunCase{"sourceDeletedBesideAFolderOfThePackagesName",
-                [](EncryptPane& t) {
-                    EncryptPane::sourceDeleted(t);
-                    std::filesystem::create_directory(t.env.work() + "report.lockfern");
-                },
-                "pw", std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
+        RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, kError,
+                {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- cancelling ----------------------------------------------------------------------------------
 
 TEST_F(EncryptPane, cancellingARunLeavesNothingBehindAndKeepsTheChoice)
 {
-    const std::string big = write("big.bin", std::string(std::size_t{3} << 20, 'x')); // several chunks
-    holdRunsUntilCancelled();
-    for (const bool byButton : {true, false}) {
-        SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
-        choose(big);
-        retype("pw");
-        const auto mark = logMark();
-        click("service");
-        ASSERT_TRUE(pane->isBusy());
-        EXPECT_FALSE(child("password")->isEnabled());
-        EXPECT_EQ(shown(), "checkMark progress cancel");
-        cancelRun(byButton);
-        if (HasFatalFailure()) {
-            return;
-        }
-        EXPECT_EQ(snapshot(env.work()).size(), 1u);
-        EXPECT_EQ(status(), QStringLiteral("Cancelled."));
-        EXPECT_EQ(logSince(mark), (std::vector<std::string>{"encryption cancelled"}));
-        EXPECT_TRUE(pane->fields().selectedE);
-        EXPECT_EQ(typed(), QStringLiteral("pw"));
-        EXPECT_TRUE(child("password")->isEnabled());
-        EXPECT_EQ(shown(), "checkMark placeholder");
-    }
+    choose(env.file("big.bin", std::string(std::size_t{3} << 20, 'x'))); // several chunks
+    type("pw");
+    expectCancelledBothWays("encryption cancelled", "checkMark progress cancel", "checkMark placeholder");
 }
 
 } // namespace

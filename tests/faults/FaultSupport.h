@@ -27,12 +27,6 @@ inline QString cliBinary()
     return path ? QString::fromUtf8(path) : QString();
 }
 
-inline QString toArgument(const std::string& bytes)
-{
-    // QProcess hands arguments to the child as local 8-bit, which is UTF-8 here.
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 inline ProcessRun runProcess(const QString& program, const QStringList& arguments, const std::string& input = {},
                              int timeoutMs = 120000)
 {
@@ -60,20 +54,4 @@ inline ProcessRun runProcess(const QString& program, const QStringList& argument
 inline ProcessRun runCliBinary(const QStringList& arguments, const std::string& input = "pw\n")
 {
     return runProcess(cliBinary(), arguments, input);
-}
-
-inline int stagingEntries(const std::string& folder)
-{
-    const auto names = folderEntries(folder);
-    return static_cast<int>(std::count_if(names.begin(), names.end(),
-                                          [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
-}
-
-inline std::string patternBytes(std::size_t size, unsigned seed = 7)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
-    }
-    return bytes;
 }

@@ -35,12 +35,6 @@ class FaultsTest : public ::testing::Test
 protected:
     TestEnvironment env;
 
-    std::string makeFile(const std::string& name, const std::string& bytes)
-    {
-        writeFileBytes(env.work() + name, bytes);
-        return env.work() + name;
-    }
-
     // A package whose encrypted file holds `bytes`, as if someone had damaged it.
     OpenedPackage packageHolding(const std::string& bytes)
     {
@@ -194,7 +188,7 @@ class SpecialFileTest : public FaultsTest, public ::testing::WithParamInterface<
 
 TEST_P(SpecialFileTest, encryptedFileIsNeverReadThroughIt)
 {
-    const std::string elsewhere = makeFile("elsewhere.bin", encryptedBytes(10));
+    const std::string elsewhere = env.file("elsewhere.bin", encryptedBytes(10));
     const std::string package = env.work() + "s.lockfern";
     ::mkdir(package.c_str(), 0755);
     writeFileBytes(package + "/hint.lockfern", "");
@@ -214,7 +208,7 @@ TEST_P(SpecialFileTest, encryptedFileIsNeverReadThroughIt)
 
 TEST_P(SpecialFileTest, hintFileIsNeverReadThroughIt)
 {
-    const std::string elsewhere = makeFile("elsewhere.txt", "not our hint");
+    const std::string elsewhere = env.file("elsewhere.txt", "not our hint");
     const std::string package = env.work() + "h.lockfern";
     ::mkdir(package.c_str(), 0755);
     writeFileBytes(package + "/h.bin", encryptedBytes(10));
@@ -224,7 +218,7 @@ TEST_P(SpecialFileTest, hintFileIsNeverReadThroughIt)
 
 TEST_P(SpecialFileTest, sourceThatIsNotARegularFileFailsWithoutHanging)
 {
-    const std::string elsewhere = makeFile("elsewhere.txt", "target");
+    const std::string elsewhere = env.file("elsewhere.txt", "target");
     makeSpecial(env.work() + "src.txt", GetParam(), elsewhere);
     const ProcessRun run = runCliBinary({QStringLiteral("encrypt"), QStringLiteral("--password-stdin"),
                                          QString::fromStdString(env.work() + "src.txt")});
@@ -275,7 +269,7 @@ class NameTest : public FaultsTest, public ::testing::WithParamInterface<NameCas
 TEST_P(NameTest, roundTripsOrFailsCleanly)
 {
     const NameCase& c = GetParam();
-    const std::string path = makeFile(c.name, "named " + c.name);
+    const std::string path = env.file(c.name, "named " + c.name);
     const int encrypted = runCliInProcess({"encrypt", "--password-stdin", "--", path}, "pw\n").status;
     if (!c.encrypts) {
         EXPECT_EQ(encrypted, 1);
@@ -318,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FaultsTest, parallelEncryptsGiveOnePackageAndParallelDecryptsOneFile)
 {
     const std::string bytes = patternBytes(3 << 20);
-    const std::string path = makeFile("shared.bin", bytes);
+    const std::string path = env.file("shared.bin", bytes);
     const QStringList encrypt{QStringLiteral("encrypt"), QStringLiteral("--quiet"), QStringLiteral("--password-stdin"),
                               QString::fromStdString(path)};
     std::vector<std::unique_ptr<QProcess>> processes;

@@ -2,12 +2,13 @@
 #pragma once
 
 // Runs lockfern-cli's code in-process with the given arguments (raw bytes, as argv has them) and
-// standard input, capturing what it prints.
+// standard input, capturing what it prints; `afterwards` sees the input stream before it is closed.
 
 #include "Cli.h"
 #include "TestEnvironment.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ struct CliRun
     std::string err;
 };
 
-inline CliRun runCliInProcess(std::vector<std::string> arguments, const std::string& input = "")
+inline CliRun runCliInProcess(std::vector<std::string> arguments, const std::string& input = "",
+                              const std::function<void(std::FILE*)>& afterwards = {})
 {
     arguments.insert(arguments.begin(), "lockfern-cli");
     std::vector<char*> argv;
@@ -32,6 +34,9 @@ inline CliRun runCliInProcess(std::vector<std::string> arguments, const std::str
     CliStreams streams{in, std::tmpfile(), std::tmpfile()};
     CliRun result;
     result.status = runCli(static_cast<int>(arguments.size()), argv.data(), streams);
+    if (afterwards) {
+        afterwards(in);
+    }
     std::fclose(in);
     result.out = readWhole(streams.out);
     result.err = readWhole(streams.err);

@@ -5,7 +5,6 @@
 // recording file browser. Child names are given without the pane's letter: "choose" is chooseE.
 
 #include "BackgroundRun.h"
-#include "Global.h"
 #include "Services.h"
 #include "TestEnvironment.h"
 
@@ -17,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
 #include <utility>
 
 class ScriptedChooser : public FileChooser
@@ -50,7 +47,6 @@ std::ostream& operator<<(std::ostream& out, const Row& row)
     return out << row.label;
 }
 
-// Every entry under root with its bytes, hidden ones included; folders end in "/".
 // Expected log lines with a placeholder such as "{P}" replaced by a path known only at run time.
 inline std::vector<std::string> withPath(std::vector<std::string> lines, const std::string& placeholder,
                                          const std::string& path)
@@ -61,17 +57,6 @@ inline std::vector<std::string> withPath(std::vector<std::string> lines, const s
         }
     }
     return lines;
-}
-
-inline std::map<std::string, std::string> snapshot(const std::string& root)
-{
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string relative = std::filesystem::relative(entry.path(), root).string();
-        entries[entry.is_directory() ? relative + "/" : relative] =
-            entry.is_directory() ? "" : readFileBytes(entry.path().string());
-    }
-    return entries;
 }
 
 template <typename Pane, char Letter> class PaneTest : public ::testing::Test
@@ -130,33 +115,40 @@ public:
         click("choose");
     }
 
-    std::string write(const std::string& relative, const std::string& bytes = "plain text\n") const
-    {
-        const std::filesystem::path path = env.work() + relative;
-        std::filesystem::create_directories(path.parent_path());
-        writeFileBytes(path.string(), bytes);
-        return path.string();
-    }
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }
-    // Runs from now on wait at their first progress report until they are cancelled.
-    void holdRunsUntilCancelled()
+    // Runs from what is chosen and typed, held at the first progress report, and cancels by the Cancel
+    // button, then as closing the window does, without the event loop: nothing is left, it is said
+    // once (the worker's own late report must not count again), and the pane is as it was.
+    void expectCancelledBothWays(const std::string& line, const char* busy, const char* after)
     {
+        const auto before = snapshot(env.work());
+        const QString password = typed();
         pane->template findChild<BackgroundRun*>()->setFirstProgressHook(
             [](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
-    }
-
-    // Stops the run in progress by the Cancel button, or as closing the window does, without the event
-    // loop; the worker's own late report must then not count a second time.
-    void cancelRun(bool byButton)
-    {
-        if (byButton) {
-            click("cancel");
-            ASSERT_TRUE(waitIdle());
-            return;
+        for (const bool byButton : {true, false}) {
+            SCOPED_TRACE(byButton ? "button" : "cancelAndWait");
+            const auto mark = logMark();
+            click("service");
+            ASSERT_TRUE(pane->isBusy());
+            EXPECT_FALSE(child("password")->isEnabled());
+            EXPECT_FALSE(child("service")->isEnabled());
+            EXPECT_EQ(shown(), busy);
+            if (byButton) {
+                click("cancel");
+                ASSERT_TRUE(waitIdle());
+            } else {
+                pane->cancelAndWait();
+                QCoreApplication::sendPostedEvents();
+            }
+            EXPECT_FALSE(pane->isBusy());
+            EXPECT_EQ(snapshot(env.work()), before);
+            EXPECT_EQ(status(), QStringLiteral("Cancelled."));
+            EXPECT_EQ(logSince(mark), std::vector<std::string>{line});
+            EXPECT_EQ(typed(), password);
+            EXPECT_TRUE(child("password")->isEnabled());
+            EXPECT_TRUE(child("service")->isEnabled());
+            EXPECT_EQ(shown(), after);
         }
-        pane->cancelAndWait();
-        EXPECT_FALSE(pane->isBusy());
-        QCoreApplication::sendPostedEvents();
     }
 
     // Which of the pane's state widgets are on show, as one comparable line.
@@ -177,27 +169,6 @@ public:
     {
         const auto lines = env.logMessages();
         return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(mark, lines.size())), lines.end()};
-    }
-
-    // Texts take the theme's colour; the check mark is drawn in it, so its most opaque pixel tells which.
-    void expectThemed(std::initializer_list<const char*> labels)
-    {
-        for (const bool dark : {false, true}) {
-            SCOPED_TRACE(dark ? "dark" : "white");
-            Global::setDark(dark);
-            reshow();
-            for (const char* name : labels) {
-                EXPECT_EQ(child(name)->palette().color(QPalette::WindowText), dark ? Qt::white : Qt::black) << name;
-            }
-            const QImage mark = child<QLabel>("checkMark")->pixmap().toImage();
-            QColor ink(0, 0, 0, 0);
-            for (int i = 0; i < mark.width() * mark.height(); ++i) {
-                const QColor pixel = mark.pixelColor(i % mark.width(), i / mark.width());
-                ink = pixel.alpha() > ink.alpha() ? pixel : ink;
-            }
-            EXPECT_GT(ink.alpha(), 128);
-            EXPECT_EQ(ink.lightness() > 128, dark);
-        }
     }
 
     TestEnvironment env;

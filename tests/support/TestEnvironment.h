@@ -6,8 +6,6 @@
 
 #include "Global.h"
 
-#include <QByteArray>
-#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -15,36 +13,38 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
-#include <vector>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
-#include <utility>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 class TestEnvironment
 {
 public:
-    TestEnvironment() : m_saved(savedVariables())
+    TestEnvironment()
     {
         EXPECT_TRUE(m_root.isValid());
-        m_runtime = m_root.path() + QStringLiteral("/runtime");
-        m_config = m_root.path() + QStringLiteral("/config");
-        m_work = m_root.path() + QStringLiteral("/work");
-        QDir().mkpath(m_runtime);
-        QDir().mkpath(m_config);
-        QDir().mkpath(m_work);
-        ::chmod(m_runtime.toLocal8Bit().constData(), 0700);
-        ::setenv("TMPDIR", m_root.path().toLocal8Bit().constData(), 1);
-        ::setenv("XDG_RUNTIME_DIR", m_runtime.toLocal8Bit().constData(), 1);
-        ::setenv("XDG_CONFIG_HOME", m_config.toLocal8Bit().constData(), 1);
-        ::setenv("XDG_CACHE_HOME", (m_root.path() + QStringLiteral("/cache")).toLocal8Bit().constData(), 1);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config);
+        for (const auto& [name, folder] : {std::pair{"TMPDIR", ""}, std::pair{"XDG_RUNTIME_DIR", "/runtime"},
+                                           std::pair{"XDG_CONFIG_HOME", "/config"},
+                                           std::pair{"XDG_CACHE_HOME", "/cache"}}) {
+            const char* value = std::getenv(name);
+            m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+            ::setenv(name, (root().toStdString() + folder).c_str(), 1);
+        }
+        for (const std::string& folder : {runtime(), work(), root().toStdString() + "/config"}) {
+            std::filesystem::create_directory(folder);
+        }
+        ::chmod(runtime().c_str(), 0700);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root() + QStringLiteral("/config"));
         global().reset();
         global().setLogStream(nullptr);
     }
@@ -53,18 +53,23 @@ public:
         global().reset();
         // The next test's folder goes where this one's did, not into this one's deleted folder.
         for (const auto& [name, value] : m_saved) {
-            if (value) {
-                ::setenv(name, value->c_str(), 1);
-            } else {
-                ::unsetenv(name);
-            }
+            value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
         }
     }
 
-    std::string work() const { return m_work.toStdString() + "/"; }
-    std::string runtime() const { return m_runtime.toStdString() + "/"; }
-    std::string logPath() const { return runtime() + Global::kLogFileName; }
     QString root() const { return m_root.path(); }
+    std::string work() const { return root().toStdString() + "/work/"; }
+    std::string runtime() const { return root().toStdString() + "/runtime/"; }
+    std::string logPath() const { return runtime() + Global::kLogFileName; }
+
+    // A file of the work folder, its folders made first; its absolute path.
+    std::string file(const std::string& relative, const std::string& bytes) const
+    {
+        const std::filesystem::path path = work() + relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
 
     // The activity-log lines without their time stamps.
     std::vector<std::string> logMessages() const
@@ -72,29 +77,14 @@ public:
         std::vector<std::string> messages;
         std::ifstream in(logPath());
         for (std::string line; std::getline(in, line);) {
-            const auto blank = line.find(' ');
-            messages.push_back(blank == std::string::npos ? line : line.substr(blank + 1));
+            messages.push_back(line.substr(line.find(' ') + 1));
         }
         return messages;
     }
 
 private:
-    using Saved = std::vector<std::pair<const char*, std::optional<std::string>>>;
-    static Saved savedVariables()
-    {
-        Saved saved;
-        for (const char* name : {"TMPDIR", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
-            const char* value = std::getenv(name);
-            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-        return saved;
-    }
-
-    Saved m_saved;
     QTemporaryDir m_root;
-    QString m_runtime;
-    QString m_config;
-    QString m_work;
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
 // Holds a worker until its run is cancelled; the product wakes nobody, so this looks.
@@ -113,25 +103,61 @@ inline std::string readFileBytes(const std::string& path)
 
 inline void writeFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Every entry of a folder, hidden ones included, by name.
+// Every entry of a folder, hidden ones included, by name; none when there is no such folder.
 inline std::vector<std::string> folderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        ::closedir(dir);
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, missing)) {
+        names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// How many entries of a folder have a staging entry's hidden name.
+inline int stagingEntries(const std::string& folder)
+{
+    const auto names = folderEntries(folder);
+    return static_cast<int>(std::count_if(names.begin(), names.end(),
+                                          [](const std::string& n) { return n.rfind(".lockfern-", 0) == 0; }));
+}
+
+// Every entry under a folder with its bytes, hidden ones included, folders ending in "/"; a file is
+// its one entry "".
+inline std::map<std::string, std::string> snapshot(const std::string& root)
+{
+    if (!std::filesystem::is_directory(root)) {
+        return {{"", readFileBytes(root)}};
+    }
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string relative = std::filesystem::relative(entry.path(), root).string();
+        entries[entry.is_directory() ? relative + "/" : relative] =
+            entry.is_directory() ? "" : readFileBytes(entry.path().string());
+    }
+    return entries;
+}
+
+// Which entry a path names, its type and its last change: the same only if it was left alone.
+inline std::tuple<ino_t, mode_t, long> identity(const std::string& path)
+{
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return {st.st_ino, st.st_mode, st.st_mtim.tv_nsec};
+}
+
+// Bytes that differ from one offset to the next, so that a misplaced block shows.
+inline std::string patternBytes(std::size_t size, unsigned seed = 7)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
+    }
+    return bytes;
 }
 
 // All a temporary stream holds; closes it.
