@@ -13,10 +13,12 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
+    // The same command line as lockfern-cli's; its options change nothing here.
+    if (argc < 3) {
         std::fprintf(stderr, "usage: bench_workflow encrypt FILE | decrypt PACKAGE (password on stdin)\n");
         return 2;
     }
+    const char* path = argv[argc - 1];
     std::string line;
     std::getline(std::cin, line);
     const SecureBytes password = Password::bytes(QString::fromStdString(line));
@@ -32,13 +34,13 @@ int main(int argc, char* argv[])
     const std::string command = argv[1];
     std::string result;
     if (command == "encrypt") {
-        const Workflows::PrepareResult prepared = Workflows::prepareSource(argv[2]);
+        const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
         if (prepared.source) {
             const Workflows::EncryptResult run = Workflows::writePackage({*prepared.source, password, {}}, control);
             result = run.outcome == Workflows::Outcome::Success ? run.packagePath : "";
         }
     } else {
-        const Workflows::OpenResult opened = Workflows::openPackage(argv[2]);
+        const Workflows::OpenResult opened = Workflows::openPackage(path);
         if (opened.package) {
             const Workflows::RestoreResult run = Workflows::restoreFile(*opened.package, password, control);
             result = run.outcome == Workflows::Outcome::Success ? run.restoredPath : "";

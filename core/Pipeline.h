@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A two-stage pipeline: the calling thread produces chunks into a few reused buffers, one worker
-// consumes them in order. Reusing the buffers keeps the data in cache and the memory flat.
+// A pipeline over a few chunk buffers, allocated once and reused, which keeps the data in cache and
+// the memory flat.
 
 #include <openssl/crypto.h>
 
@@ -20,63 +20,71 @@
 namespace Pipeline {
 
 
-// A few chunk buffers, allocated once and passed round between the producer and the consumer.
-class Ring
+// Chunks pass three steps in order: fill and drain on a worker, the middle step on the calling
+// thread. The worker fills first whenever the calling thread has nothing left to work on.
+class Relay
 {
 public:
     struct Slot
     {
         std::unique_ptr<unsigned char[]> data;
         std::size_t size = 0;
-        std::size_t touched = 0;
+        std::size_t touched = 0; // how much of `data` has ever held anything, to wipe
         bool last = false;
     };
 
-    explicit Ring(std::size_t capacity)
+    // `fill(slot)` sets the slot's data, size and `last`; `drain(slot)` takes it after the middle step.
+    template <typename Fill, typename Drain> Relay(std::size_t capacity, Fill fill, Drain drain)
     {
         for (Slot& slot : m_slots) {
             slot.data.reset(new unsigned char[capacity]); // left untouched: first touch is slow
         }
+        m_thread = std::thread([this, fill, drain]() mutable { run(fill, drain); });
     }
-    ~Ring()
+    ~Relay()
     {
+        if (m_thread.joinable()) {
+            abort();
+            m_thread.join();
+        }
         for (Slot& slot : m_slots) {
             OPENSSL_cleanse(slot.data.get(), slot.touched);
         }
     }
-    Ring(const Ring&) = delete;
-    Ring& operator=(const Ring&) = delete;
+    Relay(const Relay&) = delete;
+    Relay& operator=(const Relay&) = delete;
 
-    // nullptr once aborted.
-    Slot* waitFree()
+    // The next filled slot for the middle step; the worker's failure is thrown here.
+    Slot& nextFilled()
     {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_aborted || m_produced - m_consumed < kSlots; });
-        return m_aborted ? nullptr : &m_slots[m_produced % kSlots];
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_aborted || m_worked < m_filled; });
+            if (!m_aborted) {
+                return m_slots[m_worked % kSlots];
+            }
+        }
+        finish();
+        throw std::runtime_error("the pipeline stopped");
     }
-    void publish()
+    // The middle step is done with the slot handed out last.
+    void passOn()
     {
         {
             std::lock_guard lock(m_mutex);
-            Slot& slot = m_slots[m_produced % kSlots];
+            Slot& slot = m_slots[m_worked % kSlots];
             slot.touched = std::max(slot.touched, slot.size);
-            ++m_produced;
+            ++m_worked;
         }
         m_changed.notify_all();
     }
-    Slot* waitFilled()
+    // Waits until the last slot is drained; rethrows the worker's failure.
+    void finish()
     {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_aborted || m_consumed < m_produced; });
-        return m_aborted ? nullptr : &m_slots[m_consumed % kSlots];
-    }
-    void release()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            ++m_consumed;
+        m_thread.join();
+        if (m_error) {
+            std::rethrow_exception(m_error);
         }
-        m_changed.notify_all();
     }
     void abort()
     {
@@ -88,81 +96,54 @@ public:
     }
 
 private:
-    static constexpr std::size_t kSlots = 4; // slack for a stage that misses a time slice
-    std::array<Slot, kSlots> m_slots;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::uint64_t m_produced = 0;
-    std::uint64_t m_consumed = 0;
-    bool m_aborted = false;
-};
+    static constexpr std::uint64_t kSlots = 4;
 
-// The second half of a pipeline: a worker that runs `consume` on each published slot up to the last.
-// Its failure aborts the ring and is rethrown on the calling thread; it is joined on every path.
-class Worker
-{
-public:
-    template <typename Consume>
-    Worker(Ring& ring, Consume consume) : m_ring(ring)
-    {
-        m_thread = std::thread([this, consume]() mutable { run(consume); });
-    }
-    ~Worker()
-    {
-        if (m_thread.joinable()) {
-            m_ring.abort();
-            m_thread.join();
-        }
-    }
-    Worker(const Worker&) = delete;
-    Worker& operator=(const Worker&) = delete;
-
-    // Waits until every published slot is consumed; rethrows the worker's failure.
-    void finish()
-    {
-        m_thread.join();
-        if (m_error) {
-            std::rethrow_exception(m_error);
-        }
-    }
-
-    // The next slot to fill; when the worker has failed meanwhile, its reason is thrown here.
-    Ring::Slot& nextFree()
-    {
-        if (Ring::Slot* slot = m_ring.waitFree()) {
-            return *slot;
-        }
-        finish();
-        throw std::runtime_error("the pipeline stopped");
-    }
-
-private:
-    template <typename Consume>
-    void run(Consume& consume)
+    template <typename Fill, typename Drain> void run(Fill& fill, Drain& drain)
     {
         try {
+            bool filledLast = false;
             for (;;) {
-                Ring::Slot* slot = m_ring.waitFilled();
-                if (!slot) {
+                std::unique_lock lock(m_mutex);
+                const auto canFill = [&] { return !filledLast && m_filled - m_drained < kSlots; };
+                const auto canDrain = [&] { return m_drained < m_worked; };
+                m_changed.wait(lock, [&] { return m_aborted || canFill() || canDrain(); });
+                if (m_aborted) {
                     return;
                 }
-                const bool last = slot->last;
-                consume(*slot);
-                m_ring.release();
-                if (last) {
+                const bool filling = canFill() && (m_filled == m_worked || !canDrain());
+                Slot& slot = m_slots[(filling ? m_filled : m_drained) % kSlots];
+                lock.unlock();
+                filling ? fill(slot) : drain(slot);
+                lock.lock();
+                if (filling) {
+                    filledLast = slot.last;
+                    slot.touched = std::max(slot.touched, slot.size);
+                    ++m_filled;
+                } else {
+                    ++m_drained;
+                }
+                const bool done = !filling && slot.last;
+                lock.unlock();
+                m_changed.notify_all();
+                if (done) {
                     return;
                 }
             }
         } catch (...) {
             m_error = std::current_exception();
-            m_ring.abort();
+            abort();
         }
     }
 
-    Ring& m_ring;
+    std::array<Slot, kSlots> m_slots;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::uint64_t m_filled = 0;
+    std::uint64_t m_worked = 0;
+    std::uint64_t m_drained = 0;
+    bool m_aborted = false;
     std::exception_ptr m_error;
     std::thread m_thread;
 };
-
 
 } // namespace Pipeline

@@ -14,11 +14,10 @@ namespace RNCryptor {
 
 using namespace Format;
 using namespace StreamIO;
-using Pipeline::Ring;
-using Pipeline::Worker;
+using Pipeline::Relay;
 
-// Calling thread: read and encrypt chunk i. Worker: HMAC and write chunk i-1. CBC encryption is
-// serial, so the MAC and the writes are what can move to the second core.
+// Worker: read chunk i+1, HMAC and write chunk i-1. Calling thread: encrypt chunk i. CBC encryption
+// is serial, so everything else goes to the second core.
 void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control,
                    const std::optional<HeaderParameters>& header)
 {
@@ -35,40 +34,45 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     mac.update(head.data(), head.size());
     output.write(head.data(), head.size());
 
-    Cipher cipher(keys, parameters.iv.data(), true);
-    Ring ring(kStreamChunkSize + kBlockSize);
-    Worker worker(ring, [&mac, &output](Ring::Slot& slot) {
-        mac.update(slot.data.get(), slot.size);
-        output.write(slot.data.get(), slot.size);
-        output.startWriteback();
-    });
+    std::int64_t read = 0;
+    Relay relay(
+        kStreamChunkSize + kBlockSize,
+        [in, inputSize, &read](Relay::Slot& slot) {
+            slot.size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, inputSize - read));
+            readExactly(in, slot.data.get(), slot.size);
+            read += static_cast<std::int64_t>(slot.size);
+            slot.last = read == inputSize;
+            if (slot.last) {
+                expectEnd(in);
+            }
+        },
+        [&mac, &output](Relay::Slot& slot) {
+            mac.update(slot.data.get(), slot.size);
+            output.write(slot.data.get(), slot.size);
+            output.startWriteback();
+        });
 
+    Cipher cipher(keys, parameters.iv.data(), true);
     std::int64_t done = 0;
     for (;;) {
         checkCancel(control);
-        Ring::Slot* slot = &worker.nextFree();
-        unsigned char* data = slot->data.get();
-        const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, inputSize - done));
-        readExactly(in, data, size);
-        done += static_cast<std::int64_t>(size);
-        const bool last = done == inputSize;
-        if (last) {
-            expectEnd(in);
-            const std::size_t padding = kBlockSize - size % kBlockSize;
-            std::memset(data + size, static_cast<int>(padding), padding);
-            slot->size = size + padding;
-        } else {
-            slot->size = size;
+        Relay::Slot& slot = relay.nextFilled();
+        unsigned char* data = slot.data.get();
+        done += static_cast<std::int64_t>(slot.size);
+        if (slot.last) {
+            const std::size_t padding = kBlockSize - slot.size % kBlockSize;
+            std::memset(data + slot.size, static_cast<int>(padding), padding);
+            slot.size += padding;
         }
-        cipher.run(data, data, slot->size);
-        slot->last = last;
-        ring.publish();
+        cipher.run(data, data, slot.size);
+        const bool last = slot.last;
+        relay.passOn();
         if (last) {
             break;
         }
         report(control, done, inputSize);
     }
-    worker.finish();
+    relay.finish();
 
     const MacTag tag = mac.final();
     output.write(tag.data(), tag.size());
@@ -104,8 +108,9 @@ void decryptStreamWithKeys(int in, std::int64_t inputSize, const PlaintextSink& 
 
 namespace {
 
-// Calling thread: read and HMAC chunk i. Worker: decrypt and write chunk i-1, holding back the last
-// block, which is unpadded and written only once the MAC has matched.
+// Worker: read chunk i+1, write chunk i-1. Calling thread: HMAC and decrypt chunk i, holding back
+// the last block, which is unpadded and written only once the MAC has matched. The HMAC is serial,
+// so the calling thread takes the cheap decryption too and leaves the copies to the worker.
 void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes* password, const Keys* givenKeys,
                const StreamControl& control)
 {
@@ -124,42 +129,48 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     Hmac mac(keys.hmac);
     mac.update(head, kHeaderSize);
     Cipher cipher(keys, head + kIvOffset, false);
-    unsigned char held[kBlockSize] = {};
-    Ring ring(kStreamChunkSize);
-    Worker worker(ring, [&cipher, &output, &held](Ring::Slot& slot) {
-        unsigned char* data = slot.data.get();
-        cipher.run(data, data, slot.size);
-        const std::size_t ready = slot.last ? slot.size - kBlockSize : slot.size;
-        if (slot.last) {
-            std::memcpy(held, data + ready, kBlockSize);
-        }
-        output.write(data, ready);
-        output.startWriteback();
-    });
-
     const std::int64_t cipherSize = inputSize - static_cast<std::int64_t>(kMinimumSize);
+    std::int64_t read = 0;
+    MacTag received{};
+    Relay relay(
+        kStreamChunkSize,
+        [in, cipherSize, &read, &received](Relay::Slot& slot) {
+            slot.size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, cipherSize - read));
+            readExactly(in, slot.data.get(), slot.size);
+            read += static_cast<std::int64_t>(slot.size);
+            slot.last = read == cipherSize;
+            if (slot.last) {
+                readExactly(in, received.data(), received.size());
+                expectEnd(in);
+            }
+        },
+        [&output](Relay::Slot& slot) {
+            output.write(slot.data.get(), slot.size);
+            output.startWriteback();
+        });
+
+    unsigned char held[kBlockSize] = {};
     std::int64_t done = 0;
     for (;;) {
         checkCancel(control);
-        Ring::Slot* slot = &worker.nextFree();
-        const std::size_t size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, cipherSize - done));
-        readExactly(in, slot->data.get(), size);
-        mac.update(slot->data.get(), size);
-        done += static_cast<std::int64_t>(size);
-        const bool last = done == cipherSize;
-        slot->size = size;
-        slot->last = last;
-        ring.publish();
+        Relay::Slot& slot = relay.nextFilled();
+        unsigned char* data = slot.data.get();
+        mac.update(data, slot.size);
+        cipher.run(data, data, slot.size);
+        done += static_cast<std::int64_t>(slot.size);
+        const bool last = slot.last;
+        if (last) {
+            slot.size -= kBlockSize;
+            std::memcpy(held, data + slot.size, kBlockSize);
+        }
+        relay.passOn();
         if (last) {
             break;
         }
         report(control, static_cast<std::int64_t>(kHeaderSize) + done, inputSize);
     }
-    MacTag received{};
-    readExactly(in, received.data(), received.size());
-    expectEnd(in);
     const MacTag expected = mac.final();
-    worker.finish();
+    relay.finish();
 
     if (!macMatches(expected.data(), received.data())) {
         OPENSSL_cleanse(held, sizeof held);
