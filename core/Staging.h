@@ -34,7 +34,8 @@ class StagedFolder
 {
 public:
     explicit StagedFolder(const std::string& parentFolder); // parentFolder ends with "/"
-    StagedFolder(StagedFolder&&) = default;
+    StagedFolder(const StagedFolder&) = delete;
+    StagedFolder& operator=(const StagedFolder&) = delete;
     ~StagedFolder(); // removes what was staged, unless it was published
 
     const std::string& path() const { return m_path; } // without a trailing "/"
@@ -56,7 +57,8 @@ class StagedFile
 {
 public:
     StagedFile(const std::string& folder, mode_t mode); // folder ends with "/"
-    StagedFile(StagedFile&&) = default;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
     ~StagedFile(); // removes a named staging file that was not published
 
     int fd() const { return m_fd.get(); } // open for reading and writing

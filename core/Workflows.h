@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The three package workflows shared by the screens and lockfern-cli: write a package, open a
-// package, restore a file. They touch no widget and write no log line; each returns what it reached
-// so that the caller reports it (logMessages() gives the activity-log lines in their order).
-// Everything is staged under a hidden name and published with a rename that never replaces, so a
-// failure, a cancel or a kill never leaves a half-written package or file.
+// The package workflows shared by the screens and lockfern-cli: prepare a file, write a package, open
+// a package, restore a file. They touch no widget and write no log line; each returns what it
+// reached so that the caller reports it (logMessages() gives the activity-log lines in their order,
+// message() the outcome's sentence and line). Everything is staged out of sight and published with a
+// step that never replaces, so a failure, a cancel or a kill never leaves a half-written package or
+// file.
 
 #include "Messages.h"
 #include "SecureBytes.h"
