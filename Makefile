@@ -27,8 +27,10 @@ test: build
 ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_init_order=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
+# Unoptimised with line tables only: builds in half the time, and reports still name file and line.
 test-asan: deps
-	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DLOCKFERN_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
+		-DLOCKFERN_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && $(ASAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

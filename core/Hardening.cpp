@@ -8,9 +8,8 @@ void hardenProcess()
 {
     const rlimit none{0, 0};
     ::setrlimit(RLIMIT_CORE, &none);
-#if !defined(__SANITIZE_ADDRESS__)
-    // Also keeps other processes of the user from ptrace and /proc/PID/mem. LeakSanitizer needs
-    // to trace its own process, so sanitizer builds (tests only) stay traceable.
-    ::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
-#endif
+    if (kHiddenFromOtherProcesses) {
+        // Also keeps other processes of the user from ptrace and /proc/PID/mem.
+        ::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+    }
 }
