@@ -62,13 +62,10 @@ OpenResult openPackage(const std::string& chosenPath)
         package.packagePath = packageFolder.path().substr(0, packageFolder.path().size() - 1);
         package.containingFolder = packageFolder.containingFolder()->path();
 
-        // A hint file that is there but not a plain file of ours is not a package we made.
+        // A hint file that is there but not a plain file (a link, a folder) is not a package we made.
         const std::string hintPath = packageFolder.path() + Package::kHintFileName;
-        struct stat st {};
-        if (::lstat(hintPath.c_str(), &st) == 0) {
-            if (!S_ISREG(st.st_mode)) {
-                Posix::fail(hintPath + " is not a regular file", EINVAL);
-            }
+        if (Posix::exists(hintPath)) {
+            package.hint = File(hintPath).readAsString(Package::kMaxHintBytes);
         }
         // The last file listed is the encrypted file; a hidden one only when it is the only one, as
         // when a dotfile was encrypted. A staging name is never ours to take.
@@ -77,8 +74,9 @@ OpenResult openPackage(const std::string& chosenPath)
         for (const File& file : packageFolder.files(Folder::Listing::WithHidden)) {
             const std::string name = file.name();
             if (name == Package::kHintFileName) {
-                package.hint = file.readAsString(Package::kMaxHintBytes);
-            } else if (name.front() != '.') {
+                continue;
+            }
+            if (name.front() != '.') {
                 visible = file;
             } else if (!Staging::isStagingName(name)) {
                 hidden = file;
@@ -124,28 +122,77 @@ bool isOursAlone(const struct stat& st)
     return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// Whether the file at `path` holds what the staged file holds. One we cannot read counts as
-// different, so it keeps its name and ours is numbered.
+// The file at `path`, opened to compare with, when it is ours alone and its size lies in [least, most].
+struct Existing
+{
+    UniqueFd fd;
+    std::int64_t size = 0;
+};
+
+std::optional<Existing> openComparable(const std::string& path, std::int64_t least, std::int64_t most)
+{
+    try {
+        Existing existing{Posix::openRegularForReading(path, false), 0};
+        const struct stat st = Posix::statOf(existing.fd.get());
+        existing.size = st.st_size;
+        if (isOursAlone(st) && existing.size >= least && existing.size <= most) {
+            return existing;
+        }
+    } catch (const FileSystemError&) {
+        // One we cannot read counts as different, so it keeps its name and ours is numbered.
+    }
+    return std::nullopt;
+}
+
+// Reads the file on alongside the bytes it is given; an unreadable file differs.
+class Matcher
+{
+public:
+    explicit Matcher(int fd) : m_fd(fd), m_buffer(RNCryptor::kStreamChunkSize) {}
+
+    bool matches(const unsigned char* data, std::size_t length)
+    {
+        while (length > 0) {
+            const std::size_t piece = std::min(length, m_buffer.size());
+            std::size_t got = 0;
+            try {
+                got = Posix::readFully(m_fd, m_buffer.data(), piece);
+            } catch (const FileSystemError&) {
+            }
+            if (got != piece || std::memcmp(m_buffer.data(), data, piece) != 0) {
+                return false;
+            }
+            m_compared += static_cast<std::int64_t>(piece);
+            data += piece;
+            length -= piece;
+        }
+        return true;
+    }
+    std::int64_t compared() const { return m_compared; }
+
+private:
+    int m_fd;
+    SecureBytes m_buffer;
+    std::int64_t m_compared = 0;
+};
+
+// Whether the file at `path` holds what the staged file holds.
 bool sameContent(const std::string& path, int staged)
 {
     try {
-        UniqueFd existing = Posix::openRegularForReading(path, false);
-        const struct stat st = Posix::statOf(existing.get());
         const std::int64_t size = Posix::statOf(staged).st_size;
-        if (!isOursAlone(st) || st.st_size != size) {
+        const std::optional<Existing> existing = openComparable(path, size, size);
+        if (!existing) {
             return false;
         }
         Posix::rewind(staged);
-        SecureBytes left(RNCryptor::kStreamChunkSize);
-        SecureBytes right(RNCryptor::kStreamChunkSize);
-        for (std::int64_t offset = 0; offset < size;) {
-            const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, left.size()));
-            if (Posix::readFully(existing.get(), left.data(), piece) != piece ||
-                Posix::readFully(staged, right.data(), piece) != piece ||
-                std::memcmp(left.data(), right.data(), piece) != 0) {
+        Matcher matcher(existing->fd.get());
+        SecureBytes piece(RNCryptor::kStreamChunkSize);
+        while (matcher.compared() < size) {
+            const auto length = static_cast<std::size_t>(std::min<std::int64_t>(size - matcher.compared(), piece.size()));
+            if (Posix::readFully(staged, piece.data(), length) != length || !matcher.matches(piece.data(), length)) {
                 return false;
             }
-            offset += static_cast<std::int64_t>(piece);
         }
         return true;
     } catch (const FileSystemError&) {
@@ -172,11 +219,16 @@ std::int64_t longestPlaintext(std::int64_t messageSize)
     return messageSize - static_cast<std::int64_t>(RNCryptor::kMinimumSize) - 1;
 }
 
+std::int64_t shortestPlaintext(std::int64_t messageSize)
+{
+    return longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
+}
+
 // Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few kilobytes
 // of sparse file on its own disk, before its MAC fails.
 void checkRoomFor(std::int64_t messageSize, const std::string& folder)
 {
-    const std::int64_t atLeast = longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
+    const std::int64_t atLeast = shortestPlaintext(messageSize);
     struct statvfs disk {};
     if (::statvfs(folder.c_str(), &disk) == 0) {
         const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
@@ -198,38 +250,17 @@ enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
 Comparison compareWithExisting(int in, std::int64_t size, const std::string& path, const SecureBytes& password,
                                const RunControl& control)
 {
-    UniqueFd existing;
-    try {
-        existing = Posix::openRegularForReading(path, false);
-    } catch (const FileSystemError&) {
-        return Comparison::Different;
-    }
-    struct stat st {};
-    const std::int64_t existingSize = ::fstat(existing.get(), &st) == 0 ? st.st_size : -1;
-    if (!isOursAlone(st) || existingSize > longestPlaintext(size) ||
-        existingSize < longestPlaintext(size) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize)) {
+    const std::optional<Existing> existing = openComparable(path, shortestPlaintext(size), longestPlaintext(size));
+    if (!existing) {
         return Comparison::Different;
     }
     struct Mismatch
     {
     };
-    SecureBytes buffer(RNCryptor::kStreamChunkSize);
-    std::int64_t compared = 0;
-    const RNCryptor::PlaintextSink compare = [&](const unsigned char* data, std::size_t length) {
-        while (length > 0) {
-            const std::size_t piece = std::min(length, buffer.size());
-            std::size_t got = 0;
-            try {
-                got = Posix::readFully(existing.get(), buffer.data(), piece);
-            } catch (const FileSystemError&) {
-                // Unreadable counts as different: it keeps its name and ours is numbered.
-            }
-            if (got != piece || std::memcmp(buffer.data(), data, piece) != 0) {
-                throw Mismatch{};
-            }
-            compared += static_cast<std::int64_t>(piece);
-            data += piece;
-            length -= piece;
+    Matcher matcher(existing->fd.get());
+    const RNCryptor::PlaintextSink compare = [&matcher](const unsigned char* data, std::size_t length) {
+        if (!matcher.matches(data, length)) {
+            throw Mismatch{};
         }
     };
     try {
@@ -249,7 +280,7 @@ Comparison compareWithExisting(int in, std::int64_t size, const std::string& pat
             throw;
         }
     }
-    return compared == existingSize ? Comparison::Identical : Comparison::Different;
+    return matcher.compared() == existing->size ? Comparison::Identical : Comparison::Different;
 }
 
 // Publishes the staged plaintext under the package's file name; an identical file already there is
@@ -265,9 +296,8 @@ Published publishRestored(Staging::StagedFile& staged, const std::string& folder
     for (int number = 1; number < 10000; ++number) {
         const std::string candidate = folder + (number == 1 ? name : numberedName(name, number));
         for (;;) {
-            struct stat st {};
-            if (::lstat(candidate.c_str(), &st) == 0) {
-                if (isOursAlone(st) && sameContent(candidate, staged.fd())) {
+            if (Posix::exists(candidate)) {
+                if (sameContent(candidate, staged.fd())) {
                     return {candidate, false};
                 }
                 break;

@@ -2,7 +2,6 @@
 #include "PasswordStrength.h"
 
 #include "Password.h"
-#include "RNCryptor.h"
 
 #include <zxcvbn.h>
 

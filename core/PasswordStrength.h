@@ -4,16 +4,17 @@
 // How long one GPU would need to guess a password, from zxcvbn's estimate of the guesses it takes.
 // Nothing here logs or keeps the password or its estimate.
 
+#include "RNCryptor.h"
 #include "SecureBytes.h"
 
 #include <QString>
 
 namespace PasswordStrength {
 
-// A guess costs one 32-byte PBKDF2-HMAC-SHA1 key at 10,000 iterations: two output blocks, each
-// iteration one HMAC of two SHA-1 compressions, so 40,000 compressions. A current high-end GPU runs
+// A guess costs one 32-byte PBKDF2-HMAC-SHA1 key at the format's 10,000 iterations: two output
+// blocks, each iteration one HMAC of two SHA-1 compressions, so 40,000 compressions. A current high-end GPU runs
 // about 5e10 SHA-1 compressions a second, which makes about 1.25 million guesses a second.
-inline constexpr double kCompressionsPerGuess = 2 * 10'000 * 2;
+inline constexpr double kCompressionsPerGuess = 2.0 * RNCryptor::kIterations * 2;
 inline constexpr double kGpuCompressionsPerSecond = 5e10;
 inline constexpr double kGuessesPerSecond = kGpuCompressionsPerSecond / kCompressionsPerGuess;
 

@@ -34,7 +34,7 @@ QByteArray encryptWithKeys(const QByteArray& data, const Keys& keys, const Heade
     unsigned char last[kBlockSize];
     const std::size_t tail = plainSize - wholeBlocks;
     std::memcpy(last, bytesOf(data) + wholeBlocks, tail);
-    std::memset(last + tail, static_cast<int>(kBlockSize - tail), kBlockSize - tail);
+    addPadding(last + tail, tail);
     cipher.run(out + kHeaderSize + wholeBlocks, last, kBlockSize);
     OPENSSL_cleanse(last, sizeof last);
 
@@ -101,7 +101,5 @@ std::optional<QByteArray> decryptWithKeys(const QByteArray& data, const Keys& ke
     plain.truncate(static_cast<qsizetype>(cipherSize - padding));
     return plain;
 }
-
-// Calling thread: read and encrypt chunk i. Worker: HMAC and write chunk i-1. CBC encryption is
 
 } // namespace RNCryptor

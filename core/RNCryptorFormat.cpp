@@ -51,9 +51,21 @@ bool headerAccepted(const unsigned char* header)
     return header[kVersionOffset] == kVersion && header[kOptionsOffset] == kOptionsPassword;
 }
 
+std::size_t addPadding(unsigned char* end, std::size_t used)
+{
+    const std::size_t padding = kBlockSize - used % kBlockSize;
+    std::memset(end, static_cast<int>(padding), padding);
+    return padding;
+}
+
+bool wellFormedSize(std::uint64_t size)
+{
+    return size >= kMinimumSize + kBlockSize && (size - kMinimumSize) % kBlockSize == 0;
+}
+
 bool wellFormed(const unsigned char* data, std::size_t size)
 {
-    return size >= kMinimumSize + kBlockSize && (size - kMinimumSize) % kBlockSize == 0 && headerAccepted(data);
+    return wellFormedSize(size) && headerAccepted(data);
 }
 
 std::array<unsigned char, kHeaderSize> headerBytes(const HeaderParameters& header)
@@ -84,8 +96,6 @@ void checkKeys(const Keys& keys)
         fail(Error::Kind::Crypto, "keys of the wrong size");
     }
 }
-
-// AES-256-CBC without padding; callers pad and unpad themselves so both directions share one rule.
 
 } // namespace
 

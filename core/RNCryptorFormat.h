@@ -35,7 +35,12 @@ bool macMatches(const unsigned char* expected, const unsigned char* received);
 // PKCS#7 padding of the last plaintext block: its length, or 0 when it is not valid padding.
 std::size_t paddingLength(const unsigned char* lastBlock);
 bool headerAccepted(const unsigned char* header);
-// Version, options and a ciphertext of whole blocks, at least one.
+// PKCS#7 padding after the last `used` bytes of plaintext, which end at `end`: 1 to 16 bytes, always
+// at least one so that the reader can tell it from data. Returns how many it wrote.
+std::size_t addPadding(unsigned char* end, std::size_t used);
+// A ciphertext of whole blocks, at least one, between header and MAC.
+bool wellFormedSize(std::uint64_t size);
+// Version, options and a size that is well formed.
 bool wellFormed(const unsigned char* data, std::size_t size);
 std::array<unsigned char, kHeaderSize> headerBytes(const HeaderParameters& header);
 HeaderParameters parseHeader(const unsigned char* bytes);

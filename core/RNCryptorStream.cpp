@@ -60,9 +60,7 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
         unsigned char* data = slot.data.get();
         done += static_cast<std::int64_t>(slot.size);
         if (slot.last) {
-            const std::size_t padding = kBlockSize - slot.size % kBlockSize;
-            std::memset(data + slot.size, static_cast<int>(padding), padding);
-            slot.size += padding;
+            slot.size += addPadding(data + slot.size, slot.size);
         }
         cipher.run(data, data, slot.size);
         const bool last = slot.last;
@@ -114,8 +112,7 @@ namespace {
 void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes* password, const Keys* givenKeys,
                const StreamControl& control)
 {
-    const auto minimum = static_cast<std::int64_t>(kMinimumSize + kBlockSize);
-    if (inputSize < minimum || (inputSize - static_cast<std::int64_t>(kMinimumSize)) % kBlockSize != 0) {
+    if (inputSize < 0 || !wellFormedSize(static_cast<std::uint64_t>(inputSize))) {
         fail(Error::Kind::Authentication, kNotAuthentic);
     }
     unsigned char head[kHeaderSize];
