@@ -37,14 +37,9 @@ test-asan: deps
 # Only the fuzzer is built with clang; the rest of the tree is configured but not compiled.
 # New inputs go to the first corpus folder, a working copy; the seeds in fuzz/corpus are only read.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 fuzz: deps
-	@missing=; for p in $(FUZZ_PACKAGES); do \
-		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then echo "Installing:$$missing"; \
-		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; fi
+	@bash scripts/install-deps.sh $(FUZZ_PACKAGES)
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DLOCKFERN_FUZZ=ON -DLOCKFERN_TEST_AREAS=core >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target lockfern_decrypt_fuzzer
@@ -56,11 +51,7 @@ fuzz: deps
 BENCH_PACKAGES := age gnupg
 
 bench: build
-	@missing=; for p in $(BENCH_PACKAGES); do \
-		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then echo "Installing:$$missing"; \
-		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; fi
+	@bash scripts/install-deps.sh $(BENCH_PACKAGES)
 	@bash bench/run.sh $(BUILD_DIR)
 
 install: build

@@ -9,13 +9,13 @@
 #include "Password.h"
 #include "PasswordStrength.h"
 #include "Posix.h"
-#include "RNCryptor.h"
 #include "SecretLine.h"
 #include "Workflows.h"
 
 #include <QElapsedTimer>
 
-#include <algorithm>
+#include <openssl/crypto.h>
+
 #include <atomic>
 #include <cerrno>
 #include <functional>
@@ -23,8 +23,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
-#include <termios.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 #include <fcntl.h>
 
@@ -53,16 +53,6 @@ const char* const kUsage =
     "Exit status: 0 all done, 1 something failed, 2 usage error.\n";
 
 std::atomic<bool> interrupted{false};
-
-// Absolute and clean is how a path is tested, logged and printed, however it was typed.
-std::string cleanPath(const std::string& typed)
-{
-    try {
-        return Paths::clean(typed);
-    } catch (const FileSystemError&) {
-        return typed; // no working folder: left as typed, and it will fail as such
-    }
-}
 
 void onInterrupt(int)
 {
@@ -111,7 +101,8 @@ private:
     // Logs a finished run and prints its result; false when it did not succeed.
     bool finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
                    const std::string& resultPath);
-    bool refuseEmptyPassword(const std::string& path);
+    // Logs and prints why the run for `path` did not happen or did not succeed; false.
+    bool refuse(const std::string& path, Messages::Message message);
     // One line on standard error, never in the log or on standard output.
     void warnIfWeak(const SecureBytes& password);
     void log(const QString& message) { global().log(message); }
@@ -156,6 +147,15 @@ std::optional<Options> Cli::parse(int argc, char* argv[])
         m_refusal = "standard input can't give both the password and the hint";
         return std::nullopt;
     }
+    if (options.hintText || options.hintFile) {
+        std::optional<QString> hint = takeHint(options);
+        if (!hint) {
+            return std::nullopt;
+        }
+        if (!hint->isEmpty()) {
+            options.hint = std::move(hint);
+        }
+    }
     return options;
 }
 
@@ -183,13 +183,15 @@ std::optional<QString> Cli::takeHint(const Options& options)
     } else if (options.hintText) {
         bytes = QByteArray::fromStdString(*options.hintText);
     }
-    // The hint file is UTF-8 by definition, and the reader takes no more than its limit.
+    // The reader takes no more than its limit, and the hint file is UTF-8 by definition. The length
+    // comes first: a read stopped at the limit may end inside a character.
+    if (bytes.size() > static_cast<qsizetype>(Package::kMaxHintBytes)) {
+        m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
+        return std::nullopt;
+    }
     std::optional<QString> hint = Text::decodeUtf8(bytes);
     if (!hint) {
         m_refusal = "the hint is not valid UTF-8 text";
-    } else if (!Package::fitsAsHint(*hint)) {
-        m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
-        hint.reset();
     }
     return hint;
 }
@@ -230,14 +232,7 @@ int Cli::run(int argc, char* argv[])
     if (first != "encrypt" && first != "decrypt" && first != "hint") {
         return usageError("unknown command '" + first + "'");
     }
-    std::optional<Options> options = parse(argc, argv);
-    if (options && (options->hintText || options->hintFile)) {
-        const std::optional<QString> hint = takeHint(*options);
-        options = hint ? options : std::nullopt;
-        if (hint && !hint->isEmpty()) {
-            options->hint = hint;
-        }
-    }
+    const std::optional<Options> options = parse(argc, argv);
     if (!options && !m_refusal.empty()) {
         say(m_streams.err, "lockfern-cli: " + m_refusal);
         return kExitUsage;
@@ -345,9 +340,7 @@ bool Cli::finishRun(const std::string& path, Messages::Message outcome, const QS
         say(m_streams.out, resultPath);
         return true;
     }
-    log(Messages::logLine(outcome));
-    fail(path, outcome);
-    return false;
+    return refuse(path, outcome);
 }
 
 int Cli::forEachPath(const Options& options,
@@ -359,7 +352,8 @@ int Cli::forEachPath(const Options& options,
     }
     int status = kExitSuccess;
     for (const std::string& typed : options.paths) {
-        const std::string path = cleanPath(typed);
+        // Absolute and clean is how a path is tested, logged and printed, however it was typed.
+        const std::string path = Paths::cleanOrAsTyped(typed);
         if (interrupted.load()) {
             fail(path, Messages::Message::EncryptCancelled);
             status = kExitFailure;
@@ -396,7 +390,7 @@ int Cli::encrypt(const Options& options)
             return false;
         }
         if (password.empty()) {
-            return refuseEmptyPassword(path);
+            return refuse(path, Messages::Message::PasswordEmpty);
         }
         if (!std::exchange(warned, true)) {
             warnIfWeak(password);
@@ -419,23 +413,23 @@ int Cli::decrypt(const Options& options)
             return false;
         }
         if (password.empty()) {
-            return refuseEmptyPassword(path);
+            return refuse(path, Messages::Message::PasswordEmpty);
         }
         const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, password, runControl());
         return finishRun(path, result.message(), result.logMessages(), result.restoredPath);
     });
 }
 
-bool Cli::refuseEmptyPassword(const std::string& path)
+bool Cli::refuse(const std::string& path, Messages::Message message)
 {
-    log(Messages::logLine(Messages::Message::PasswordEmpty));
-    fail(path, Messages::Message::PasswordEmpty);
+    log(Messages::logLine(message));
+    fail(path, message);
     return false;
 }
 
 int Cli::hint(const Options& options)
 {
-    const std::string path = cleanPath(options.paths.front());
+    const std::string path = Paths::cleanOrAsTyped(options.paths.front());
     const Workflows::OpenResult opened = Workflows::openPackage(path);
     if (!opened.package) {
         fail(path, opened.message());

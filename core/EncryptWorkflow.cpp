@@ -150,10 +150,7 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
             result.reached = EncryptStage::None;
             Posix::fail("the source changed while it was read", EAGAIN);
         }
-        Posix::syncFile(encrypted.get());
-        if (!encrypted.close()) {
-            Posix::fail("close " + encryptedPath, errno);
-        }
+        Posix::syncAndClose(encrypted, encryptedPath);
 
         result.hintGiven = request.hint.has_value();
         result.hint = request.hint.value_or(QString());
@@ -162,10 +159,7 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         UniqueFd hint = Posix::createNew(hintPath, 0666);
         const QByteArray hintBytes = result.hint.toUtf8();
         Posix::writeAll(hint.get(), hintBytes.constData(), static_cast<std::size_t>(hintBytes.size()));
-        Posix::syncFile(hint.get());
-        if (!hint.close()) {
-            Posix::fail("close " + hintPath, errno);
-        }
+        Posix::syncAndClose(hint, hintPath);
         Posix::syncFolder(staging->path());
 
         try {

@@ -86,13 +86,18 @@ std::string clean(const std::string& path)
     return cleaned.empty() ? "/" : cleaned;
 }
 
-QString clean(const QString& path)
+std::string cleanOrAsTyped(const std::string& path)
 {
     try {
-        return QFile::decodeName(QByteArray::fromStdString(clean(QFile::encodeName(path).toStdString())));
+        return clean(path);
     } catch (const FileSystemError&) {
         return path;
     }
+}
+
+QString clean(const QString& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(cleanOrAsTyped(QFile::encodeName(path).toStdString())));
 }
 
 std::string baseNameOf(const std::string& name)

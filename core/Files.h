@@ -82,7 +82,9 @@ std::string absolute(const std::string& path);
 // Absolute, without "." components, doubled or trailing slashes: the same path however it was typed.
 // ".." stays, since a link in front of it decides where it leads.
 std::string clean(const std::string& path);
-// The same for a path as Qt holds it; left as it is when there is no working folder to make it absolute.
+// The same, or the path as typed when there is no working folder to make it absolute (it will fail as such).
+std::string cleanOrAsTyped(const std::string& path);
+// cleanOrAsTyped for a path as Qt holds it.
 QString clean(const QString& path);
 // The name up to its last "."; a name without "." or whose only "." is its first character is its own base name.
 std::string baseNameOf(const std::string& name);

@@ -114,6 +114,14 @@ void syncFile(int fd)
     }
 }
 
+void syncAndClose(UniqueFd& fd, const std::string& path)
+{
+    syncFile(fd.get());
+    if (!fd.close()) {
+        fail("close " + path, errno);
+    }
+}
+
 struct stat statOf(int fd)
 {
     struct stat st {};

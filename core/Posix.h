@@ -51,6 +51,8 @@ UniqueFd openRegularForReading(const std::string& path, bool followLinks);
 // fsync of a folder, so a rename or creation inside it is on disk.
 void syncFolder(const std::string& folderPath);
 void syncFile(int fd);
+// A file we wrote, on disk and closed; a late write error that close reports is an error too.
+void syncAndClose(UniqueFd& fd, const std::string& path);
 struct ::stat statOf(int fd);
 void rewind(int fd);
 // Whether anything, a dangling link included, holds the path.

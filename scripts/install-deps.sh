@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs with apt whatever the build, the tests, `make run` and `make package` need; quiet when
-# all is there.
+# Installs with apt whatever the build, the tests, `make run` and `make package` need, or the
+# packages given as arguments (the fuzzer's compiler, the bench's peers); quiet when all is there.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ $# -gt 0 ] || packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libssl-dev openssl libzxcvbn-dev
