@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
-#include "Files.h"
 #include "Text.h"
 
 #include <QDeadlineTimer>
@@ -130,7 +129,7 @@ void SingleInstance::acceptConnection()
             socket->flush();
             socket->disconnectFromServer();
             if (accepted) {
-                request.path = path->isEmpty() ? QString() : Paths::clean(*path);
+                request.path = *path; // cleaned where every request is carried out
                 emit requestReceived(request);
             }
         });

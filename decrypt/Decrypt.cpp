@@ -22,13 +22,6 @@ Pane::Texts texts()
             .revealName = QObject::tr("Show the decrypted file in the file manager")};
 }
 
-void logAll(const QStringList& messages)
-{
-    for (const QString& message : messages) {
-        global().log(message);
-    }
-}
-
 } // namespace
 
 Decrypt::Decrypt(const Services& services, QWidget* parent)
@@ -65,7 +58,6 @@ void Decrypt::viewDidAppear()
 {
     resetVariables();
     global().log(QStringLiteral("decrypt view presented"));
-    ui->checkMarkD->setHidden(true);
     clearResult();
     applyTheme();
     if (global().isOpenedFromFile && m_flag) {
@@ -78,9 +70,8 @@ void Decrypt::viewDidAppear()
 void Decrypt::applyTheme()
 {
     const bool dark = Global::isDark();
-    for (QWidget* widget : {static_cast<QWidget*>(ui->titleD), static_cast<QWidget*>(status()),
-                            static_cast<QWidget*>(ui->passwordLabelD), static_cast<QWidget*>(ui->hintD),
-                            static_cast<QWidget*>(ui->fileNameD)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(ui->titleD), static_cast<QWidget*>(ui->passwordLabelD),
+                            static_cast<QWidget*>(ui->hintD), static_cast<QWidget*>(ui->fileNameD)}) {
         Theme::setTextColor(widget, dark);
     }
     ui->checkMarkD->setPixmap(Theme::checkMark(dark));
@@ -113,7 +104,7 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     ui->checkMarkD->setHidden(false);
     m_selectedD = true;
     showChosenPackage();
-    logAll(lines);
+    logLines(lines);
 }
 
 void Decrypt::resetVariables()

@@ -77,7 +77,6 @@ void Encrypt::viewDidAppear()
 {
     resetVariables();
     global().log(QStringLiteral("encrypt view presented"));
-    ui->checkMarkE->setHidden(true);
     clearResult();
     applyTheme();
 }
@@ -86,7 +85,6 @@ void Encrypt::applyTheme()
 {
     const bool dark = Global::isDark();
     Theme::setTextColor(ui->titleE, dark);
-    Theme::setTextColor(status(), dark);
     Theme::setTextColor(ui->passwordLabelE, dark);
     QPixmap mark = Theme::checkMark(dark);
     const qreal ratio = devicePixelRatioF();

@@ -181,9 +181,7 @@ void Pane::chooseFile()
 void Pane::takeChosen(const QString& path)
 {
     // As after any new choice: the status and an earlier result go.
-    m_status->hide();
-    m_detail->hide();
-    m_reveal->hide();
+    hideStatusAndResult();
     prepare(path);
 }
 
@@ -248,18 +246,23 @@ void Pane::refuse(Message message)
     global().log(Messages::logLine(message));
 }
 
-void Pane::beforeRun()
+void Pane::hideStatusAndResult()
 {
     m_status->hide();
     m_detail->hide();
     m_reveal->hide();
 }
 
+void Pane::logLines(const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        global().log(line);
+    }
+}
+
 void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath)
 {
-    for (const QString& message : lines) {
-        global().log(message);
-    }
+    logLines(lines);
     if (outcome == Message::Succeeded) {
         say(Messages::sentence(outcome));
         m_detail->setName(tr("Saved as %1").arg(QFileInfo(resultPath).fileName()), resultPath);

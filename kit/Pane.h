@@ -81,11 +81,13 @@ protected:
     template <typename Result>
     void startRun(std::function<Result(const Workflows::RunControl&)> work, std::function<void(const Result&)> done)
     {
-        beforeRun();
+        hideStatusAndResult();
         m_run->start<Result>(std::move(work), std::move(done));
     }
     // Logs the run's lines and shows its outcome; after a success, where the result went.
     void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath);
+    // Writes each line to the activity log.
+    static void logLines(const QStringList& lines);
     // Shows the sentence of `message` and logs its line.
     void refuse(Messages::Message message);
     // Logs and shows `path` in the file manager.
@@ -96,7 +98,6 @@ protected:
     // The kit's rows and controls in the theme; the pane colours its own labels.
     void applyTheme(bool dark);
 
-    QLabel* status() const { return m_status; }
     QPushButton* revealButton() const { return m_reveal; }
     BackgroundRun& run() { return *m_run; }
 
@@ -107,7 +108,7 @@ protected:
 private:
     void takeChosen(const QString& path);
     void passwordEdited();
-    void beforeRun();
+    void hideStatusAndResult();
     void setDialogOpen(bool open);
     void busyMayHaveChanged();
 

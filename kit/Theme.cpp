@@ -37,6 +37,12 @@ QString css(const QColor& color)
         .arg(color.alpha());
 }
 
+QColor faded(QColor color, qreal opacity)
+{
+    color.setAlphaF(static_cast<float>(opacity));
+    return color;
+}
+
 QString primarySheet(const Palette& p)
 {
     return QStringLiteral(
@@ -45,9 +51,10 @@ QString primarySheet(const Palette& p)
                "QPushButton:hover { background-color: %2; border-color: %2; }"
                "QPushButton:pressed { background-color: %3; border-color: %3; }"
                "QPushButton:focus { border-color: %5; }"
-               "QPushButton:disabled { background-color: rgba(35, 122, 82, 45%); border-color: transparent;"
+               "QPushButton:disabled { background-color: %6; border-color: transparent;"
                " color: rgba(255, 255, 255, 75%); }")
-        .arg(css(p.primaryFill), css(p.primaryHover), css(p.primaryPressed), css(p.primaryText), css(p.focus));
+        .arg(css(p.primaryFill), css(p.primaryHover), css(p.primaryPressed), css(p.primaryText), css(p.focus),
+             css(faded(p.primaryFill, 0.45)));
 }
 
 QString secondarySheet(const Palette& p, bool pill)
