@@ -123,8 +123,6 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
         EXPECT_EQ(identity(taken), before);
         EXPECT_EQ(holds ? snapshot(taken) : held, held);
     }
-    std::filesystem::remove_all(taken);
-    std::filesystem::remove(other);
 
     // A different file and a folder hold the next names: ours takes the first free number, before the
     // last extension.
@@ -158,8 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
 
 // A run killed half-way leaves no plaintext that was never authenticated, at most a staging entry of
 // partial ciphertext, and the next run in the folder removes what is left.
-class KilledRunTest : public WorkflowsTest, public ::testing::WithParamInterface<std::tuple<bool, bool>>
-{};
+using KilledRunTest = WithRows<WorkflowsTest, std::tuple<bool, bool>>;
 
 TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
 {
@@ -211,8 +208,7 @@ TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting
 }
 
 // Sources that are not a readable regular file: a clear failure, nothing created, never a hang.
-class BadSourceTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
-{};
+using BadSourceTest = WithRows<WorkflowsTest, const char*>;
 
 TEST_P(BadSourceTest, encryptFailsCreatingNothing)
 {
@@ -284,9 +280,7 @@ TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
 
 // The last regular file by name is the encrypted file; a hidden one only when there is no other, as
 // when a dotfile was encrypted; never a staging entry, folder ("/"), FIFO ("|") or link ("@").
-class EncryptedFileTest : public WorkflowsTest,
-                          public ::testing::WithParamInterface<std::pair<std::vector<std::string>, const char*>>
-{};
+using EncryptedFileTest = WithRows<WorkflowsTest, std::pair<std::vector<std::string>, const char*>>;
 
 TEST_P(EncryptedFileTest, isTheOneAPackageWriterWouldHaveMade)
 {
@@ -315,8 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // An identical file already there is the result only if it is ours alone; one that another user owns
 // or may write would hand them what is saved in it later, so ours is numbered beside it.
-class IdenticalFileTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
-{};
+using IdenticalFileTest = WithRows<WorkflowsTest, const char*>;
 
 TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
 {
