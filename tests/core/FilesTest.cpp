@@ -41,27 +41,24 @@ TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashesAndNamesItsPackage)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, CleanPathTest,
-    ::testing::Values(PathCase{"/d/notes.lockfern/", "/d/notes.lockfern", true, "/d/notes.lockfern"},
-                      PathCase{"/d//notes.lockfern//", "/d/notes.lockfern", true, nullptr},
-                      PathCase{"/d/./notes.lockfern/.", "/d/notes.lockfern", true, nullptr},
-                      PathCase{"/d/../notes.lockfern", nullptr, true, nullptr}, PathCase{"//", "/", false, nullptr},
-                      PathCase{"/./", "/", false, nullptr}, PathCase{".", "CWD", false, nullptr},
-                      PathCase{"notes.lockfern/", "CWD/notes.lockfern", true, nullptr},
-                      PathCase{"./lockfern", "CWD/lockfern", false, "CWD/lockfern.lockfern"},
-                      PathCase{"lockfern", "CWD/lockfern", false, nullptr},
-                      PathCase{"/data/docs/report.pdf", nullptr, false, "/data/docs/report.lockfern"},
-                      PathCase{"/data/README", nullptr, false, "/data/README.lockfern"},
-                      PathCase{"/data/archive.tar.gz", nullptr, false, "/data/archive.tar.lockfern"},
-                      PathCase{"/home/u/.profile", nullptr, false, "/home/u/.profile.lockfern"},
-                      PathCase{"/data/release.2/readme", nullptr, false, "/data/release.2/readme.lockfern"},
-                      PathCase{"/data/report.LOCKFERN", nullptr, false, "/data/report.lockfern"},
-                      PathCase{"/data/r.lockfern/r.pdf", nullptr, false, "/data/r.lockfern/r.lockfern"},
-                      PathCase{"/data/r.lockfern/hint.lockfern", nullptr, true, "/data/r.lockfern/hint.lockfern"},
-                      PathCase{"/data/report.lockfern.", nullptr, true, "/data/report.lockfern.lockfern"},
-                      PathCase{"/data/a..lockfern", nullptr, true, "/data/a..lockfern"},
-                      PathCase{"/data/...", nullptr, false, nullptr}));
+const PathCase kPaths[] = {
+    {"/d/notes.lockfern/", "/d/notes.lockfern", true, "/d/notes.lockfern"},
+    {"/d//notes.lockfern//", "/d/notes.lockfern", true, nullptr},
+    {"/d/./notes.lockfern/.", "/d/notes.lockfern", true, nullptr},
+    {"/d/../notes.lockfern", nullptr, true, nullptr}, {"//", "/", false, nullptr}, {"/./", "/", false, nullptr},
+    {".", "CWD", false, nullptr}, {"notes.lockfern/", "CWD/notes.lockfern", true, nullptr},
+    {"./lockfern", "CWD/lockfern", false, "CWD/lockfern.lockfern"}, {"lockfern", "CWD/lockfern", false, nullptr},
+    {"/data/docs/report.pdf", nullptr, false, "/data/docs/report.lockfern"},
+    {"/data/README", nullptr, false, "/data/README.lockfern"},
+    {"/data/archive.tar.gz", nullptr, false, "/data/archive.tar.lockfern"},
+    {"/home/u/.profile", nullptr, false, "/home/u/.profile.lockfern"},
+    {"/data/release.2/readme", nullptr, false, "/data/release.2/readme.lockfern"},
+    {"/data/report.LOCKFERN", nullptr, false, "/data/report.lockfern"},
+    {"/data/r.lockfern/r.pdf", nullptr, false, "/data/r.lockfern/r.lockfern"},
+    {"/data/r.lockfern/hint.lockfern", nullptr, true, "/data/r.lockfern/hint.lockfern"},
+    {"/data/report.lockfern.", nullptr, true, "/data/report.lockfern.lockfern"},
+    {"/data/a..lockfern", nullptr, true, "/data/a..lockfern"}, {"/data/...", nullptr, false, nullptr}};
+INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest, ::testing::ValuesIn(kPaths));
 
 TEST(PackagePath, emptyIsNotAPackage)
 {

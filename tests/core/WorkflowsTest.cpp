@@ -147,10 +147,10 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
 
+using Features = Staging::Features;
 INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
-                         ::testing::Combine(::testing::Values(Staging::Features{true, true}, Staging::Features{false, true},
-                                                              Staging::Features{true, false},
-                                                              Staging::Features{false, false}),
+                         ::testing::Combine(::testing::Values(Features{true, true}, Features{false, true},
+                                                              Features{true, false}, Features{false, false}),
                                             ::testing::Values(0, 15, 16, kChunk - 1, kChunk, kChunk + 1,
                                                               3 * kChunk + 5)));
 
@@ -280,7 +280,8 @@ TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
 
 // The last regular file by name is the encrypted file; a hidden one only when there is no other, as
 // when a dotfile was encrypted; never a staging entry, folder ("/"), FIFO ("|") or link ("@").
-using EncryptedFileTest = WithRows<WorkflowsTest, std::pair<std::vector<std::string>, const char*>>;
+using Contents = std::pair<std::vector<std::string>, const char*>; // the package's entries, and the encrypted file
+using EncryptedFileTest = WithRows<WorkflowsTest, Contents>;
 
 TEST_P(EncryptedFileTest, isTheOneAPackageWriterWouldHaveMade)
 {
@@ -300,12 +301,9 @@ TEST_P(EncryptedFileTest, isTheOneAPackageWriterWouldHaveMade)
 
 INSTANTIATE_TEST_SUITE_P(
     Contents, EncryptedFileTest,
-    ::testing::Values(std::pair{std::vector<std::string>{"b.txt", "a.txt"}, "b.txt"},
-                      std::pair{std::vector<std::string>{".profile"}, ".profile"},
-                      std::pair{std::vector<std::string>{".profile", "notes"}, "notes"},
-                      std::pair{std::vector<std::string>{"a.txt", "x@", "y|", "z/"}, "a.txt"},
-                      std::pair{std::vector<std::string>{".lockfern-abcdefghij"}, ""},
-                      std::pair{std::vector<std::string>{}, ""}));
+    ::testing::Values(Contents{{"b.txt", "a.txt"}, "b.txt"}, Contents{{".profile"}, ".profile"},
+                      Contents{{".profile", "notes"}, "notes"}, Contents{{"a.txt", "x@", "y|", "z/"}, "a.txt"},
+                      Contents{{".lockfern-abcdefghij"}, ""}, Contents{{}, ""}));
 
 // An identical file already there is the result only if it is ours alone; one that another user owns
 // or may write would hand them what is saved in it later, so ours is numbered beside it.
