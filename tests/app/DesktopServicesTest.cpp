@@ -30,8 +30,7 @@ TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
     const std::string runtime = env.work() + "$(touch pwned) `touch pwned`; touch pwned.txt/";
-    std::filesystem::create_directory(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    ASSERT_EQ(::mkdir(runtime.c_str(), 0700), 0);
     ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     const std::string record = env.work() + "arguments";
     const std::string script = env.file("bin/xdg-email", "#!/bin/sh\nprintf '%s\\0' \"$@\" >> '" + record + "'\n");

@@ -117,8 +117,7 @@ TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunni
 // A name and the bytes sent.
 using BadMessage = std::pair<const char*, QByteArray>;
 
-class BadMessages : public ProcessTest, public ::testing::WithParamInterface<BadMessage>
-{};
+using BadMessages = WithRows<ProcessTest, BadMessage>;
 
 TEST_P(BadMessages, areRefusedAndTheInstanceKeepsServing)
 {
@@ -159,8 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A second start while a dialog of the running window is open, or a run goes on: its request waits
 // until the dialog has closed or the run has ended, instead of replacing the main view, and the
 // dialog or the run with it, under them.
-class RequestDuringDialog : public ProcessTest, public ::testing::WithParamInterface<std::string>
-{};
+using RequestDuringDialog = WithRows<ProcessTest, std::string>;
 
 TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosedOrTheRunHasEnded)
 {
@@ -218,11 +216,8 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDi
 // as another user, its /proc entries turn root's when it is not dumpable.
 TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
 {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "starting it as another user needs root";
-    }
-    if (!kHiddenFromOtherProcesses) {
-        GTEST_SKIP() << "sanitizer builds stay traceable";
+    if (::geteuid() != 0 || !kHiddenFromOtherProcesses) {
+        GTEST_SKIP() << "starting it as another user needs root, and sanitizer builds stay traceable";
     }
     QProcess window;
     window.start(QStringLiteral("/usr/bin/setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
@@ -236,8 +231,7 @@ TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
     window.waitForFinished();
 }
 
-class QuitBySignal : public ProcessTest, public ::testing::WithParamInterface<int>
-{};
+using QuitBySignal = WithRows<ProcessTest, int>;
 
 TEST_P(QuitBySignal, quitsCleanlyAndDeletesTheLogFile)
 {

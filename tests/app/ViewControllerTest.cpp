@@ -102,8 +102,7 @@ protected:
 // Loaded either way, then a few steps (indexes into kSteps).
 using Navigation = std::pair<bool, std::vector<int>>;
 
-class Navigating : public ViewControllerTest, public ::testing::WithParamInterface<Navigation>
-{};
+using Navigating = WithRows<ViewControllerTest, Navigation>;
 
 // Each step gives its row whatever came before; a pane logs its appearance each time it comes on
 // show, not again while it stays.
@@ -145,9 +144,7 @@ INSTANTIATE_TEST_SUITE_P(AllStates, Navigating, ::testing::ValuesIn(navigations(
 
 enum class Toggle { Click, Caption, ScreenReader };
 
-class ThemeSwitch : public ViewControllerTest,
-                    public ::testing::WithParamInterface<std::tuple<std::optional<bool>, Toggle>>
-{};
+using ThemeSwitch = WithRows<ViewControllerTest, std::tuple<std::optional<bool>, Toggle>>;
 
 // Each screen loads in the stored theme (never written: white). However the switch is toggled (a
 // screen reader's action ticks the box without a click), the about pane recolours at once, the main
@@ -188,8 +185,7 @@ INSTANTIATE_TEST_SUITE_P(StoredPreference, ThemeSwitch,
                                             ::testing::Values(Toggle::Click, Toggle::Caption, Toggle::ScreenReader)));
 
 // A row per button that can have the focus, and the step that reaches it (nullptr: the main view).
-class Keys : public ViewControllerTest, public ::testing::WithParamInterface<std::pair<const char*, Op>>
-{};
+using Keys = WithRows<ViewControllerTest, std::pair<const char*, Op>>;
 
 TEST_P(Keys, returnAndSpacePressTheFocusedButton)
 {

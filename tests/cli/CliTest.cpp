@@ -49,9 +49,8 @@ TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
         std::filesystem::remove_all(package);
     }
     // As another implementation would write it with the whole password.
-    const QByteArray sealed = RNCryptor::Encryptor(QString::fromStdString(longer)).encrypt("theirs");
-    std::filesystem::create_directory(env.work() + "theirs.lockfern");
-    writeFileBytes(env.work() + "theirs.lockfern/theirs.txt", sealed.toStdString());
+    env.file("theirs.lockfern/theirs.txt",
+             RNCryptor::Encryptor(QString::fromStdString(longer)).encrypt("theirs").toStdString());
     EXPECT_EQ(run({"decrypt", "--password-stdin", env.work() + "theirs.lockfern"}, longer + "\n").status, 0);
     EXPECT_EQ(readFileBytes(env.work() + "theirs.txt"), "theirs");
 }
@@ -65,8 +64,7 @@ struct FailureCase
     const char* message; // after "lockfern-cli: "; empty: the usage
 };
 
-class CliFailureTest : public CliTest, public ::testing::WithParamInterface<FailureCase>
-{};
+using CliFailureTest = WithRows<CliTest, FailureCase>;
 
 // Nothing is written, whatever is refused.
 TEST_P(CliFailureTest, printsTheSentenceAndExitCode)
@@ -207,16 +205,14 @@ TEST_F(CliTest, controlCharactersAreShownVisiblyOnATerminalOnly)
 {
     const std::string cli = std::getenv("LOCKFERN_CLI");
     const std::string hostile = "\x1b]0;owned\x07\x1b[2J";
-    writeFileBytes(env.work() + "hint.txt", hostile + "\n");
-    const std::string path = env.file("a\x1b[2Jb.txt", "x");
-    ASSERT_EQ(run({"encrypt", "--hint-file", env.work() + "hint.txt", "--password-stdin", path}, "pw\n").status, 0);
+    const std::string path = env.file("a\x1b[2Jb.txt", "x"), hintFile = env.file("hint.txt", hostile + "\n");
+    ASSERT_EQ(run({"encrypt", "--hint-file", hintFile, "--password-stdin", path}, "pw\n").status, 0);
     const std::string package = env.work() + "a\x1b[2Jb.lockfern";
     EXPECT_EQ(run({"hint", package}).out, hostile + "\n");
     const TerminalRun hint = runOnTerminal({cli, "hint", package});
     EXPECT_THAT(hint.output, HasSubstr("\\e]0;owned\\a\\e[2J\r\n"));
     ::unlink(path.c_str());
-    const TerminalRun decrypted =
-        runOnTerminal({cli, "decrypt", "--verbose", package}, {{"Password: ", "pw\r"}});
+    const TerminalRun decrypted = runOnTerminal({cli, "decrypt", "--verbose", package}, {{"Password: ", "pw\r"}});
     EXPECT_THAT(decrypted.output, HasSubstr("a\\e[2Jb.txt\r\n"));
     EXPECT_THAT(decrypted.output, HasSubstr("presenting hint \\e]0;owned"));
     EXPECT_EQ(std::count(hint.output.begin(), hint.output.end(), '\x1b') +

@@ -41,27 +41,24 @@ TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashesAndNamesItsPackage)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, CleanPathTest,
-    ::testing::Values(PathCase{"/d/notes.lockfern/", "/d/notes.lockfern", true, "/d/notes.lockfern"},
-                      PathCase{"/d//notes.lockfern//", "/d/notes.lockfern", true, nullptr},
-                      PathCase{"/d/./notes.lockfern/.", "/d/notes.lockfern", true, nullptr},
-                      PathCase{"/d/../notes.lockfern", nullptr, true, nullptr}, PathCase{"//", "/", false, nullptr},
-                      PathCase{"/./", "/", false, nullptr}, PathCase{".", "CWD", false, nullptr},
-                      PathCase{"notes.lockfern/", "CWD/notes.lockfern", true, nullptr},
-                      PathCase{"./lockfern", "CWD/lockfern", false, "CWD/lockfern.lockfern"},
-                      PathCase{"lockfern", "CWD/lockfern", false, nullptr},
-                      PathCase{"/data/docs/report.pdf", nullptr, false, "/data/docs/report.lockfern"},
-                      PathCase{"/data/README", nullptr, false, "/data/README.lockfern"},
-                      PathCase{"/data/archive.tar.gz", nullptr, false, "/data/archive.tar.lockfern"},
-                      PathCase{"/home/u/.profile", nullptr, false, "/home/u/.profile.lockfern"},
-                      PathCase{"/data/release.2/readme", nullptr, false, "/data/release.2/readme.lockfern"},
-                      PathCase{"/data/report.LOCKFERN", nullptr, false, "/data/report.lockfern"},
-                      PathCase{"/data/r.lockfern/r.pdf", nullptr, false, "/data/r.lockfern/r.lockfern"},
-                      PathCase{"/data/r.lockfern/hint.lockfern", nullptr, true, "/data/r.lockfern/hint.lockfern"},
-                      PathCase{"/data/report.lockfern.", nullptr, true, "/data/report.lockfern.lockfern"},
-                      PathCase{"/data/a..lockfern", nullptr, true, "/data/a..lockfern"},
-                      PathCase{"/data/...", nullptr, false, nullptr}));
+const PathCase kPaths[] = {
+    {"/d/notes.lockfern/", "/d/notes.lockfern", true, "/d/notes.lockfern"},
+    {"/d//notes.lockfern//", "/d/notes.lockfern", true, nullptr},
+    {"/d/./notes.lockfern/.", "/d/notes.lockfern", true, nullptr},
+    {"/d/../notes.lockfern", nullptr, true, nullptr}, {"//", "/", false, nullptr}, {"/./", "/", false, nullptr},
+    {".", "CWD", false, nullptr}, {"notes.lockfern/", "CWD/notes.lockfern", true, nullptr},
+    {"./lockfern", "CWD/lockfern", false, "CWD/lockfern.lockfern"}, {"lockfern", "CWD/lockfern", false, nullptr},
+    {"/data/docs/report.pdf", nullptr, false, "/data/docs/report.lockfern"},
+    {"/data/README", nullptr, false, "/data/README.lockfern"},
+    {"/data/archive.tar.gz", nullptr, false, "/data/archive.tar.lockfern"},
+    {"/home/u/.profile", nullptr, false, "/home/u/.profile.lockfern"},
+    {"/data/release.2/readme", nullptr, false, "/data/release.2/readme.lockfern"},
+    {"/data/report.LOCKFERN", nullptr, false, "/data/report.lockfern"},
+    {"/data/r.lockfern/r.pdf", nullptr, false, "/data/r.lockfern/r.lockfern"},
+    {"/data/r.lockfern/hint.lockfern", nullptr, true, "/data/r.lockfern/hint.lockfern"},
+    {"/data/report.lockfern.", nullptr, true, "/data/report.lockfern.lockfern"},
+    {"/data/a..lockfern", nullptr, true, "/data/a..lockfern"}, {"/data/...", nullptr, false, nullptr}};
+INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest, ::testing::ValuesIn(kPaths));
 
 TEST(PackagePath, emptyIsNotAPackage)
 {
@@ -97,25 +94,20 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     env.file(".lockfern-short", "x");
     env.file(".lockfern-notOurs!!!", "x");
     env.file("kept.txt", "kept");
-    ::symlink((w + "kept.txt").c_str(), (w + ".lockfern-aLinkToAFi").c_str());
-    std::vector<std::string> kept{".lockfern-aLinkToAFi", ".lockfern-holdsFoldr", ".lockfern-notOurs!!!",
-                                  ".lockfern-short", "kept.txt"};
+    ASSERT_EQ(::symlink((w + "kept.txt").c_str(), (w + ".lockfern-aLinkToAFi").c_str()), 0);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(env.file(".lockfern-otherUser0", "theirs").c_str(), 12345, 12345), 0);
-        kept.push_back(".lockfern-otherUser0");
     }
-    const auto before = folderEntries(w);
+    const std::size_t before = folderEntries(w).size();
     Staging::features().anonymousFiles = false;
     const Staging::StagedFile liveFile(w, 0600);
     const Staging::StagedFolder liveFolder(w);
     Staging::features() = {};
-    for (const auto& name : folderEntries(w)) {
-        if (std::find(before.begin(), before.end(), name) == before.end()) {
-            kept.push_back(name);
-        }
-    }
-    ASSERT_EQ(kept.size(), before.size() - 2 + 2) << "the two live entries, under their own names";
-    std::sort(kept.begin(), kept.end());
+    // All but the two stale entries; the two live ones are there under their own names.
+    auto kept = folderEntries(w);
+    ASSERT_EQ(kept.size(), before + 2);
+    std::erase(kept, ".lockfern-staleFile0");
+    std::erase(kept, ".lockfern-staleFoldr");
 
     Staging::removeStale(w);
     EXPECT_EQ(folderEntries(w), kept);

@@ -55,8 +55,7 @@ TEST_F(GlobalTest, log_writesLineToStreamAndToAPrivateFile)
 
 // Where the log must not write: a fallback folder shared with others or not a real folder, a link
 // or a FIFO planted at the log's own path.
-class UnsafeTemporaryTest : public GlobalTest, public ::testing::WithParamInterface<const char*>
-{};
+using UnsafeTemporaryTest = WithRows<GlobalTest, const char*>;
 
 TEST_P(UnsafeTemporaryTest, everyLineStillOnStdoutFollowedBySomethingWentWrong)
 {

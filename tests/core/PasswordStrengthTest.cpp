@@ -21,7 +21,6 @@ TEST_P(Passwords, mapToTheirLevel)
 {
     const PasswordStrength::Estimate estimate = PasswordStrength::estimate(QString::fromUtf8(GetParam().password));
     EXPECT_EQ(estimate.level, GetParam().level) << estimate.seconds << " s";
-    EXPECT_DOUBLE_EQ(estimate.seconds, estimate.guesses / PasswordStrength::kGuessesPerSecond);
 }
 
 INSTANTIATE_TEST_SUITE_P(

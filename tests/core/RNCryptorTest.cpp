@@ -134,9 +134,10 @@ TEST_P(BadPadding, underAValidMacFails)
     }
 }
 
-// Pad length zero, and a full-block pad whose first byte disagrees.
+// Pad length zero, longer than a block, and a full-block pad whose first byte disagrees.
 INSTANTIATE_TEST_SUITE_P(LastBlocks, BadPadding,
-                         ::testing::Values(QByteArray(16, '\0'), QByteArray("\x0f") + QByteArray(15, '\x10')));
+                         ::testing::Values(QByteArray(16, '\0'), QByteArray(16, '\x11'),
+                                           QByteArray("\x0f") + QByteArray(15, '\x10')));
 
 using Directions = ::testing::TestWithParam<bool>;
 

@@ -123,8 +123,6 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
         EXPECT_EQ(identity(taken), before);
         EXPECT_EQ(holds ? snapshot(taken) : held, held);
     }
-    std::filesystem::remove_all(taken);
-    std::filesystem::remove(other);
 
     // A different file and a folder hold the next names: ours takes the first free number, before the
     // last extension.
@@ -149,17 +147,16 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
 
+using Features = Staging::Features;
 INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
-                         ::testing::Combine(::testing::Values(Staging::Features{true, true}, Staging::Features{false, true},
-                                                              Staging::Features{true, false},
-                                                              Staging::Features{false, false}),
+                         ::testing::Combine(::testing::Values(Features{true, true}, Features{false, true},
+                                                              Features{true, false}, Features{false, false}),
                                             ::testing::Values(0, 15, 16, kChunk - 1, kChunk, kChunk + 1,
                                                               3 * kChunk + 5)));
 
 // A run killed half-way leaves no plaintext that was never authenticated, at most a staging entry of
 // partial ciphertext, and the next run in the folder removes what is left.
-class KilledRunTest : public WorkflowsTest, public ::testing::WithParamInterface<std::tuple<bool, bool>>
-{};
+using KilledRunTest = WithRows<WorkflowsTest, std::tuple<bool, bool>>;
 
 TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
 {
@@ -211,8 +208,7 @@ TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting
 }
 
 // Sources that are not a readable regular file: a clear failure, nothing created, never a hang.
-class BadSourceTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
-{};
+using BadSourceTest = WithRows<WorkflowsTest, const char*>;
 
 TEST_P(BadSourceTest, encryptFailsCreatingNothing)
 {
@@ -284,9 +280,8 @@ TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
 
 // The last regular file by name is the encrypted file; a hidden one only when there is no other, as
 // when a dotfile was encrypted; never a staging entry, folder ("/"), FIFO ("|") or link ("@").
-class EncryptedFileTest : public WorkflowsTest,
-                          public ::testing::WithParamInterface<std::pair<std::vector<std::string>, const char*>>
-{};
+using Contents = std::pair<std::vector<std::string>, const char*>; // the package's entries, and the encrypted file
+using EncryptedFileTest = WithRows<WorkflowsTest, Contents>;
 
 TEST_P(EncryptedFileTest, isTheOneAPackageWriterWouldHaveMade)
 {
@@ -306,17 +301,13 @@ TEST_P(EncryptedFileTest, isTheOneAPackageWriterWouldHaveMade)
 
 INSTANTIATE_TEST_SUITE_P(
     Contents, EncryptedFileTest,
-    ::testing::Values(std::pair{std::vector<std::string>{"b.txt", "a.txt"}, "b.txt"},
-                      std::pair{std::vector<std::string>{".profile"}, ".profile"},
-                      std::pair{std::vector<std::string>{".profile", "notes"}, "notes"},
-                      std::pair{std::vector<std::string>{"a.txt", "x@", "y|", "z/"}, "a.txt"},
-                      std::pair{std::vector<std::string>{".lockfern-abcdefghij"}, ""},
-                      std::pair{std::vector<std::string>{}, ""}));
+    ::testing::Values(Contents{{"b.txt", "a.txt"}, "b.txt"}, Contents{{".profile"}, ".profile"},
+                      Contents{{".profile", "notes"}, "notes"}, Contents{{"a.txt", "x@", "y|", "z/"}, "a.txt"},
+                      Contents{{".lockfern-abcdefghij"}, ""}, Contents{{}, ""}));
 
 // An identical file already there is the result only if it is ours alone; one that another user owns
 // or may write would hand them what is saved in it later, so ours is numbered beside it.
-class IdenticalFileTest : public WorkflowsTest, public ::testing::WithParamInterface<const char*>
-{};
+using IdenticalFileTest = WithRows<WorkflowsTest, const char*>;
 
 TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
 {

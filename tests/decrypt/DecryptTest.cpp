@@ -55,9 +55,7 @@ bool lockFolder(const std::string& path, bool locked)
     bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
     flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
     ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0) {
-        ::close(fd);
-    }
+    ::close(fd);
     return ok;
 }
 
@@ -91,8 +89,7 @@ struct PrepareCase
     const char* shown = "checkMark hint"; // when prepared
 };
 
-class Preparing : public DecryptPane, public ::testing::WithParamInterface<PrepareCase>
-{};
+using Preparing = WithRows<DecryptPane, PrepareCase>;
 
 // However it comes, a package is prepared or refused without a change on disk; showing the pane
 // again starts it afresh, so a package from the file browser is taken once.
@@ -152,10 +149,7 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
 
 const std::vector<std::string> kProblemLine{"there was a problem while adding file"};
 const std::vector<std::string> kAdded{"hint is empty", "file added succesfully"};
-void withHint(const std::string& w)
-{
-    makePackage(w, "tulip7");
-}
+const auto withHint = [](const std::string& w) { makePackage(w, "tulip7"); };
 const PrepareCase kPrepareCases[] = {
     {"emptyHintFile", [](const std::string& w) { makePackage(w, ""); }, "report.lockfern", {}, kAdded, {}},
     {"noHintFile", [](const std::string& w) { makePackage(w, std::nullopt); }, "report.lockfern", {}, kAdded, {}},
@@ -194,8 +188,7 @@ struct RunCase
     const char* shown;
 };
 
-class Running : public DecryptPane, public ::testing::WithParamInterface<RunCase>
-{};
+using Running = WithRows<DecryptPane, RunCase>;
 
 TEST_P(Running, reportsTheOutcome)
 {

@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QStringList>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,17 +20,21 @@ struct ProcessRun
     std::string err;
 };
 
-inline QString cliBinary()
+inline std::string cliBinary()
 {
     const char* path = std::getenv("LOCKFERN_CLI");
-    return path ? QString::fromUtf8(path) : QString();
+    return path ? path : "";
 }
 
-inline ProcessRun runProcess(const QString& program, const QStringList& arguments, const std::string& input = {},
-                             int timeoutMs = 120000)
+inline ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& input = {}, int timeoutMs = 120000)
 {
+    QStringList list;
+    for (const std::string& argument : arguments) {
+        list << QString::fromStdString(argument);
+    }
     QProcess process;
-    process.start(program, arguments);
+    process.start(QString::fromStdString(program), list);
     ProcessRun run;
     if (!process.waitForStarted(timeoutMs)) {
         return run;
@@ -51,7 +54,7 @@ inline ProcessRun runProcess(const QString& program, const QStringList& argument
     return run;
 }
 
-inline ProcessRun runCliBinary(const QStringList& arguments, const std::string& input = "pw\n")
+inline ProcessRun runCliBinary(const std::vector<std::string>& arguments, const std::string& input = "pw\n")
 {
     return runProcess(cliBinary(), arguments, input);
 }

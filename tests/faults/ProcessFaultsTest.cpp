@@ -7,11 +7,9 @@
 
 #include <QStandardPaths>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -38,212 +36,159 @@ std::string sweepsCannotRun()
 class ProcessFaultsTest : public ::testing::Test
 {
 protected:
+    using Command = std::vector<std::string>;
     TestEnvironment env;
-    std::string source;
-    std::string sourceBytes;
-    std::string package;
+    const std::string sourceBytes = patternBytes((1 << 20) + 333);
+    const std::string source = env.file("data.bin", sourceBytes);
+    const std::string package = env.work() + "data.lockfern";
+    const Command encrypting{cliBinary(), "encrypt", "--password-stdin", source};
+    const Command decrypting{cliBinary(), "decrypt", "--password-stdin", package};
 
-    void SetUp() override
+    static ProcessRun run(const Command& command, const std::vector<std::string>& tracing = {})
     {
-        sourceBytes = patternBytes((1 << 20) + 333);
-        source = env.work() + "data.bin";
-        writeFileBytes(source, sourceBytes);
-        package = env.work() + "data.lockfern";
+        Command arguments = tracing;
+        arguments.insert(arguments.end(), command.begin(), command.end());
+        return tracing.empty() ? runCliBinary({command.begin() + 1, command.end()})
+                               : runProcess("strace", arguments, kPassword + "\n");
     }
-
-    QStringList encryptArguments() const
+    static ProcessRun underStrace(const std::string& injection, const Command& command)
     {
-        return {cliBinary(), QStringLiteral("encrypt"), QStringLiteral("--password-stdin"), QString::fromStdString(source)};
-    }
-    QStringList decryptArguments() const
-    {
-        return {cliBinary(), QStringLiteral("decrypt"), QStringLiteral("--password-stdin"), QString::fromStdString(package)};
-    }
-
-    ProcessRun underStrace(const QString& injection, const QStringList& command)
-    {
-        const QString syscall = injection.section(QLatin1Char(':'), 0, 0);
-        QStringList arguments{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                              QStringLiteral("-e"), QStringLiteral("trace=") + syscall,
-                              QStringLiteral("-e"), QStringLiteral("inject=") + injection};
-        arguments += command;
-        return runProcess(QStringLiteral("strace"), arguments, kPassword + "\n");
+        const std::string syscall = injection.substr(0, injection.find(':'));
+        return run(command, {"-f", "-qq", "-o", "/dev/null", "-e", "trace=" + syscall, "-e", "inject=" + injection});
     }
 
     // How often each syscall runs in an undisturbed run of `command`.
-    std::map<std::string, int> syscallCounts(const QStringList& command)
+    std::map<std::string, int> syscallCounts(const Command& command)
     {
         const std::string summary = env.root().toStdString() + "/summary.txt";
-        QStringList arguments{QStringLiteral("-f"), QStringLiteral("-c"), QStringLiteral("-o"), QString::fromStdString(summary)};
-        arguments += command;
-        runProcess(QStringLiteral("strace"), arguments, kPassword + "\n");
+        run(command, {"-f", "-c", "-o", summary});
         std::map<std::string, int> counts;
-        const QStringList lines = QString::fromStdString(readFileBytes(summary)).split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
+        for (const QString& line : QString::fromStdString(readFileBytes(summary)).split(QLatin1Char('\n'))) {
             const QStringList fields = line.simplified().split(QLatin1Char(' '));
-            if (fields.size() >= 5 && !fields.last().startsWith(QLatin1Char('-')) && fields.last() != QStringLiteral("total")) {
-                bool ok = false;
-                const int calls = fields.at(3).toInt(&ok);
-                if (ok) {
-                    counts[fields.last().toStdString()] = calls;
-                }
+            bool ok = false;
+            const int calls = fields.size() >= 5 ? fields.at(3).toInt(&ok) : 0;
+            if (ok && !fields.last().startsWith(QLatin1Char('-')) && fields.last() != QStringLiteral("total")) {
+                counts[fields.last().toStdString()] = calls;
             }
         }
         return counts;
     }
 
-    // A package, when there is one, is whole and opens to the source's bytes.
-    void expectPackageWholeOrAbsent(const std::string& label)
+    // What a run makes, present and whole (the source's bytes restored, or a package that opens to
+    // them) or absent.
+    void expectOutput(bool decrypting, bool present, const std::string& label)
     {
-        struct stat st {};
-        if (::lstat(package.c_str(), &st) != 0) {
-            return;
+        ASSERT_EQ(::access((decrypting ? source : package).c_str(), F_OK) == 0, present) << label;
+        if (present && decrypting) {
+            EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
+        } else if (present) {
+            EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
+            const QByteArray encrypted = QByteArray::fromStdString(readFileBytes(package + "/data.bin"));
+            QByteArray plain;
+            EXPECT_NO_THROW(plain = RNCryptor::Decryptor(QString::fromStdString(kPassword)).decrypt(encrypted))
+                << label;
+            EXPECT_EQ(plain.toStdString() == sourceBytes, true) << label;
         }
-        ASSERT_TRUE(S_ISDIR(st.st_mode)) << label;
-        EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
-        const QByteArray encrypted = QByteArray::fromStdString(readFileBytes(package + "/data.bin"));
-        QByteArray plain;
-        EXPECT_NO_THROW(plain = RNCryptor::Decryptor(QString::fromStdString(kPassword)).decrypt(encrypted)) << label;
-        EXPECT_EQ(plain.toStdString() == sourceBytes, true) << label;
     }
 
     void makePackage()
     {
-        ASSERT_EQ(runCliBinary(encryptArguments().mid(1)).exitCode, 0);
+        ASSERT_EQ(run(encrypting).exitCode, 0);
         ASSERT_EQ(::unlink(source.c_str()), 0);
     }
+    void removePackage() const { std::filesystem::remove_all(package); }
 
     // The list of (syscall, N) points a sweep visits: every call of the syscalls that touch files.
-    std::vector<QString> sweepPoints(const QStringList& command, const QString& action)
+    std::vector<std::string> sweepPoints(const Command& command, const std::string& action)
     {
-        std::vector<QString> points;
+        std::vector<std::string> points;
         const auto counts = syscallCounts(command);
         // The counting run itself succeeded: undo what it made.
-        if (command.contains(QStringLiteral("decrypt"))) {
-            ::unlink(source.c_str());
-        } else {
-            QDir(QString::fromStdString(package)).removeRecursively();
-        }
+        command == decrypting ? (void)::unlink(source.c_str()) : removePackage();
         for (const char* syscall : {"read", "pread64", "write", "openat", "close", "fsync", "mkdir", "renameat2",
                                     "unlink", "rmdir", "getrandom"}) {
             const auto it = counts.find(syscall);
-            const int calls = it == counts.end() ? 0 : it->second;
-            for (int n = 1; n <= calls; ++n) {
-                points.push_back(QString::fromUtf8(syscall) + QStringLiteral(":") + action + QStringLiteral(":when=") +
-                                 QString::number(n));
+            for (int n = 1; n <= (it == counts.end() ? 0 : it->second); ++n) {
+                points.push_back(std::string(syscall) + ":" + action + ":when=" + std::to_string(n));
             }
         }
         return points;
     }
 };
 
-// A kill leaves at most a staging folder of ciphertext, which the next run in the folder removes.
-TEST_F(ProcessFaultsTest, killedDuringEncryptLeavesNothingOnceTheNextRunHasBeen)
+struct SweepCase
 {
-    if (const std::string reason = sweepsCannotRun(); !reason.empty()) {
-        GTEST_SKIP() << reason;
-    }
-    const auto points = sweepPoints(encryptArguments(), QStringLiteral("signal=SIGKILL"));
-    ASSERT_GT(points.size(), 20u);
-    for (const QString& point : points) {
-        const std::string label = point.toStdString();
-        underStrace(point, encryptArguments());
-        EXPECT_EQ(readFileBytes(source), sourceBytes) << label;
-        EXPECT_LE(stagingEntries(env.work()), 1) << label;
-        expectPackageWholeOrAbsent(label);
-        QDir(QString::fromStdString(package)).removeRecursively();
-        const ProcessRun next = runCliBinary(encryptArguments().mid(1));
-        EXPECT_EQ(next.exitCode, 0) << label << next.err;
-        expectPackageWholeOrAbsent(label + " next");
-        EXPECT_EQ(stagingEntries(env.work()), 0) << label;
-        QDir(QString::fromStdString(package)).removeRecursively();
-    }
-}
+    const char* label;
+    bool decrypting;
+    const char* action; // what strace injects at each point
+};
 
-TEST_F(ProcessFaultsTest, killedDuringDecryptNeverLeavesAPartialFile)
-{
-    if (const std::string reason = sweepsCannotRun(); !reason.empty()) {
-        GTEST_SKIP() << reason;
-    }
-    makePackage();
-    const auto points = sweepPoints(decryptArguments(), QStringLiteral("signal=SIGKILL"));
-    ::unlink(source.c_str());
-    ASSERT_GT(points.size(), 20u);
-    for (const QString& point : points) {
-        const std::string label = point.toStdString();
-        underStrace(point, decryptArguments());
-        if (::access(source.c_str(), F_OK) == 0) {
-            EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
-        }
-        // Restored into an unnamed file: a kill leaves no plaintext behind.
-        EXPECT_EQ(stagingEntries(env.work()), 0) << label;
-        EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
-        ::unlink(source.c_str());
-        const ProcessRun next = runCliBinary(decryptArguments().mid(1));
-        EXPECT_EQ(next.exitCode, 0) << label << next.err;
-        EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
-        ::unlink(source.c_str());
-    }
-}
+using Sweep = WithRows<ProcessFaultsTest, SweepCase>;
 
-// I/O errors anywhere: either a success whose output is whole, or a failure that left nothing.
-TEST_F(ProcessFaultsTest, ioErrorsAreReportedAndLeaveNothing)
+// A kill leaves no plaintext, at most a staging entry of ciphertext, which the next run in the folder
+// removes. An I/O error is either a success whose output is whole, or a failure that left nothing.
+TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
 {
     if (const std::string reason = sweepsCannotRun(); !reason.empty()) {
         GTEST_SKIP() << reason;
     }
-    int failures = 0;
+    const SweepCase& c = GetParam();
+    const bool killed = std::string(c.action) == "signal=SIGKILL";
     // EINVAL from renameat2 is what NFS and many FUSE and SMB mounts answer for RENAME_NOREPLACE.
-    for (const char* error : {"EIO", "ENOSPC", "EINVAL"}) {
-        for (const QString& point : sweepPoints(encryptArguments(), QStringLiteral("error=") + QString::fromUtf8(error))) {
-            if (std::string(error) == "EINVAL" && !point.startsWith(QStringLiteral("renameat2"))) {
-                continue;
-            }
-            const std::string label = point.toStdString();
-            const ProcessRun run = underStrace(point, encryptArguments());
-            EXPECT_FALSE(run.crashed) << label;
-            EXPECT_EQ(readFileBytes(source), sourceBytes) << label;
-            EXPECT_EQ(stagingEntries(env.work()), 0) << label;
-            if (std::string(error) == "EINVAL") {
-                EXPECT_EQ(run.exitCode, 0) << label << " published without RENAME_NOREPLACE";
-            }
-            if (run.exitCode == 0) {
-                expectPackageWholeOrAbsent(label);
-                EXPECT_EQ(::access(package.c_str(), F_OK), 0) << label << " reported success without a package";
-            } else {
-                ++failures;
-                EXPECT_NE(::access(package.c_str(), F_OK), 0) << label << " failed but left a package";
-            }
-            QDir(QString::fromStdString(package)).removeRecursively();
+    const bool noReplaceUnsupported = std::string(c.action) == "error=EINVAL";
+    if (c.decrypting) {
+        makePackage();
+    }
+    const Command& command = c.decrypting ? decrypting : encrypting;
+    const std::string& input = c.decrypting ? package : source;
+    const auto inputBefore = snapshot(input);
+    const auto removeOutput = [&] { c.decrypting ? (void)::unlink(source.c_str()) : removePackage(); };
+    const auto points = sweepPoints(command, c.action);
+    ASSERT_GT(points.size(), 20u);
+    int failures = 0;
+    for (const std::string& point : points) {
+        if (noReplaceUnsupported && !point.starts_with("renameat2")) {
+            continue;
+        }
+        const ProcessRun faulted = underStrace(point, command);
+        EXPECT_TRUE(killed || !faulted.crashed) << point;
+        EXPECT_EQ(snapshot(input), inputBefore) << point;
+        // Restoring goes into an unnamed file: a kill leaves nothing there either.
+        EXPECT_LE(stagingEntries(env.work()), killed && !c.decrypting ? 1 : 0) << point;
+        EXPECT_TRUE(faulted.exitCode == 0 || !noReplaceUnsupported) << point << " not published without it";
+        failures += !killed && faulted.exitCode != 0;
+        const std::string output = c.decrypting ? source : package;
+        expectOutput(c.decrypting, killed ? ::access(output.c_str(), F_OK) == 0 : faulted.exitCode == 0, point);
+        removeOutput();
+        if (killed) {
+            const ProcessRun next = run(command);
+            EXPECT_EQ(next.exitCode, 0) << point << next.err;
+            expectOutput(c.decrypting, true, point + " next");
+            EXPECT_EQ(stagingEntries(env.work()), 0) << point;
+            removeOutput();
         }
     }
-    EXPECT_GT(failures, 0);
-
-    makePackage();
-    for (const QString& point : sweepPoints(decryptArguments(), QStringLiteral("error=EIO"))) {
-        ::unlink(source.c_str());
-        const std::string label = point.toStdString();
-        const ProcessRun run = underStrace(point, decryptArguments());
-        EXPECT_FALSE(run.crashed) << label;
-        EXPECT_EQ(stagingEntries(env.work()), 0) << label;
-        if (run.exitCode == 0) {
-            EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
-        } else {
-            EXPECT_NE(::access(source.c_str(), F_OK), 0) << label << " failed but left a file";
-        }
-    }
+    EXPECT_EQ(failures > 0, !killed && !noReplaceUnsupported);
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, Sweep,
+                         ::testing::Values(SweepCase{"killedEncrypting", false, "signal=SIGKILL"},
+                                           SweepCase{"killedDecrypting", true, "signal=SIGKILL"},
+                                           SweepCase{"ioErrorEncrypting", false, "error=EIO"},
+                                           SweepCase{"diskFullEncrypting", false, "error=ENOSPC"},
+                                           SweepCase{"noReplaceUnsupportedEncrypting", false, "error=EINVAL"},
+                                           SweepCase{"ioErrorDecrypting", true, "error=EIO"}),
+                         [](const auto& info) { return info.param.label; });
 
 // Runs `script` in a private mount namespace; skips when this machine does not allow one.
-ProcessRun inMountNamespace(const std::string& script, const QStringList& arguments)
+ProcessRun inMountNamespace(const std::string& script, const std::vector<std::string>& arguments)
 {
-    if (!haveTool("unshare") || runProcess(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")}).exitCode != 0) {
+    if (!haveTool("unshare") || runProcess("unshare", {"-m", "true"}).exitCode != 0) {
         return {};
     }
-    QStringList all{QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), QString::fromStdString(script),
-                    QStringLiteral("sh")};
-    all += arguments;
-    return runProcess(QStringLiteral("unshare"), all);
+    std::vector<std::string> all{"-m", "sh", "-c", script, "sh"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return runProcess("unshare", all);
 }
 
 struct DiskCase
@@ -252,9 +197,7 @@ struct DiskCase
     int freePages; // left free for the package, whose encrypted file needs 257 pages
 };
 
-class DiskFullProcessTest : public ProcessFaultsTest, public ::testing::WithParamInterface<DiskCase>
-{
-};
+using DiskFullProcessTest = WithRows<ProcessFaultsTest, DiskCase>;
 
 TEST_P(DiskFullProcessTest, encryptOnAFullDiskFailsAndLeavesNothing)
 {
@@ -266,7 +209,7 @@ TEST_P(DiskFullProcessTest, encryptOnAFullDiskFailsAndLeavesNothing)
         "printf 'pw\\n' | \"$2\" encrypt --password-stdin \"$1/src.bin\" >/dev/null 2>&1\n"
         "echo \"rc=$?\"\n"
         "ls -A \"$1\"\n";
-    const ProcessRun run = inMountNamespace(script, {QString::fromStdString(env.work()), cliBinary()});
+    const ProcessRun run = inMountNamespace(script, {env.work(), cliBinary()});
     if (run.exitCode == 90 || run.out.empty()) {
         GTEST_SKIP() << "no private tmpfs here";
     }
@@ -292,8 +235,8 @@ TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWritin
         "    \"$1/big.lockfern\" >/dev/null 2>&1\n"
         "echo \"rc=$? writes=$(grep -c \"write[^(]*([0-9]*<$dir/\" \"$3\")\"\n"
         "ls -A \"$1\"\n";
-    const ProcessRun run = inMountNamespace(
-        script, {QString::fromStdString(env.work()), cliBinary(), env.root() + QStringLiteral("/writes.txt")});
+    const std::string writes = env.root().toStdString() + "/writes.txt";
+    const ProcessRun run = inMountNamespace(script, {env.work(), cliBinary(), writes});
     if (run.exitCode == 90 || run.out.empty()) {
         GTEST_SKIP() << "no private tmpfs here";
     }
@@ -305,16 +248,14 @@ TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
     makePackage();
     const std::string script = "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 90\n"
                                "printf 'pw\\n' | \"$2\" $3 --password-stdin \"$4\"\n";
-    writeFileBytes(env.work() + "other.txt", "other");
-    const ProcessRun encrypt = inMountNamespace(script, {QString::fromStdString(env.work()), cliBinary(), QStringLiteral("encrypt --quiet"),
-                                                         QString::fromStdString(env.work() + "other.txt")});
+    const ProcessRun encrypt =
+        inMountNamespace(script, {env.work(), cliBinary(), "encrypt --quiet", env.file("other.txt", "other")});
     if (encrypt.exitCode == 90 || encrypt.exitCode == -1) {
         GTEST_SKIP() << "no read-only bind mount here";
     }
     EXPECT_EQ(encrypt.exitCode, 1);
     EXPECT_EQ(encrypt.err, "lockfern-cli: " + env.work() + "other.txt: An error occured while encrypting.\n");
-    const ProcessRun decrypt = inMountNamespace(script, {QString::fromStdString(env.work()), cliBinary(), QStringLiteral("decrypt"),
-                                                         QString::fromStdString(package)});
+    const ProcessRun decrypt = inMountNamespace(script, {env.work(), cliBinary(), "decrypt", package});
     EXPECT_EQ(decrypt.exitCode, 1);
     EXPECT_EQ(decrypt.err, "lockfern-cli: " + package + ": An error occured while decrypting.\n");
     EXPECT_EQ(folderEntries(env.work()), (std::vector<std::string>{"data.lockfern", "other.txt"}));

@@ -87,6 +87,10 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
+// A fixture whose cases come from a table of rows.
+template <typename Fixture, typename Row> class WithRows : public Fixture, public ::testing::WithParamInterface<Row>
+{};
+
 // Holds a worker until its run is cancelled; the product wakes nobody, so this looks.
 inline void waitUntilCancelled(const std::atomic<bool>& cancel)
 {
