@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Package.h"
 #include "Password.h"
+#include "Posix.h"
 #include "RNCryptor.h"
 #include "Staging.h"
 #include "TestEnvironment.h"
@@ -189,6 +190,45 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, KilledRunTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+// Where others may rename entries (a team folder, 2775), a private folder or a package of ours that
+// one of them renamed to a staging name looks stale but is never taken for it; where nobody else can
+// (only we write, or the folder is sticky), a stale entry is a killed run's and goes.
+using StaleStagingTest = WithRows<WorkflowsTest, std::pair<mode_t, bool>>; // folder mode, removed
+
+TEST_P(StaleStagingTest, isRemovedOnlyWhereNobodyElseCanRenameEntries)
+{
+    const auto [mode, removed] = GetParam();
+    const std::string folder = env.work() + "shared/";
+    const std::string source = env.file("shared/notes.txt", "notes");
+    const OpenedPackage package = open(encrypt(source).packagePath);
+    std::filesystem::remove(source);
+    const std::string other = env.file("shared/other.txt", "other");
+    ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
+    for (const bool decrypting : {true, false}) {
+        SCOPED_TRACE(decrypting ? "decrypt" : "encrypt");
+        const std::string privateFolder = folder + ".lockfern-privateDir", renamedPackage = folder + ".lockfern-oldPackage";
+        std::filesystem::remove_all(privateFolder);
+        std::filesystem::remove_all(renamedPackage);
+        env.file("shared/.lockfern-privateDir/diary.txt", "diary");
+        ASSERT_EQ(::chmod(privateFolder.c_str(), 0700), 0);
+        std::filesystem::copy(package.packagePath, renamedPackage);
+        const auto planted = snapshot(privateFolder), plantedPackage = snapshot(renamedPackage);
+
+        EXPECT_EQ(decrypting ? restore(package).outcome : encrypt(other).outcome, Outcome::Success);
+        EXPECT_EQ(Posix::exists(privateFolder), !removed);
+        EXPECT_EQ(Posix::exists(renamedPackage), !removed);
+        if (!removed) {
+            EXPECT_EQ(snapshot(privateFolder), planted);
+            EXPECT_EQ(snapshot(renamedPackage), plantedPackage);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, StaleStagingTest,
+                         ::testing::Values(std::pair<mode_t, bool>{02775, false}, std::pair<mode_t, bool>{0775, false},
+                                           std::pair<mode_t, bool>{0757, false}, std::pair<mode_t, bool>{0700, true},
+                                           std::pair<mode_t, bool>{0755, true}, std::pair<mode_t, bool>{01777, true}));
 
 // What is written must open again: the hint file's limit is the reader's, counted in UTF-8 bytes.
 TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting)

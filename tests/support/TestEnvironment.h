@@ -44,6 +44,8 @@ public:
             std::filesystem::create_directory(folder);
         }
         ::chmod(runtime().c_str(), 0700);
+        // Only we write in it whatever the umask, so stale staging entries are cleaned up there.
+        ::chmod(work().c_str(), 0755);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root() + QStringLiteral("/config"));
         global().reset();
         global().setLogStream(nullptr);
