@@ -283,8 +283,28 @@ Comparison compareWithExisting(int in, std::int64_t size, const std::string& pat
     return matcher.compared() == existing->size ? Comparison::Identical : Comparison::Different;
 }
 
-// Publishes the staged plaintext under the package's file name; an identical file already there is
-// the result, a different one (or anything that is not a plain file) keeps its name and ours is numbered.
+// The name the file is restored under. A package whose own name is not hidden never restores a
+// hidden file, which could be a shell's start-up file planted in the home folder: it takes the
+// package's base name and the inner file's extension ("invoice.lockfern" holding ".config.tar" gives
+// "invoice.tar"). A hidden package, as made from a dotfile, restores its hidden file as it is.
+std::string restoredName(const OpenedPackage& package)
+{
+    const std::string& inner = package.encryptedFileName;
+    std::string name = Paths::lastComponent(package.packagePath);
+    if (inner.front() != '.' || name.front() == '.') {
+        return inner;
+    }
+    // Without the extension, which may be followed by dots: "report.lockfern." is a package too.
+    const std::string extension = std::string(".") + Package::kExtension;
+    name.erase(name.find_last_not_of('.') + 1);
+    if (name.ends_with(extension)) {
+        name.erase(name.size() - extension.size());
+    }
+    return name + inner.substr(Paths::baseNameOf(inner).size());
+}
+
+// Publishes the staged plaintext under `name`; an identical file already there is the result, a
+// different one (or anything that is not a plain file) keeps its name and ours is numbered.
 struct Published
 {
     std::string path;
@@ -334,14 +354,14 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
     try {
         UniqueFd in = Posix::openRegularForReading(package.encryptedFilePath, false);
         const std::int64_t size = Posix::statOf(in.get()).st_size;
+        const std::string name = restoredName(package);
 
         // An identical file already there is the result. Nothing needs writing, so this works in a
         // folder we cannot write to as well.
-        switch (compareWithExisting(in.get(), size, package.containingFolder + package.encryptedFileName, password,
-                                    control)) {
+        switch (compareWithExisting(in.get(), size, package.containingFolder + name, password, control)) {
         case Comparison::Identical:
             result.reached = DecryptStage::Decrypted;
-            result.restoredPath = package.containingFolder + package.encryptedFileName;
+            result.restoredPath = package.containingFolder + name;
             result.outcome = Outcome::Success;
             return result;
         case Comparison::NotAuthentic:
@@ -387,7 +407,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         }
         result.reached = DecryptStage::Decrypted;
         Posix::syncFile(staged->fd());
-        const Published published = publishRestored(*staged, package.containingFolder, package.encryptedFileName);
+        const Published published = publishRestored(*staged, package.containingFolder, name);
         if (published.createdByUs) {
             createdPath = published.path;
         }

