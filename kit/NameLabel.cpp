@@ -5,6 +5,15 @@
 
 #include <algorithm>
 
+QString plainToolTip(const QString& text)
+{
+    if (text.isEmpty()) {
+        return text;
+    }
+    // Always rich text, with the markup of the text escaped and its spaces and line breaks kept.
+    return QStringLiteral("<qt><p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p></qt>");
+}
+
 NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -16,7 +25,7 @@ NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
 void NameLabel::setName(const QString& name, const QString& toolTip)
 {
     m_name = name;
-    setToolTip(toolTip);
+    setToolTip(plainToolTip(toolTip));
     setAccessibleName(name); // the whole name, however little of it fits
     fit();
 }

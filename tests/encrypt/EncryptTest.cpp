@@ -6,6 +6,7 @@
 #include "PaneTestSupport.h"
 #include "RNCryptor.h"
 
+#include <QFileInfo>
 
 namespace {
 
@@ -307,6 +308,24 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, kError,
                 {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A name is shown as it is, never as markup: the chosen file, its path, the package it became.
+using HostileName = WithRows<EncryptPane, const char*>;
+
+TEST_P(HostileName, isShownAsItIsWhereverItAppears)
+{
+    const QString path = QString::fromStdString(env.file(GetParam(), kContent));
+    choose(path.toStdString());
+    expectShownAsIs(child<QLabel>("fileName"), QFileInfo(path).fileName(), path);
+    type("pw");
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    const QString package = pane->fields().pathE;
+    EXPECT_EQ(status(), kSuccess);
+    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QFileInfo(package).fileName(), package);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));
 
 // ---- cancelling ----------------------------------------------------------------------------------
 

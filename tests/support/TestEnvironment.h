@@ -20,6 +20,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -88,6 +89,12 @@ private:
     QTemporaryDir m_root;
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
+
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A fixture whose cases come from a table of rows.
 template <typename Fixture, typename Row> class WithRows : public Fixture, public ::testing::WithParamInterface<Row>
