@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <set>
 #include <fcntl.h>
+#include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -147,7 +147,8 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
-    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.tar.gz"));
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
@@ -211,7 +212,8 @@ TEST_P(StaleStagingTest, isRemovedOnlyWhereNobodyElseCanRenameEntries)
     ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
     for (const bool decrypting : {true, false}) {
         SCOPED_TRACE(decrypting ? "decrypt" : "encrypt");
-        const std::string privateFolder = folder + ".lockfern-privateDir", renamedPackage = folder + ".lockfern-oldPackage";
+        const std::string privateFolder = folder + ".lockfern-privateDir",
+                          renamedPackage = folder + ".lockfern-oldPackage";
         std::filesystem::remove_all(privateFolder);
         std::filesystem::remove_all(renamedPackage);
         env.file("shared/.lockfern-privateDir/diary.txt", "diary");

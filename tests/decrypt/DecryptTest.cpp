@@ -280,7 +280,8 @@ TEST_P(HostileName, isShownAsItIsWhereverItAppears)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(status(), kSuccess);
     EXPECT_EQ(pane->pathD(), QFileInfo(package).path() + QLatin1Char('/') + QString::fromStdString(inner));
-    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QString::fromStdString(inner), pane->pathD());
+    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QString::fromStdString(inner),
+                    pane->pathD());
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));

@@ -50,8 +50,8 @@ std::ostream& operator<<(std::ostream& out, const Row& row)
 
 // Names that read as markup, and one with a line break; a "/" makes folders, as an unpacked archive
 // can. Wherever a name or a path is shown, it must read exactly as it is.
-inline const char* const kHostileNames[] = {"<font size=7>x", "<img src=\"/dev/zero\">.txt",
-                                            "<b>bold</b>.md", "a&amp;b &lt;i&gt;", "two\nlines<br>.txt"};
+inline const char* const kHostileNames[] = {"<font size=7>x", "<img src=\"/dev/zero\">.txt", "<b>bold</b>.md",
+                                            "a&amp;b &lt;i&gt;", "two\nlines<br>.txt"};
 
 // The label shows `text` and its tool tip `toolTip` as the characters they are: the label as plain
 // text, the tool tip as Qt renders it, which is as rich text whenever it looks like markup.
