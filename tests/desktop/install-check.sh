@@ -37,6 +37,13 @@ echo "the usual one" >"$prefix/work/Tax return.lockfern/hint.lockfern"
 xdg() { XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME=$share XDG_DATA_DIRS=$share xdg-mime query "$@" 2>/dev/null; }
 type=$(xdg filetype "$prefix/work/Tax return.lockfern/hint.lockfern")
 [ "$type" = application/x-lockfern-hint ] || fail "hint.lockfern is typed '$type'"
+# A package made without a hint too: GIO, which xdg-mime asks here as GTK file managers, gio open and
+# xdg-open do, types an empty file text/plain before it looks at the name.
+printf notes >"$prefix/work/Notes"
+printf 'pw\n' | "$prefix/bin/lockfern-cli" encrypt --password-stdin --quiet "$prefix/work/Notes" >/dev/null ||
+    fail "lockfern-cli encrypt"
+type=$(xdg filetype "$prefix/work/Notes.lockfern/hint.lockfern")
+[ "$type" = application/x-lockfern-hint ] || fail "the hint.lockfern of a package without a hint is typed '$type'"
 handler=$(xdg default application/x-lockfern-hint)
 [ "$handler" = app.lockfern.Lockfern.desktop ] || fail "the hint type's handler is '$handler'"
 

@@ -264,7 +264,9 @@ TEST_P(Running, reportsTheOutcome)
         EXPECT_EQ(typed().toStdString(), c.password) << "kept to try again";
         return;
     }
-    EXPECT_EQ(readFileBytes(package + "/hint.lockfern"), c.hint.value_or(""));
+    const Workflows::OpenResult opened = Workflows::openPackage(package);
+    ASSERT_TRUE(opened.package);
+    EXPECT_EQ(opened.package->hint.toStdString(), c.hint.value_or(""));
     const QByteArray sealed = QByteArray::fromStdString(readFileBytes(package + "/report.pdf"));
     EXPECT_EQ(RNCryptor::Decryptor(QString::fromStdString(c.password)).decrypt(sealed).toStdString(), kContent);
     EXPECT_EQ(snapshot(env.work()).size(), 4u) << "the source, the package and its two files";
