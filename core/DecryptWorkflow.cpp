@@ -347,6 +347,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         case Comparison::Identical:
             result.reached = DecryptStage::Decrypted;
             result.restoredPath = package.containingFolder + package.encryptedFileName;
+            result.alreadyThere = true;
             result.outcome = Outcome::Success;
             return result;
         case Comparison::NotAuthentic:
@@ -398,6 +399,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         }
         Posix::syncFolder(package.containingFolder);
         result.restoredPath = published.path;
+        result.alreadyThere = !published.createdByUs;
         result.outcome = Outcome::Success;
         return result;
     } catch (const std::exception&) {

@@ -134,6 +134,7 @@ struct RestoreResult
     // The file that now holds the plaintext: the name inside the package, an identical file already
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
+    bool alreadyThere = false; // that file was there before the run, and nothing was written
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;

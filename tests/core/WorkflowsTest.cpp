@@ -143,6 +143,10 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
+    EXPECT_FALSE(restored.alreadyThere || numbered.alreadyThere);
+    const RestoreResult again = restore(package);
+    EXPECT_EQ(std::tuple(again.outcome, again.restoredPath, again.alreadyThere),
+              std::tuple(Outcome::Success, path, true));
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.tar.gz"));
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
