@@ -20,5 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps sees the linked libraries, not the Qt platform plugin loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Caja shows our actions only through caja-actions, GNOME Files only through python3-nautilus.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "caja-actions, python3-nautilus")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
