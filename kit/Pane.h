@@ -101,6 +101,7 @@ protected:
     void applyTheme(bool dark);
 
     QPushButton* revealButton() const { return m_reveal; }
+    const Services& services() const { return m_services; }
     BackgroundRun& run() { return *m_run; }
 
     void showEvent(QShowEvent* event) override;

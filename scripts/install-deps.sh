@@ -6,7 +6,7 @@ set -euo pipefail
 packages=("$@")
 [ $# -gt 0 ] || packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libglib2.0-dev
     libssl-dev openssl libzxcvbn-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time

@@ -44,6 +44,16 @@ printf 'pw\n' | "$prefix/bin/lockfern-cli" encrypt --password-stdin --quiet "$pr
     fail "lockfern-cli encrypt"
 type=$(xdg filetype "$prefix/work/Notes.lockfern/hint.lockfern")
 [ "$type" = application/x-lockfern-hint ] || fail "the hint.lockfern of a package without a hint is typed '$type'"
+# Its icon: every name GIO gives for it is one of ours, so no stock icon of the desktop's theme takes
+# its place in a GTK file manager.
+hint=$prefix/work/Notes.lockfern/hint.lockfern
+icons=$(XDG_DATA_HOME=$share XDG_DATA_DIRS=$share gio info -a standard::icon "$hint" |
+    sed -n 's/^ *standard::icon: //p')
+for icon in ${icons//,/ }; do
+    [[ $icon == *-symbolic ]] || [ -f "$share/icons/hicolor/scalable/mimetypes/$icon.svg" ] ||
+        fail "the hint's icon '$icon' is not ours"
+done
+[ -n "$icons" ] || fail "the hint has no icon"
 handler=$(xdg default application/x-lockfern-hint)
 [ "$handler" = app.lockfern.Lockfern.desktop ] || fail "the hint type's handler is '$handler'"
 

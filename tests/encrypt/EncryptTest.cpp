@@ -259,6 +259,9 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(spoken("placeholder"), c.status);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
+    // The new package is marked as Lockfern's for the file manager, and nothing else ever is.
+    EXPECT_EQ(marker->marked,
+              c.status == kSuccess ? std::vector{QString::fromStdString(package)} : std::vector<QString>{});
     if (c.status != kSuccess) {
         EXPECT_EQ(snapshot(env.work()), before) << "nothing made, nothing lost";
         EXPECT_EQ(typed().toStdString(), c.password) << "kept to try again";
