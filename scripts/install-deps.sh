@@ -10,7 +10,7 @@ packages=("$@")
     libssl-dev openssl libzxcvbn-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time
-    desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db python3 dpkg-dev
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db python3 dpkg-dev lintian
 )
 
 missing=()

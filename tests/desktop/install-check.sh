@@ -133,7 +133,7 @@ if problems:
 PY
 
 for page in lockfern lockfern-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$page.1: $warnings"
     MANWIDTH=80 man -M "$share/man" "$page" 2>/dev/null | grep -q "^NAME" || fail "man -M ... $page shows no page"
 done
