@@ -78,6 +78,9 @@ void AppDelegate::perform(const Request& request)
         installFreshMainView();
         return;
     }
+    // The package handed over earlier has been taken up; a fresh main view must not take it up again.
+    global().isOpenedFromFile = false;
+    global().openedFile.clear();
     installFreshMainView();
     if (ViewController* fresh = m_window ? m_window->mainView() : nullptr) {
         fresh->show(); // now rather than once the window's layout gets to it, so the pane resets first

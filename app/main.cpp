@@ -11,8 +11,11 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +73,20 @@ std::optional<Request> startRequest(const QStringList& arguments, bool& usageErr
     return request;
 }
 
+// systemd connects the standard output of what it starts from the menu or a file manager to the
+// journal, and names that connection in JOURNAL_STREAM as device:inode. The journal would keep every
+// log line, paths and hints with them, for months, where the log file lives for one run.
+bool standardOutputIsTheJournal()
+{
+    const char* stream = std::getenv("JOURNAL_STREAM");
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    char rest = 0;
+    struct stat out {};
+    return stream && std::sscanf(stream, "%llu:%llu%c", &device, &inode, &rest) == 2 &&
+           ::fstat(STDOUT_FILENO, &out) == 0 && out.st_dev == device && out.st_ino == inode;
+}
+
 std::optional<QString> privateFolder()
 {
     try {
@@ -87,6 +104,9 @@ int main(int argc, char* argv[])
         return *answered;
     }
     hardenProcess();
+    if (standardOutputIsTheJournal()) {
+        global().setLogStream(nullptr);
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());

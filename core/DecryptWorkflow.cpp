@@ -64,8 +64,13 @@ OpenResult openPackage(const std::string& chosenPath)
 
         // A hint file that is there but not a plain file (a link, a folder) is not a package we made.
         const std::string hintPath = packageFolder.path() + Package::kHintFileName;
+        // The text decoder takes off one leading byte order mark: an empty file (as packages were
+        // once written), the mark alone and any hint all read back as they were written.
         if (Posix::exists(hintPath)) {
-            package.hint = File(hintPath).readAsString(Package::kMaxHintBytes);
+            package.hint = File(hintPath).readAsString(Package::kMaxHintFileBytes);
+            if (!Package::fitsAsHint(package.hint)) {
+                Posix::fail(hintPath + " is longer than a hint", EFBIG);
+            }
         }
         // The last file listed is the encrypted file; a hidden one only when it is the only one, as
         // when a dotfile was encrypted. A staging name is never ours to take.
@@ -362,6 +367,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         case Comparison::Identical:
             result.reached = DecryptStage::Decrypted;
             result.restoredPath = package.containingFolder + name;
+            result.alreadyThere = true;
             result.outcome = Outcome::Success;
             return result;
         case Comparison::NotAuthentic:
@@ -413,6 +419,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         }
         Posix::syncFolder(package.containingFolder);
         result.restoredPath = published.path;
+        result.alreadyThere = !published.createdByUs;
         result.outcome = Outcome::Success;
         return result;
     } catch (const std::exception&) {

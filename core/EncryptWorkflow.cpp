@@ -157,7 +157,10 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         result.reached = EncryptStage::ChoseHint; // the hint file can't be saved
         const std::string hintPath = staging->path() + "/" + Package::kHintFileName;
         UniqueFd hint = Posix::createNew(hintPath, 0666);
-        const QByteArray hintBytes = result.hint.toUtf8();
+        QByteArray hintBytes = result.hint.toUtf8();
+        if (hintBytes.isEmpty() || hintBytes.startsWith(Package::kByteOrderMark)) {
+            hintBytes.prepend(Package::kByteOrderMark);
+        }
         Posix::writeAll(hint.get(), hintBytes.constData(), static_cast<std::size_t>(hintBytes.size()));
         Posix::syncAndClose(hint, hintPath);
         Posix::syncFolder(staging->path());

@@ -15,6 +15,10 @@ inline constexpr const char* kHintFileName = "hint.lockfern";
 // The longest hint, in UTF-8 bytes, that we write and read back; a hint file larger than this is
 // not one of ours.
 inline constexpr long long kMaxHintBytes = 64 * 1024;
+// Goes before a hint that is empty or itself begins with one: an empty file is typed text/plain
+// before its name is looked at, and a text editor, not Lockfern, would open it. Reading takes one off.
+inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+inline constexpr long long kMaxHintFileBytes = kMaxHintBytes + sizeof kByteOrderMark - 1;
 
 bool fitsAsHint(const QString& hint);
 

@@ -12,6 +12,7 @@
 namespace Text {
 
 // Strict UTF-8: nullopt on any invalid byte, where QString::fromUtf8 would put U+FFFD in its place.
+// One leading byte order mark is not part of the text and is dropped.
 std::optional<QString> decodeUtf8(const QByteArray& bytes);
 
 // For a terminal: control characters (C0, DEL, C1) and bytes that are not UTF-8 shown as escapes

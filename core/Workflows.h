@@ -135,6 +135,7 @@ struct RestoreResult
     // hidden package, otherwise the package's base name and its extension), an identical file already
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
+    bool alreadyThere = false; // that file was there before the run, and nothing was written
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;

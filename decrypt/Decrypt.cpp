@@ -144,6 +144,6 @@ void Decrypt::decrypt()
             if (result.outcome == Workflows::Outcome::Success) {
                 m_pathD = restored;
             }
-            finishRun(result.message(), result.logMessages(), restored);
+            finishRun(result.message(), result.logMessages(), restored, result.alreadyThere);
         });
 }

@@ -169,6 +169,9 @@ void Encrypt::finish(const Workflows::EncryptResult& result)
         std::fputs("Can't delete folder\n", stdout);
         std::fflush(stdout);
     }
+    if (result.outcome == Workflows::Outcome::Success && services().packageMarker) {
+        services().packageMarker->mark(fromNative(result.packagePath));
+    }
     finishRun(result.message(), result.logMessages(), fromNative(result.packagePath));
 }
 

@@ -28,6 +28,20 @@ public:
     static QString fileUri(const QString& path);
 };
 
+// GIO's metadata::custom-icon, which GVfs keeps in its own store, never in the folder; without its
+// metadata service GIO refuses it, and nothing happens. Nothing either where the package icon is not
+// installed beside the program.
+class DesktopPackageMarker : public PackageMarker
+{
+public:
+    DesktopPackageMarker();
+
+    void mark(const QString& packagePath) override;
+
+private:
+    QString m_iconPath;
+};
+
 // xdg-email when installed, otherwise a mailto: link (which cannot carry the attachment).
 class DesktopMailComposer : public MailComposer
 {

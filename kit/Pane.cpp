@@ -260,12 +260,13 @@ void Pane::logLines(const QStringList& lines)
     }
 }
 
-void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath)
+void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath, bool alreadyThere)
 {
     logLines(lines);
     if (outcome == Message::Succeeded) {
         say(Messages::sentence(outcome));
-        m_detail->setName(tr("Saved as %1").arg(QFileInfo(resultPath).fileName()), resultPath);
+        const QString name = QFileInfo(resultPath).fileName();
+        m_detail->setName(alreadyThere ? tr("Already there: %1").arg(name) : tr("Saved as %1").arg(name), resultPath);
         m_detail->show();
         m_reveal->show();
         resetVariables();

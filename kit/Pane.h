@@ -84,8 +84,10 @@ protected:
         hideStatusAndResult();
         m_run->start<Result>(std::move(work), std::move(done));
     }
-    // Logs the run's lines and shows its outcome; after a success, where the result went.
-    void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath);
+    // Logs the run's lines and shows its outcome; after a success, where the result went, or that it
+    // was already there and nothing was written.
+    void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath,
+                   bool alreadyThere = false);
     // Writes each line to the activity log.
     static void logLines(const QStringList& lines);
     // Shows the sentence of `message` and logs its line.
@@ -99,6 +101,7 @@ protected:
     void applyTheme(bool dark);
 
     QPushButton* revealButton() const { return m_reveal; }
+    const Services& services() const { return m_services; }
     BackgroundRun& run() { return *m_run; }
 
     void showEvent(QShowEvent* event) override;

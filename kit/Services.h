@@ -40,12 +40,22 @@ public:
     virtual void reveal(const QString& path) = 0;
 };
 
+// Marks a new package folder with Lockfern's package icon where the desktop keeps such marks outside
+// the folder; best effort, silently nothing where it keeps none.
+class PackageMarker
+{
+public:
+    virtual ~PackageMarker() = default;
+    virtual void mark(const QString& packagePath) = 0;
+};
+
 struct Services
 {
     std::shared_ptr<FileChooser> fileChooser;
     std::shared_ptr<FileBrowser> fileBrowser;
     std::shared_ptr<MailComposer> mailComposer;
+    std::shared_ptr<PackageMarker> packageMarker;
 
-    // QFileDialog, D-Bus FileManager1 and xdg-email.
+    // QFileDialog, D-Bus FileManager1, xdg-email and GIO's metadata.
     static Services desktop();
 };

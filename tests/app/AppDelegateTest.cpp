@@ -63,4 +63,28 @@ INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(Start::Plain, Start::Package, Start::Encrypt)));
 
+// A package handed over is taken up once: a request to encrypt that comes after it opens the encrypt
+// pane with its file, without the decrypt pane taking the old package up again on the way.
+TEST(Requests, encryptAfterAPackageOpensOnlyTheEncryptPane)
+{
+    TestEnvironment env;
+    CustomWindow window;
+    AppDelegate delegate{&window, Services{}};
+    delegate.launch(std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return countOf(env.logMessages(), "white theme") == 1; }));
+    const QString package = makePackage(env, "report.lockfern");
+    delegate.handleForwarded({Request::Action::Open, package});
+    ASSERT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible(); }));
+
+    const QString notes = QString::fromStdString(env.file("notes.txt", "notes"));
+    const std::size_t mark = env.logMessages().size();
+    delegate.handleForwarded({Request::Action::Encrypt, notes});
+    const auto messages = env.logMessages();
+    EXPECT_EQ(std::vector(messages.begin() + static_cast<std::ptrdiff_t>(mark), messages.end()),
+              (std::vector<std::string>{"main view presented", "encrypt view presented",
+                                        "file selected " + notes.toStdString(), "file added succesfully"}));
+    EXPECT_TRUE(window.mainView()->encryptPane()->isVisible());
+    EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, notes);
+}
+
 } // namespace

@@ -297,6 +297,28 @@ TEST_F(ProcessTest, theWindowsProcessIsNotDumpable)
     window.waitForFinished();
 }
 
+// Standard output that is the systemd journal, as JOURNAL_STREAM names it, gets no log line: the
+// journal would keep them long after the log file is gone. The log file has them all the same, and a
+// standard output that JOURNAL_STREAM does not name gets every one.
+TEST_F(ProcessTest, logLinesStayOutOfTheJournal)
+{
+    const std::string journal = env.file("journal", ""), other = env.file("other", "");
+    struct stat named {};
+    ASSERT_EQ(::stat(journal.c_str(), &named), 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("JOURNAL_STREAM"),
+                       QString::number(named.st_dev) + QLatin1Char(':') + QString::number(named.st_ino));
+    m_running.setProcessEnvironment(environment);
+    for (const std::string& out : {journal, other}) {
+        SCOPED_TRACE(out);
+        m_running.setStandardOutputFile(QString::fromStdString(out));
+        ASSERT_TRUE(startRunning());
+        m_running.terminate();
+        ASSERT_TRUE(m_running.waitForFinished(15000));
+        EXPECT_EQ(readFileBytes(out).find(" main view presented\n") != std::string::npos, out == other);
+    }
+}
+
 using QuitBySignal = WithRows<ProcessTest, int>;
 
 TEST_P(QuitBySignal, quitsCleanlyAndDeletesTheLogFile)

@@ -138,6 +138,10 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
     }
     EXPECT_THAT(literal.err, ::testing::Not(HasSubstr("pw\n")));
     EXPECT_FALSE(std::ifstream(env.logPath()).good());
+    // No hint, as written now and as packages once were: an empty line.
+    EXPECT_EQ(run({"hint", "lockfern.lockfern"}).out, "\n");
+    writeFileBytes(env.work() + "lockfern.lockfern/hint.lockfern", "");
+    EXPECT_EQ(run({"hint", "lockfern.lockfern"}).out, "\n");
     ASSERT_EQ(run({"encrypt", "--hint", "h", "--password-stdin", "./notes.txt"}, "pw\n").out,
               env.work() + "notes.lockfern\n");
     for (const char* typed :

@@ -188,6 +188,7 @@ struct RunCase
     std::map<std::string, std::string> files; // everything beside the package afterwards
     const char* restored;                     // pathD in the work folder; empty: none
     const char* shown;
+    const char* detail = "Saved as"; // before the restored file's name, after a success
 };
 
 using Running = WithRows<DecryptPane, RunCase>;
@@ -230,7 +231,7 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(pane->pathD().toStdString(), out);
     EXPECT_EQ(typed().toStdString(), c.status == kSuccess ? "" : c.presses.back()) << "kept to be corrected";
     if (c.status == kSuccess) {
-        EXPECT_EQ(spoken("detail").toStdString(), "Saved as " + std::string(c.restored));
+        EXPECT_EQ(spoken("detail").toStdString(), c.detail + (" " + std::string(c.restored)));
         click("sService");
         EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(out)}));
     }
@@ -248,9 +249,9 @@ const RunCase kRunCases[] = {
      {"read file content", "an error occured while decrypting"}, {}, "", kPrepared},
     {"wrongThenRightPassword", true, false, nullptr, false, {"wrong horse", kPassword}, kSuccess, kDecrypted,
      {{"report.pdf", kPlain}}, "report.pdf", kRestored},
-    // Nothing needs writing, so an unwritable folder is no obstacle.
+    // Nothing needs writing, so an unwritable folder is no obstacle; the user is told nothing was.
     {"unwritableFolderWithTheIdenticalFileThere", true, false, kPlain.c_str(), true, {kPassword}, kSuccess, kDecrypted,
-     {{"report.pdf", kPlain}}, "report.pdf", kRestored},
+     {{"report.pdf", kPlain}}, "report.pdf", kRestored, "Already there:"},
     {"differentFileThere", true, false, "my draft", false, {kPassword}, kSuccess, kDecrypted,
      {{"report.pdf", "my draft"}, {"report 2.pdf", kPlain}}, "report 2.pdf", kRestored},
     // A refusal disarms the pane: the earlier package can no longer be decrypted, not even by Return in

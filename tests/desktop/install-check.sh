@@ -37,64 +37,103 @@ echo "the usual one" >"$prefix/work/Tax return.lockfern/hint.lockfern"
 xdg() { XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME=$share XDG_DATA_DIRS=$share xdg-mime query "$@" 2>/dev/null; }
 type=$(xdg filetype "$prefix/work/Tax return.lockfern/hint.lockfern")
 [ "$type" = application/x-lockfern-hint ] || fail "hint.lockfern is typed '$type'"
+# A package made without a hint too: GIO, which xdg-mime asks here as GTK file managers, gio open and
+# xdg-open do, types an empty file text/plain before it looks at the name.
+printf notes >"$prefix/work/Notes"
+printf 'pw\n' | "$prefix/bin/lockfern-cli" encrypt --password-stdin --quiet "$prefix/work/Notes" >/dev/null ||
+    fail "lockfern-cli encrypt"
+type=$(xdg filetype "$prefix/work/Notes.lockfern/hint.lockfern")
+[ "$type" = application/x-lockfern-hint ] || fail "the hint.lockfern of a package without a hint is typed '$type'"
+# Its icon: every name GIO gives for it is one of ours, so no stock icon of the desktop's theme takes
+# its place in a GTK file manager.
+hint=$prefix/work/Notes.lockfern/hint.lockfern
+icons=$(XDG_DATA_HOME=$share XDG_DATA_DIRS=$share gio info -a standard::icon "$hint" |
+    sed -n 's/^ *standard::icon: //p')
+for icon in ${icons//,/ }; do
+    [[ $icon == *-symbolic ]] || [ -f "$share/icons/hicolor/scalable/mimetypes/$icon.svg" ] ||
+        fail "the hint's icon '$icon' is not ours"
+done
+[ -n "$icons" ] || fail "the hint has no icon"
 handler=$(xdg default application/x-lockfern-hint)
 [ "$handler" = app.lockfern.Lockfern.desktop ] || fail "the hint type's handler is '$handler'"
 
 # desktop-file-validate refuses Dolphin's Type=Service and Caja's Type=Action: parsed here instead.
+# The Nautilus extension compiles and, where Nautilus is absent, defines no menu.
+extension=$share/nautilus-python/extensions/lockfern.py
+python3 -m py_compile "$extension" || fail "py_compile $extension"
 python3 - "$share" <<'PY' || fail "file-manager actions"
-import configparser, sys
+import configparser, runpy, shlex, subprocess, sys
 share = sys.argv[1]
-# file, group, the keys it needs, the group holding Exec, the command line
-actions = [
-    ("kio/servicemenus/lockfern-decrypt.desktop", "Desktop Entry", ["Type", "MimeType", "Actions"],
-     "Desktop Action decrypt", "lockfern %f"),
-    ("kio/servicemenus/lockfern-encrypt.desktop", "Desktop Entry", ["Type", "MimeType", "Actions"],
-     "Desktop Action encrypt", "lockfern --encrypt %f"),
-    ("nemo/actions/lockfern-decrypt.nemo_action", "Nemo Action", ["Name", "Selection", "Extensions"],
-     "Nemo Action", "lockfern %F"),
-    ("nemo/actions/lockfern-encrypt.nemo_action", "Nemo Action", ["Name", "Selection", "Extensions"],
-     "Nemo Action", "lockfern --encrypt %F"),
-    ("file-manager/actions/lockfern-decrypt.desktop", "Desktop Entry", ["Type", "Name", "Profiles"],
-     "X-Action-Profile package", "lockfern %f"),
-    ("file-manager/actions/lockfern-encrypt.desktop", "Desktop Entry", ["Type", "Name", "Profiles"],
-     "X-Action-Profile file", "lockfern --encrypt %f"),
-]
-ok = True
-for name, group, keys, exec_group, command in actions:
+problems = []
+
+
+def read(name):
     entry = configparser.ConfigParser(interpolation=None, strict=True)
     entry.optionxform = str
     entry.read(f"{share}/{name}", encoding="utf-8")
-    missing = [key for key in keys if not entry.has_option(group, key)]
-    exec_line = entry.get(exec_group, "Exec", fallback=None)
-    if missing or exec_line != command:
-        print(f"{name}: missing {missing}, Exec={exec_line!r}")
-        ok = False
-sys.exit(0 if ok else 1)
-PY
+    return entry
 
-# The Nautilus extension compiles, defines no menu where Nautilus is absent, and offers the right entry.
-extension=$share/nautilus-python/extensions/lockfern.py
-python3 -m py_compile "$extension" || fail "py_compile $extension"
-python3 - "$extension" <<'PY' || fail "Nautilus extension"
-import runpy, sys
-module = runpy.run_path(sys.argv[1])
-entry = module["lockfern_entry"]
-cases = [
-    (("/h/Tax return.lockfern", True), ("Decrypt with Lockfern", ["lockfern", "/h/Tax return.lockfern"])),
-    (("/h/Tax return.lockfern/hint.lockfern", False),
-     ("Decrypt with Lockfern", ["lockfern", "/h/Tax return.lockfern/hint.lockfern"])),
-    (("/h/hint.lockfern", False), ("Encrypt with Lockfern", ["lockfern", "--encrypt", "/h/hint.lockfern"])),
-    (("/h/notes.txt", False), ("Encrypt with Lockfern", ["lockfern", "--encrypt", "/h/notes.txt"])),
-    (("/h/Documents", True), None),
+
+# file, keys it needs in any group, the group holding Exec, the command line; and Lockfern's icon
+actions = [
+    ("kio/servicemenus/lockfern-decrypt.desktop", {"Type", "MimeType", "Actions"}, "Desktop Action decrypt",
+     "lockfern %f"),
+    ("kio/servicemenus/lockfern-encrypt.desktop", {"Type", "MimeType", "ExcludeServiceTypes", "Actions"},
+     "Desktop Action encrypt", "lockfern --encrypt %f"),
+    ("nemo/actions/lockfern-decrypt.nemo_action", {"Name", "Selection", "Extensions"}, "Nemo Action", "lockfern %F"),
+    ("nemo/actions/lockfern-encrypt.nemo_action", {"Name", "Selection", "Extensions", "Conditions"}, "Nemo Action",
+     "lockfern --encrypt %F"),
+    ("file-manager/actions/lockfern-decrypt.desktop", {"Type", "Name", "Profiles", "Basenames", "Folders"},
+     "X-Action-Profile hint", "lockfern %f"),
+    ("file-manager/actions/lockfern-encrypt.desktop", {"Type", "Name", "Profiles", "Basenames", "Folders"},
+     "X-Action-Profile file", "lockfern --encrypt %f"),
 ]
-bad = [(arguments, entry(*arguments)) for arguments, expected in cases if entry(*arguments) != expected]
-for arguments, got in bad:
-    print(f"lockfern_entry{arguments} = {got}")
-sys.exit(1 if bad else 0)
+for name, keys, exec_group, command in actions:
+    entry = read(name)
+    present = {key for group in entry.sections() for key in entry.options(group)}
+    icons = {entry.get(group, key) for group in entry.sections() for key in ("Icon", "Icon-Name")
+             if entry.has_option(group, key)}
+    exec_line = entry.get(exec_group, "Exec", fallback=None)
+    if keys - present or exec_line != command or icons != {"app.lockfern.Lockfern"}:
+        problems.append(f"{name}: missing {keys - present}, Exec={exec_line!r}, icons {icons}")
+
+# What is offered on a path, by the Nautilus extension and by Nemo's condition, which the shell runs
+# on the path as Nemo quotes it: nothing that Lockfern would refuse.
+entry = runpy.run_path(f"{share}/nautilus-python/extensions/lockfern.py")["lockfern_entry"]
+condition = read("nemo/actions/lockfern-encrypt.nemo_action").get("Nemo Action", "Conditions", fallback="exec true")
+
+
+def nemo_offers_encrypt(path):
+    quoted = '"' + path.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    command = condition.removeprefix("exec ").removesuffix(";").replace("%F", quoted)
+    return subprocess.run(shlex.split(command)).returncode == 0
+
+
+offers = [  # path, is a folder, what is offered
+    ("/h/Tax return.lockfern", True, "Decrypt"),
+    ("/h/Tax return.lockfern/hint.lockfern", False, "Decrypt"),
+    ("/h/Tax return.lockfern/Tax return.pdf", False, None),
+    ("/h/hint.lockfern", False, None),
+    ("/h/notes.lockfern", False, None),
+    ("/h/Tax return.lockfern/2019/notes.txt", False, "Encrypt"),
+    ("/h/notes.txt", False, "Encrypt"),
+    ('/h/say "hi" \\ $HOME.lockfern.txt', False, "Encrypt"),
+    ("/h/Documents", True, None),
+]
+for path, is_dir, offered in offers:
+    command = ["lockfern"] + (["--encrypt"] if offered == "Encrypt" else []) + [path]
+    expected = (f"{offered} with Lockfern", command) if offered else None
+    if entry(path, is_dir) != expected:
+        problems.append(f"lockfern_entry({path!r}, {is_dir}) = {entry(path, is_dir)}")
+    if not is_dir and nemo_offers_encrypt(path) != (offered == "Encrypt"):
+        problems.append(f"Nemo's condition for Encrypt on {path!r} is {offered != 'Encrypt'}")
+if problems:
+    print(*problems, sep="\n")
+    sys.exit(1)
 PY
 
 for page in lockfern lockfern-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$page.1: $warnings"
     MANWIDTH=80 man -M "$share/man" "$page" 2>/dev/null | grep -q "^NAME" || fail "man -M ... $page shows no page"
 done

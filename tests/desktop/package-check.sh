@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the Debian package: every installed file under /usr, nothing else, and Depends computed by
-# dpkg-shlibdeps. Given a build folder alone, it first packs that build into a temporary folder.
+# Checks the Debian package: every installed file under /usr, nothing else, Depends computed by
+# dpkg-shlibdeps, and lintian clean. Given a build folder alone, it first packs that build into a
+# temporary folder.
 set -uo pipefail
 build=$1
 deb=${2:-}
@@ -29,6 +30,9 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort >"$work
 sed 's|^|usr/|' "$here/installed-files.txt" | sort >"$work/expected"
 unexpected=$(comm -3 "$work/expected" "$work/packed")
 [ -z "$unexpected" ] || fail "files missing (left) or unexpected (right):"$'\n'"$unexpected"
+
+# Any error or warning fails, unless the package overrides it with its reason.
+said=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian:"$'\n'"$said"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$deb"): all checks passed"

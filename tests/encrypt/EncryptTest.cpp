@@ -260,12 +260,17 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(spoken("placeholder"), c.status);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
+    // The new package is marked as Lockfern's for the file manager, and nothing else ever is.
+    EXPECT_EQ(marker->marked,
+              c.status == kSuccess ? std::vector{QString::fromStdString(package)} : std::vector<QString>{});
     if (c.status != kSuccess) {
         EXPECT_EQ(snapshot(env.work()), before) << "nothing made, nothing lost";
         EXPECT_EQ(typed().toStdString(), c.password) << "kept to try again";
         return;
     }
-    EXPECT_EQ(readFileBytes(package + "/hint.lockfern"), c.hint.value_or(""));
+    const Workflows::OpenResult opened = Workflows::openPackage(package);
+    ASSERT_TRUE(opened.package);
+    EXPECT_EQ(opened.package->hint.toStdString(), c.hint.value_or(""));
     const QByteArray sealed = QByteArray::fromStdString(readFileBytes(package + "/report.pdf"));
     EXPECT_EQ(RNCryptor::Decryptor(QString::fromStdString(c.password)).decrypt(sealed).toStdString(), kContent);
     EXPECT_EQ(snapshot(env.work()).size(), 4u) << "the source, the package and its two files";

@@ -39,6 +39,13 @@ public:
     void reveal(const QString& path) override { revealed.push_back(path); }
 };
 
+class RecordingMarker : public PackageMarker
+{
+public:
+    std::vector<QString> marked;
+    void mark(const QString& packagePath) override { marked.push_back(packagePath); }
+};
+
 // Table rows print as their label in failure messages; a test file's own namespace takes it in
 // with `using ::operator<<`.
 template <typename Row>
@@ -89,6 +96,7 @@ public:
         Services services;
         services.fileChooser = chooser;
         services.fileBrowser = browser;
+        services.packageMarker = marker;
         pane = new Pane(services, &container);
         container.resize(480, 380);
     }
@@ -195,6 +203,7 @@ public:
     TestEnvironment env;
     std::shared_ptr<ScriptedChooser> chooser = std::make_shared<ScriptedChooser>();
     std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
+    std::shared_ptr<RecordingMarker> marker = std::make_shared<RecordingMarker>();
     QWidget container; // stands in for the main view's pane holder
     Pane* pane = nullptr;
 };

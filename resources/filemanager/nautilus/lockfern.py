@@ -2,8 +2,9 @@
 """Lockfern in the Nautilus context menu; nautilus-python loads this file.
 
 "Decrypt with Lockfern" on a NAME.lockfern folder or the hint.lockfern inside it, "Encrypt with
-Lockfern" on any other regular file. Without python3-nautilus nothing loads it, and imported
-anywhere else it defines no menu.
+Lockfern" on any other regular file but those Lockfern would refuse: a name like a package's or its
+hint's, and a file directly inside a package. Without python3-nautilus nothing loads it, and
+imported anywhere else it defines no menu.
 """
 import os
 
@@ -27,6 +28,8 @@ def lockfern_entry(path, is_dir):
         return ("Decrypt with Lockfern", ["lockfern", path]) if name.endswith(".lockfern") else None
     if name == "hint.lockfern" and in_package:
         return ("Decrypt with Lockfern", ["lockfern", path])
+    if in_package or name.endswith(".lockfern"):
+        return None
     return ("Encrypt with Lockfern", ["lockfern", "--encrypt", path])
 
 
@@ -48,6 +51,8 @@ if Nautilus is not None:
             if entry is None:
                 return []
             label, command = entry
-            menu_item = Nautilus.MenuItem(name="Lockfern::" + label.split()[0], label=label)
+            menu_item = Nautilus.MenuItem(
+                name="Lockfern::" + label.split()[0], label=label, icon="app.lockfern.Lockfern"
+            )
             menu_item.connect("activate", lambda _item: Gio.Subprocess.new(command, Gio.SubprocessFlags.NONE))
             return [menu_item]
