@@ -59,8 +59,9 @@ struct Screen
 };
 const Screen kMain = {"background", {"appTitle", "question"}};
 const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
-const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE"}, "checkMarkE"};
-const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD"}, "checkMarkD"};
+const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE", "repeatPasswordLabelE", "capsLockE"},
+                         "checkMarkE"};
+const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD", "capsLockD"}, "checkMarkD"};
 
 // Material 9 and white text in the dark theme, material 8 and black text in the white one; a check
 // mark is drawn in the text's colour, so its most opaque pixel tells which.

@@ -262,6 +262,11 @@ const RunCase kRunCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Running, ::testing::ValuesIn(kRunCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
+TEST_F(DecryptPane, capsLockWarningBesideTheField)
+{
+    expectCapsLockWarning({"password"});
+}
+
 // ---- cancelling -----------------------------------------------------------------------------------
 
 TEST_F(DecryptPane, cancellingARunLeavesNothingAndKeepsThePackagePrepared)
