@@ -19,7 +19,7 @@ Pane::Texts texts()
             .packagesAsDocuments = true, // a package is taken whole
             .progressName = QObject::tr("Decryption progress"),
             .cancelName = QObject::tr("Cancel the decryption"),
-            .revealName = QObject::tr("Show the decrypted file in the file manager")};
+            .revealDescription = QObject::tr("Shows the decrypted file in the file manager")};
 }
 
 } // namespace

@@ -37,7 +37,7 @@ Pane::Texts texts()
             .packagesAsDocuments = false, // a package is entered to reach the file in it
             .progressName = QObject::tr("Encryption progress"),
             .cancelName = QObject::tr("Cancel the encryption"),
-            .revealName = QObject::tr("Show the encrypted package in the file manager")};
+            .revealDescription = QObject::tr("Shows the encrypted package in the file manager")};
 }
 
 } // namespace

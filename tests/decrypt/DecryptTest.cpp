@@ -228,6 +228,7 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(pane->pathD().toStdString(), out);
     EXPECT_EQ(typed().toStdString(), c.status == kSuccess ? "" : c.presses.back()) << "kept to be corrected";
     if (c.status == kSuccess) {
+        expectNamedAsShown(pane);
         EXPECT_EQ(spoken("detail").toStdString(), "Saved as " + std::string(c.restored));
         click("sService");
         EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(out)}));

@@ -35,7 +35,13 @@ public:
         }
         EXPECT_FALSE(dialog->isVisible());
     }
-    QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
+    // What the hint button says, and what a screen reader hears it called.
+    QString hintButton() const
+    {
+        const QString text = child<QPushButton>("hintButton")->text();
+        EXPECT_EQ(spoken("hintButton"), text);
+        return text;
+    }
 };
 
 // ---- choosing ------------------------------------------------------------------------------------
@@ -300,6 +306,7 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_TRUE(typed().isEmpty() && child<QLineEdit>("repeatPassword")->text().isEmpty());
     EXPECT_EQ(child<QLineEdit>("password")->echoMode(), QLineEdit::Password) << "hidden again";
     EXPECT_TRUE(child("repeatPassword")->isVisible());
+    expectNamedAsShown(pane);
     child<QLineEdit>("password")->setEchoMode(QLineEdit::Normal); // undo of a password field only clears it
     child<QLineEdit>("password")->undo();
     EXPECT_TRUE(typed().isEmpty()) << "the password is still in the field's undo history";

@@ -8,7 +8,9 @@
 #include "Services.h"
 #include "TestEnvironment.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +49,40 @@ public:
     void keySeen(const QKeyEvent&) override { ++keys; }
     bool isOn() const override { return on; }
 };
+
+// A screen reader names a control by the words on show, its longer explanation going to the
+// description: each visible button's and field's name starts with its text or its label's, without
+// the signs around them ("‹ Back", "Choose File…", "Password:").
+inline void expectNamedAsShown(const QWidget* root)
+{
+    const auto words = [](QString text) {
+        text.remove(QLatin1Char('&'));
+        while (!text.isEmpty() && !text.front().isLetterOrNumber()) {
+            text.remove(0, 1);
+        }
+        while (!text.isEmpty() && !text.back().isLetterOrNumber()) {
+            text.chop(1);
+        }
+        return text;
+    };
+    QHash<const QWidget*, QString> labels;
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        labels.insert(label->buddy(), label->text());
+    }
+    int checked = 0;
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!control->isVisible() || (!button && !qobject_cast<QLineEdit*>(control))) {
+            continue;
+        }
+        const QString shown = words(button && !button->text().isEmpty() ? button->text() : labels.value(control));
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << control->metaObject()->className() << " " << control->objectName().toStdString();
+        EXPECT_TRUE(name.startsWith(shown)) << name.toStdString() << " for " << shown.toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
 
 // Table rows print as their label in failure messages; a test file's own namespace takes it in
 // with `using ::operator<<`.
@@ -188,6 +224,7 @@ public:
             const auto mark = logMark();
             click("service");
             ASSERT_TRUE(pane->isBusy());
+            expectNamedAsShown(pane);
             EXPECT_FALSE(child("password")->isEnabled());
             EXPECT_FALSE(child("service")->isEnabled());
             EXPECT_EQ(shown(), busy);
