@@ -145,7 +145,7 @@ def main():
     if not field_events:
         sys.exit('password-bus-check: heard no text change from the password fields; the listener is deaf')
     if leaks:
-        print('typed characters on the accessibility bus:\n  ' + '\n  '.join(leaks))
+        print('the password fields on the accessibility bus:\n  ' + '\n  '.join(leaks))
         sys.exit(1)
 
 
