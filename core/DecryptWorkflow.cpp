@@ -4,6 +4,7 @@
 
 #include "Files.h"
 #include "Package.h"
+#include "Password.h"
 #include "Posix.h"
 #include "Staging.h"
 
@@ -351,9 +352,11 @@ Messages::Message RestoreResult::message() const
     return Messages::Message::DecryptFailed;
 }
 
-RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
+namespace {
+
+// One form of the password.
+RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
 {
-    const ThreadStateRelease release;
     RestoreResult result;
     std::string createdPath;
     try {
@@ -430,6 +433,27 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         result.outcome = Outcome::Failed;
         return result;
     }
+}
+
+// Read, but not opened by this password: the one failure another form of it may mend.
+bool notAuthentic(const RestoreResult& result)
+{
+    return result.outcome == Outcome::Failed && result.reached == DecryptStage::ReadFile;
+}
+
+} // namespace
+
+RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
+{
+    const ThreadStateRelease release;
+    RestoreResult result;
+    for (const SecureBytes& form : Password::candidates(password)) {
+        result = restoreWith(package, form, control);
+        if (!notAuthentic(result)) {
+            break;
+        }
+    }
+    return result;
 }
 
 } // namespace Workflows

@@ -27,6 +27,8 @@ Texts textsOf(Message message)
         return {"No file is selected.", "no file selected"};
     case Message::PasswordEmpty:
         return {"Password is empty.", "password empty"};
+    case Message::PasswordsDiffer:
+        return {"The passwords don't match.", "passwords don't match"};
     case Message::Succeeded:
         return {"Success!", nullptr};
     case Message::EncryptCancelled:

@@ -15,6 +15,7 @@ enum class Message {
     Problem,          // cannot be opened, or not a package we could have made
     NoFileSelected,
     PasswordEmpty,
+    PasswordsDiffer, // the repeated password is not the same
     Succeeded,
     EncryptCancelled,
     DecryptCancelled,

@@ -141,6 +141,8 @@ struct RestoreResult
     Messages::Message message() const;
 };
 
+// `password` as typed; when it does not open the package, its other Unicode forms are tried too
+// (Password::candidates), each only after the one before failed to authenticate.
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control = {});
 
 // "NAME n.EXT": the number goes before the last extension, after the whole name when there is none.

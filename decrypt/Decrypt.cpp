@@ -19,7 +19,7 @@ Pane::Texts texts()
             .packagesAsDocuments = true, // a package is taken whole
             .progressName = QObject::tr("Decryption progress"),
             .cancelName = QObject::tr("Cancel the decryption"),
-            .revealName = QObject::tr("Show the decrypted file in the file manager")};
+            .revealDescription = QObject::tr("Shows the decrypted file in the file manager")};
 }
 
 } // namespace
@@ -31,6 +31,7 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
     attach({QLatin1Char('D'), ui->paneLayout, ui->paneLayout->indexOf(ui->controlsD) + 1, ui->controlsD,
             ui->passwordD});
     ui->passwordD->setMaxLength(Password::kMaxCharacters);
+    ui->capsLockD->watch({ui->passwordD}, services.capsLock);
     ui->serviceD->setProperty(Theme::kLook, QStringLiteral("primary"));
     keepRoom({ui->checkMarkD, ui->hintD});
     connect(ui->chooseD, &QPushButton::clicked, this, &Decrypt::chooseFile);
@@ -71,7 +72,8 @@ void Decrypt::applyTheme()
 {
     const bool dark = Global::isDark();
     for (QWidget* widget : {static_cast<QWidget*>(ui->titleD), static_cast<QWidget*>(ui->passwordLabelD),
-                            static_cast<QWidget*>(ui->hintD), static_cast<QWidget*>(ui->fileNameD)}) {
+                            static_cast<QWidget*>(ui->hintD), static_cast<QWidget*>(ui->fileNameD),
+                            static_cast<QWidget*>(ui->capsLockD)}) {
         Theme::setTextColor(widget, dark);
     }
     ui->checkMarkD->setPixmap(Theme::checkMark(dark));
@@ -110,6 +112,7 @@ void Decrypt::prepareForDecryption(const QString& chosen)
 void Decrypt::resetVariables()
 {
     ui->passwordD->setText(QString());
+    ui->passwordD->setShown(false);
     m_selectedD = false;
     ui->checkMarkD->setHidden(true);
     ui->hintD->setHidden(true);

@@ -37,7 +37,7 @@ Pane::Texts texts()
             .packagesAsDocuments = false, // a package is entered to reach the file in it
             .progressName = QObject::tr("Encryption progress"),
             .cancelName = QObject::tr("Cancel the encryption"),
-            .revealName = QObject::tr("Show the encrypted package in the file manager")};
+            .revealDescription = QObject::tr("Shows the encrypted package in the file manager")};
 }
 
 } // namespace
@@ -49,6 +49,9 @@ Encrypt::Encrypt(const Services& services, QWidget* parent)
     attach({QLatin1Char('E'), ui->paneLayout, ui->paneLayout->indexOf(ui->controlsE) + 1, ui->controlsE,
             ui->passwordE});
     ui->passwordE->setMaxLength(Password::kMaxCharacters);
+    ui->repeatPasswordE->setMaxLength(Password::kMaxCharacters);
+    ui->repeatPasswordE->removeToggle();
+    ui->capsLockE->watch({ui->passwordE, ui->repeatPasswordE}, services.capsLock);
     ui->serviceE->setProperty(Theme::kLook, QStringLiteral("primary"));
     viewDidLoad();
 }
@@ -58,7 +61,8 @@ Encrypt::~Encrypt() = default;
 void Encrypt::viewDidLoad()
 {
     Theme::applyTitleFont(ui->titleE);
-    keepRoom({ui->checkMarkE, ui->strengthBarE, ui->strengthE});
+    keepRoom({ui->checkMarkE, ui->strengthBarE, ui->strengthE, ui->repeatPasswordLabelE, ui->repeatPasswordE});
+    showRepeat(false);
     QFont small = ui->strengthE->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     ui->strengthE->setFont(small);
@@ -68,6 +72,8 @@ void Encrypt::viewDidLoad()
     connect(ui->serviceE, &QPushButton::clicked, this, &Encrypt::encrypt);
     connect(revealButton(), &QPushButton::clicked, this, &Encrypt::showFile);
     connect(ui->passwordE, &QLineEdit::returnPressed, ui->serviceE, &QPushButton::click);
+    connect(ui->repeatPasswordE, &QLineEdit::returnPressed, ui->serviceE, &QPushButton::click);
+    connect(ui->passwordE, &PasswordField::shownChanged, this, &Encrypt::showRepeat);
     // Every change, the reset's emptying included, which hides the meter.
     connect(ui->passwordE, &QLineEdit::textChanged, this, &Encrypt::showStrength);
     showChosenFile();
@@ -86,6 +92,8 @@ void Encrypt::applyTheme()
     const bool dark = Global::isDark();
     Theme::setTextColor(ui->titleE, dark);
     Theme::setTextColor(ui->passwordLabelE, dark);
+    Theme::setTextColor(ui->repeatPasswordLabelE, dark);
+    Theme::setTextColor(ui->capsLockE, dark);
     QPixmap mark = Theme::checkMark(dark);
     const qreal ratio = devicePixelRatioF();
     mark = mark.scaled(ui->checkMarkE->maximumSize() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -115,6 +123,17 @@ void Encrypt::showStrength()
     Theme::styleBar(ui->strengthBarE, kLevelColours[level], Global::isDark());
     ui->strengthE->setText(PasswordStrength::levelName(estimate.level) + QStringLiteral(": ") +
                            PasswordStrength::timeToGuess(estimate.seconds) + QStringLiteral(" to guess on one GPU"));
+}
+
+// While the password is on show it needs no repeating, and what was seen counts as repeated when it
+// is hidden again. The repeat keeps its room, so nothing moves.
+void Encrypt::showRepeat(bool passwordShown)
+{
+    ui->repeatPasswordLabelE->setHidden(passwordShown);
+    ui->repeatPasswordE->setHidden(passwordShown);
+    if (!passwordShown) {
+        ui->repeatPasswordE->setText(ui->passwordE->text());
+    }
 }
 
 void Encrypt::prepareForEncryption(const QString& chosen)
@@ -148,6 +167,12 @@ void Encrypt::encrypt()
     if (!readyToRun()) {
         return;
     }
+    if (!ui->passwordE->isShown() && ui->repeatPasswordE->text() != ui->passwordE->text()) {
+        refuse(Messages::Message::PasswordsDiffer);
+        ui->repeatPasswordE->setFocus();
+        ui->repeatPasswordE->selectAll();
+        return;
+    }
     m_fields.finishedE = fromNative(Package::packageName(m_source->name));
     Workflows::EncryptRequest request{*m_source, Password::bytes(ui->passwordE->text()), std::nullopt};
     if (global().hintExist) {
@@ -178,6 +203,8 @@ void Encrypt::finish(const Workflows::EncryptResult& result)
 void Encrypt::resetVariables()
 {
     ui->passwordE->setText(QString()); // clear() would keep the password in the field's undo history
+    ui->repeatPasswordE->setText(QString());
+    ui->passwordE->setShown(false);
     m_fields.fileE.clear();
     ui->checkMarkE->setHidden(true);
     m_fields.selectedE = false;

@@ -54,6 +54,7 @@ private:
     void showChosenFile();
     void showHintState();
     void showStrength();
+    void showRepeat(bool passwordShown);
     void finish(const Workflows::EncryptResult& result);
 
     std::unique_ptr<Ui::Encrypt> ui;

@@ -30,6 +30,7 @@ Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
     ui->setupUi(this);
     ui->hint->setMaxLength(static_cast<int>(Package::kMaxHintBytes));
     ui->hint->setValidator(new HintLimit(ui->hint));
+    ui->hint->setAccessibleDescription(ui->hintLabel->text()); // the warning is read with the field
     ui->closeButton->setProperty(Theme::kLook, QStringLiteral("primary"));
     Theme::styleWindow(this, Global::isDark());
     adjustSize(); // room for the wrapped explanation

@@ -64,3 +64,27 @@ private:
     Starter m_start;
     UrlOpener m_openUrl;
 };
+
+// Caps Lock as the keys tell it, where the platform will not (Wayland, offscreen): a letter whose
+// case disagrees with Shift says it is on, one that agrees says it is off, and the Caps Lock key
+// itself turns it over. Other keys say nothing; before any key it is taken to be off.
+class CapsLockGuess
+{
+public:
+    void see(const QKeyEvent& event);
+    bool isOn() const { return m_on; }
+
+private:
+    bool m_on = false;
+};
+
+// The keyboard's own state where the platform gives it (XKB on X11), otherwise the guess.
+class DesktopCapsLock : public CapsLock
+{
+public:
+    void keySeen(const QKeyEvent& event) override { m_guess.see(event); }
+    bool isOn() const override;
+
+private:
+    CapsLockGuess m_guess;
+};

@@ -105,7 +105,7 @@ void Pane::attach(const Parts& parts)
     auto* cancel = steady(new QPushButton(tr("Cancel"), rows), letter, "cancel");
     cancel->setAccessibleName(m_texts.cancelName);
     m_reveal = steady(new QPushButton(tr("Show in File Manager"), rows), letter, "sService");
-    m_reveal->setAccessibleName(m_texts.revealName);
+    m_reveal->setAccessibleDescription(m_texts.revealDescription);
     auto* progressRow = new QHBoxLayout;
     progressRow->addStretch();
     progressRow->addWidget(progress);

@@ -31,9 +31,9 @@ public:
     {
         QString chooserTitle;
         bool packagesAsDocuments = false;
-        QString progressName; // what a screen reader calls the bar, the Cancel and the reveal buttons
+        QString progressName; // what a screen reader calls the bar and the Cancel button
         QString cancelName;
-        QString revealName;
+        QString revealDescription; // the reveal button is named by its words
     };
     // The pane's own widgets that the kit works with.
     struct Parts

@@ -84,7 +84,8 @@ void openFolder(const QString& folder)
 Services Services::desktop()
 {
     return {std::make_shared<DesktopFileChooser>(), std::make_shared<DesktopFileBrowser>(),
-            std::make_shared<DesktopMailComposer>(), std::make_shared<DesktopPackageMarker>()};
+            std::make_shared<DesktopMailComposer>(), std::make_shared<DesktopPackageMarker>(),
+            std::make_shared<DesktopCapsLock>()};
 }
 
 FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& options)

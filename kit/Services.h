@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QWidget;
 class MailComposer;
 
@@ -49,13 +50,24 @@ public:
     virtual void mark(const QString& packagePath) = 0;
 };
 
+// Whether Caps Lock is on. Some platforms tell it only through the keys they deliver, so a password
+// field hands over each key it receives before it asks.
+class CapsLock
+{
+public:
+    virtual ~CapsLock() = default;
+    virtual void keySeen(const QKeyEvent& event) = 0;
+    virtual bool isOn() const = 0;
+};
+
 struct Services
 {
     std::shared_ptr<FileChooser> fileChooser;
     std::shared_ptr<FileBrowser> fileBrowser;
     std::shared_ptr<MailComposer> mailComposer;
     std::shared_ptr<PackageMarker> packageMarker;
+    std::shared_ptr<CapsLock> capsLock;
 
-    // QFileDialog, D-Bus FileManager1, xdg-email and GIO's metadata.
+    // QFileDialog, D-Bus FileManager1, xdg-email, GIO's metadata and the keyboard's own Caps Lock state.
     static Services desktop();
 };

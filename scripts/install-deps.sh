@@ -6,11 +6,12 @@ set -euo pipefail
 packages=("$@")
 [ $# -gt 0 ] || packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libglib2.0-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libx11-dev libglib2.0-dev
     libssl-dev openssl libzxcvbn-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time
     desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db python3 dpkg-dev lintian
+    xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main view and its about pane: navigation, appearance steps, theme and keys.
 #include "AppTestSupport.h"
+#include "PaneTestSupport.h"
 
 #include "About.h"
 #include "Services.h"
@@ -59,8 +60,9 @@ struct Screen
 };
 const Screen kMain = {"background", {"appTitle", "question"}};
 const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
-const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE"}, "checkMarkE"};
-const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD"}, "checkMarkD"};
+const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE", "repeatPasswordLabelE", "capsLockE"},
+                         "checkMarkE"};
+const Screen kDecrypt = {nullptr, {"titleD", "placeholderD", "passwordLabelD", "hintD", "capsLockD"}, "checkMarkD"};
 
 // Material 9 and white text in the dark theme, material 8 and black text in the white one; a check
 // mark is drawn in the text's colour, so its most opaque pixel tells which.
@@ -105,7 +107,7 @@ using Navigation = std::pair<bool, std::vector<int>>;
 using Navigating = WithRows<ViewControllerTest, Navigation>;
 
 // Each step gives its row whatever came before; a pane logs its appearance each time it comes on
-// show, not again while it stays.
+// show, not again while it stays. Every control on show is named by its words.
 TEST_P(Navigating, eachStepGivesItsRowAndEachShowingLogsOnce)
 {
     const auto& [fromFile, steps] = GetParam();
@@ -119,6 +121,7 @@ TEST_P(Navigating, eachStepGivesItsRowAndEachShowingLogsOnce)
     }
     QCoreApplication::processEvents();
     EXPECT_EQ(shown(*view), row);
+    expectNamedAsShown(view.get());
     for (const Step& step : kSteps) {
         EXPECT_EQ(countOf(env.logMessages(), step.presented), step.presented.empty() ? 0 : presented[step.presented])
             << step.presented;
@@ -200,6 +203,7 @@ TEST_P(Keys, returnAndSpacePressTheFocusedButton)
         QTest::keyClick(button, key);
         EXPECT_EQ(clicked.count(), 1) << (key == Qt::Key_Return ? "Return" : "Space");
         if (QWidget* dialog = QApplication::activeModalWidget()) {
+            expectNamedAsShown(dialog);
             dialog->close();
         }
     }

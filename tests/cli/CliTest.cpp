@@ -28,7 +28,7 @@ protected:
 };
 
 // Taken whole, exactly as typed: a password cut short would open a package that another
-// implementation writes with the whole password never.
+// implementation writes with the whole password never. Typed in the other Unicode form, it still opens.
 TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
 {
     const std::string path = env.file("s.txt", "s");
@@ -39,7 +39,8 @@ TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
     using Row = std::pair<std::string, std::vector<std::pair<std::string, int>>>;
     for (const auto& [encryptedWith, decrypts] : {Row{" ", {{"\n", 1}, {" ", 0}}},
                                                   Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
-                                                  Row{longest, {{longest + "\n", 0}}}}) {
+                                                  Row{longest, {{longest + "\n", 0}}},
+                                                  Row{"cafe\xcc\x81", {{"caf\xc3\xa9\n", 0}, {"cafe\n", 1}}}}) {
         SCOPED_TRACE(encryptedWith.size());
         ASSERT_EQ(run({"encrypt", "--password-stdin", path}, encryptedWith + "\n").status, 0);
         for (const auto& [input, status] : decrypts) {

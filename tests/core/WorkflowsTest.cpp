@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <set>
 #include <sys/resource.h>
@@ -451,6 +452,55 @@ INSTANTIATE_TEST_SUITE_P(
                                        "invoice.tar"},
                       RestoredNameCase{"report.lockfern.", ".env", "report", nullptr, "report"},
                       RestoredNameCase{".profile.lockfern", ".profile", ".profile", nullptr, ".profile"}));
+
+// A keyboard or another system may compose "é" either way: a password opens a package made with
+// its other Unicode form, each form that differs costing one more pass, and one that has no other
+// form (ASCII, bytes that are not UTF-8) costing none. Counted by the progress, which starts afresh
+// with each pass and reports once a pass here.
+struct FormCase
+{
+    const char* label;
+    const char* madeWith;
+    const char* typed;
+    bool opens;
+    int passes;
+};
+
+using PasswordFormTest = WithRows<WorkflowsTest, FormCase>;
+
+TEST_P(PasswordFormTest, theOtherUnicodeFormOpensThePackageForOnePassMore)
+{
+    const FormCase& c = GetParam();
+    const std::string path = env.file("two-chunks.bin", std::string(kChunk + 1, 'f'));
+    EncryptRequest made = request(path);
+    made.password = SecureBytes(c.madeWith, std::strlen(c.madeWith));
+    const OpenedPackage package = open(writePackage(made).packagePath);
+    std::filesystem::remove(path);
+
+    int passes = 0;
+    std::int64_t last = -1;
+    RunControl control;
+    control.progress = [&](std::int64_t done, std::int64_t) {
+        passes += last < 0 || done <= last;
+        last = done;
+    };
+    const RestoreResult result = restoreFile(package, SecureBytes(c.typed, std::strlen(c.typed)), control);
+    EXPECT_EQ(result.outcome, c.opens ? Outcome::Success : Outcome::Failed);
+    EXPECT_EQ(passes, c.passes);
+    EXPECT_EQ(readFileBytes(path), c.opens ? std::string(kChunk + 1, 'f') : "");
+    EXPECT_THAT(folderEntries(env.work()), ::testing::Contains("two-chunks.lockfern"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, PasswordFormTest,
+    ::testing::Values(FormCase{"composedOpensDecomposed", "cafe\xcc\x81", "caf\xc3\xa9", true, 2},
+                      FormCase{"decomposedOpensComposed", "caf\xc3\xa9", "cafe\xcc\x81", true, 2},
+                      FormCase{"asTypedFirst", "caf\xc3\xa9", "caf\xc3\xa9", true, 1},
+                      FormCase{"mixedTriesBothForms", "e\xcc\x81" "e\xcc\x81", "e\xcc\x81\xc3\xa9", true, 3},
+                      FormCase{"asciiWrongOnce", "right", "wrong", false, 1},
+                      FormCase{"wrongInEveryForm", "right", "caf\xc3\xa9", false, 2},
+                      FormCase{"notUtf8OnlyItself", "caf\xc3\xa9", "caf\xe9", false, 1}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // A hostile package of a few kilobytes of sparse file is refused before a byte is decrypted or
 // written, where its plaintext can't fit; so is one too large for the process's file-size limit.

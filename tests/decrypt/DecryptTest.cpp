@@ -231,6 +231,7 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(pane->pathD().toStdString(), out);
     EXPECT_EQ(typed().toStdString(), c.status == kSuccess ? "" : c.presses.back()) << "kept to be corrected";
     if (c.status == kSuccess) {
+        expectNamedAsShown(pane);
         EXPECT_EQ(spoken("detail").toStdString(), c.detail + (" " + std::string(c.restored)));
         click("sService");
         EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(out)}));
@@ -286,6 +287,11 @@ TEST_P(HostileName, isShownAsItIsWhereverItAppears)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));
+
+TEST_F(DecryptPane, capsLockWarningBesideTheField)
+{
+    expectCapsLockWarning({"password"});
+}
 
 // ---- cancelling -----------------------------------------------------------------------------------
 

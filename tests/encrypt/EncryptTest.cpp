@@ -36,7 +36,13 @@ public:
         }
         EXPECT_FALSE(dialog->isVisible());
     }
-    QString hintButton() const { return child<QPushButton>("hintButton")->text(); }
+    // What the hint button says, and what a screen reader hears it called.
+    QString hintButton() const
+    {
+        const QString text = child<QPushButton>("hintButton")->text();
+        EXPECT_EQ(spoken("hintButton"), text);
+        return text;
+    }
 };
 
 // ---- choosing ------------------------------------------------------------------------------------
@@ -143,6 +149,18 @@ TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(logSince(mark).size(), 4u) << "only choosing the file logs";
+    // The repeat is no password of its own: typing in it neither checks it nor measures it.
+    reshow();
+    choose(env.file("report.pdf", "plain text\n"));
+    typeInto(child("repeatPassword"), "x");
+    QTest::keyClick(child("repeatPassword"), Qt::Key_Backspace);
+    EXPECT_EQ(shown(), "checkMark");
+    EXPECT_FALSE(child("strength")->isVisible());
+}
+
+TEST_F(EncryptPane, capsLockWarningBesideBothFields)
+{
+    expectCapsLockWarning({"password", "repeatPassword"});
 }
 
 // ---- the hint dialog -----------------------------------------------------------------------------
@@ -204,6 +222,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- runs ----------------------------------------------------------------------------------------
 
+// Encrypt by its button, by Return in the repeat field, or by its button with the password on show,
+// typed after Alt+S showed it (and the repeat went).
+enum class Press { Button, ReturnInRepeat, ShownThenButton };
+
 struct RunCase
 {
     const char* label;
@@ -211,6 +233,8 @@ struct RunCase
     bool sourceGone;   // deleted once chosen
     const char* taken; // what holds the package's name first: "package", "folder", or nullptr
     std::string password;
+    std::optional<std::string> repeated; // typed into the repeat field; nullopt: the password again
+    Press press;
     std::optional<std::string> hint; // entered through the dialog
     QString status;
     std::vector<std::string> lines; // "{P}" stands for the package's path
@@ -247,11 +271,16 @@ TEST_P(Running, reportsTheOutcome)
     if (c.hint) {
         enterHint(*c.hint);
     }
-    type(c.password);
+    if (c.press == Press::ShownThenButton) {
+        child("password")->setFocus();
+        QTest::keyClick(child("password"), Qt::Key_S, Qt::AltModifier);
+        EXPECT_FALSE(child("repeatPassword")->isVisible());
+    }
+    type(c.password, c.repeated);
     const auto before = snapshot(env.work());
     const auto mark = logMark();
     testing::internal::CaptureStdout();
-    click("service");
+    c.press == Press::ReturnInRepeat ? QTest::keyClick(child("repeatPassword"), Qt::Key_Return) : click("service");
     const bool idle = waitIdle();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out);
     ASSERT_TRUE(idle);
@@ -280,7 +309,10 @@ TEST_P(Running, reportsTheOutcome)
     // Ready for the next file, with the way to the package kept, and the password gone for good.
     EXPECT_FALSE(pane->fields().selectedE);
     EXPECT_EQ(pane->fields().pathE.toStdString(), package);
-    EXPECT_TRUE(typed().isEmpty());
+    EXPECT_TRUE(typed().isEmpty() && child<QLineEdit>("repeatPassword")->text().isEmpty());
+    EXPECT_EQ(child<QLineEdit>("password")->echoMode(), QLineEdit::Password) << "hidden again";
+    EXPECT_TRUE(child("repeatPassword")->isVisible());
+    expectNamedAsShown(pane);
     child<QLineEdit>("password")->setEchoMode(QLineEdit::Normal); // undo of a password field only clears it
     child<QLineEdit>("password")->undo();
     EXPECT_TRUE(typed().isEmpty()) << "the password is still in the field's undo history";
@@ -294,24 +326,29 @@ TEST_P(Running, reportsTheOutcome)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,
     ::testing::Values(
-        RunCase{"noFile", false, false, nullptr, "pw", std::nullopt, QStringLiteral("No file is selected."),
-                {"no file selected"}, "", "placeholder"},
+        // The file, then the password, then its repeat.
+        RunCase{"noFile", false, false, nullptr, "pw", "other", Press::Button, std::nullopt,
+                QStringLiteral("No file is selected."), {"no file selected"}, "", "placeholder"},
         // The password is checked before the missing source is noticed.
-        RunCase{"emptyPassword", true, true, nullptr, "", std::nullopt, QStringLiteral("Password is empty."),
-                {"password empty"}, "", "checkMark placeholder"},
-        RunCase{"oneSpacePasswordNoHint", true, false, nullptr, " ", std::nullopt, kSuccess,
-                successLines("hint is empty"), "", "placeholder detail sService"},
-        RunCase{"withHint", true, false, nullptr, "correct horse", "caf\xc3\xa9", kSuccess,
-                successLines("added hint caf\xc3\xa9"), "", "placeholder detail sService"},
-        // The package already there is not the run's to delete.
-        RunCase{"packageAlreadyThere", true, false, "package", "second", std::nullopt, kError,
-                {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
+        RunCase{"emptyPassword", true, true, nullptr, "", "x", Press::Button, std::nullopt,
+                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
+        RunCase{"passwordsDiffer", true, false, nullptr, "correct horse", "correct hose", Press::ReturnInRepeat,
+                std::nullopt, QStringLiteral("The passwords don't match."), {"passwords don't match"}, "",
                 "checkMark placeholder"},
-        RunCase{"sourceDeletedAfterChoosing", true, true, nullptr, "pw", std::nullopt, kError,
-                {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
+        RunCase{"oneSpacePasswordNoHint", true, false, nullptr, " ", std::nullopt, Press::ReturnInRepeat, std::nullopt,
+                kSuccess, successLines("hint is empty"), "", "placeholder detail sService"},
+        RunCase{"withHintAndThePasswordShown", true, false, nullptr, "correct horse", std::nullopt,
+                Press::ShownThenButton, "caf\xc3\xa9", kSuccess, successLines("added hint caf\xc3\xa9"), "",
+                "placeholder detail sService"},
+        // The package already there is not the run's to delete.
+        RunCase{"packageAlreadyThere", true, false, "package", "second", std::nullopt, Press::Button, std::nullopt,
+                kError, {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
+                "checkMark placeholder"},
+        RunCase{"sourceDeletedAfterChoosing", true, true, nullptr, "pw", std::nullopt, Press::Button, std::nullopt,
+                kError, {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
         // Nothing was ours to delete, and the folder of that name was there to be found.
-        RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, kError,
-                {"an error occured while encrypting"}, "", "checkMark placeholder"}),
+        RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, Press::Button,
+                std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A name is shown as it is, never as markup: the chosen file, its path, the package it became.

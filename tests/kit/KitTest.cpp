@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What both panes are built from, tested once: the background run, the theme's contrast, names that fit.
 #include "BackgroundRun.h"
+#include "DesktopServices.h"
 #include "NameLabel.h"
+#include "PasswordField.h"
 #include "TestEnvironment.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -173,6 +177,79 @@ TEST(NameLabelFit, keepsBothEndsAndFitsItsWidthInEveryFontSize)
             EXPECT_EQ(label.accessibleName(), name);
         }
     }
+}
+
+// ---- password fields -------------------------------------------------------------------------------
+
+// Where the platform keeps Caps Lock to itself, the keys tell it: the keys pressed in each row, and
+// what Caps Lock is then taken to be.
+TEST(CapsLockGuessing, readsTheLettersCaseAgainstShiftAndTheKeyItself)
+{
+    struct Key
+    {
+        Qt::Key key;
+        const char* text;
+        bool shift = false;
+        bool repeated = false;
+    };
+    const Key a{Qt::Key_A, "a"}, A{Qt::Key_A, "A"}, shiftA{Qt::Key_A, "A", true}, shiftLowA{Qt::Key_A, "a", true},
+        eAcute{Qt::Key_Eacute, "\u00c9"}, digit{Qt::Key_1, "1"}, han{Qt::Key_unknown, "\u4e2d"},
+        caps{Qt::Key_CapsLock, ""}, capsHeld{Qt::Key_CapsLock, "", false, true};
+    using Row = std::pair<std::vector<Key>, bool>;
+    for (const auto& [keys, on] :
+         {Row{{}, false}, Row{{A}, true}, Row{{a}, false}, Row{{shiftA}, false}, Row{{shiftLowA}, true},
+          Row{{eAcute}, true}, Row{{A, digit, han}, true}, Row{{caps}, true}, Row{{caps, capsHeld}, true},
+          Row{{caps, caps}, false}, Row{{A, caps}, false}, Row{{caps, a}, false}}) {
+        CapsLockGuess guess;
+        std::string seen;
+        for (const Key& key : keys) {
+            const Qt::KeyboardModifiers modifiers = key.shift ? Qt::ShiftModifier : Qt::NoModifier;
+            const QString text = QString::fromUtf8(key.text);
+            guess.see(QKeyEvent(QEvent::KeyPress, key.key, modifiers, text, key.repeated));
+            guess.see(QKeyEvent(QEvent::KeyRelease, key.key, modifiers, text, key.repeated));
+            seen += (key.shift ? "shift+" : "") + (*key.text ? std::string(key.text) : "caps") + " ";
+        }
+        EXPECT_EQ(guess.isOn(), on) << seen;
+    }
+}
+
+// The toggle inside the field shows and hides the text, by Alt+S from the field or by a screen
+// reader's press, and is named for what a press does; a field that repeats another has none.
+TEST(PasswordFieldToggle, showsAndHidesByKeyOrPressAndIsNamedForWhatItDoes)
+{
+    QWidget window;
+    auto* field = new PasswordField(&window);
+    auto* repeat = new PasswordField(&window);
+    repeat->move(0, 40);
+    repeat->removeToggle();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto toggles = [](const QWidget* of) {
+        std::vector<QAbstractButton*> shown;
+        for (QAbstractButton* button : of->findChildren<QAbstractButton*>()) {
+            if (button->isVisible()) {
+                shown.push_back(button);
+            }
+        }
+        return shown;
+    };
+    ASSERT_EQ(toggles(field).size(), 1u);
+    QAccessibleInterface* toggle = QAccessible::queryAccessibleInterface(toggles(field).front());
+    EXPECT_EQ(toggle->text(QAccessible::Description), QStringLiteral("Show password (Alt+S)"));
+    field->setFocus();
+    for (const bool byKey : {true, false, false, true}) {
+        const bool wasShown = field->isShown();
+        byKey ? QTest::keyClick(field, Qt::Key_S, Qt::AltModifier)
+              : toggle->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_NE(field->isShown(), wasShown) << (byKey ? "Alt+S" : "press");
+        EXPECT_EQ(field->echoMode(), field->isShown() ? QLineEdit::Normal : QLineEdit::Password);
+        EXPECT_EQ(toggle->text(QAccessible::Name), field->isShown() ? "Hide password" : "Show password");
+    }
+    EXPECT_TRUE(toggles(repeat).empty());
+    repeat->setFocus();
+    QTest::keyClick(repeat, Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(repeat->isShown());
 }
 
 } // namespace

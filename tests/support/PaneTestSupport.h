@@ -8,7 +8,9 @@
 #include "Services.h"
 #include "TestEnvironment.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +47,50 @@ public:
     std::vector<QString> marked;
     void mark(const QString& packagePath) override { marked.push_back(packagePath); }
 };
+
+// Caps Lock as a test sets it; the keys the fields hand over are counted.
+class ScriptedCapsLock : public CapsLock
+{
+public:
+    bool on = false;
+    int keys = 0;
+    void keySeen(const QKeyEvent&) override { ++keys; }
+    bool isOn() const override { return on; }
+};
+
+// A screen reader names a control by the words on show, its longer explanation going to the
+// description: each visible button's and field's name starts with its text or its label's, without
+// the signs around them ("‹ Back", "Choose File…", "Password:").
+inline void expectNamedAsShown(const QWidget* root)
+{
+    const auto words = [](QString text) {
+        text.remove(QLatin1Char('&'));
+        while (!text.isEmpty() && !text.front().isLetterOrNumber()) {
+            text.remove(0, 1);
+        }
+        while (!text.isEmpty() && !text.back().isLetterOrNumber()) {
+            text.chop(1);
+        }
+        return text;
+    };
+    QHash<const QWidget*, QString> labels;
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        labels.insert(label->buddy(), label->text());
+    }
+    int checked = 0;
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!control->isVisible() || (!button && !qobject_cast<QLineEdit*>(control))) {
+            continue;
+        }
+        const QString shown = words(button && !button->text().isEmpty() ? button->text() : labels.value(control));
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << control->metaObject()->className() << " " << control->objectName().toStdString();
+        EXPECT_TRUE(name.startsWith(shown)) << name.toStdString() << " for " << shown.toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
 
 // Table rows print as their label in failure messages; a test file's own namespace takes it in
 // with `using ::operator<<`.
@@ -97,10 +143,17 @@ public:
         services.fileChooser = chooser;
         services.fileBrowser = browser;
         services.packageMarker = marker;
+        services.capsLock = capsLock;
         pane = new Pane(services, &container);
         container.resize(480, 380);
     }
-    void SetUp() override { container.show(); }
+    // Active, as a window with the user's focus, keys and shortcuts.
+    void SetUp() override
+    {
+        container.show();
+        container.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&container));
+    }
 
     template <typename W = QWidget> W* child(const char* name) const
     {
@@ -131,11 +184,52 @@ public:
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
         }
     }
-    void type(const std::string& text) { typeInto(child("password"), text); }
+    // Into the password field, and again into its repeat where the pane asks for one.
+    void type(const std::string& text, std::optional<std::string> repeated = std::nullopt)
+    {
+        typeInto(child("password"), text);
+        if (QLineEdit* repeat = repeatField(); repeat && repeat->isVisible()) {
+            typeInto(repeat, repeated.value_or(text));
+        }
+    }
     void retype(const std::string& text)
     {
         child<QLineEdit>("password")->clear();
+        if (QLineEdit* repeat = repeatField()) {
+            repeat->clear();
+        }
         type(text);
+    }
+    QLineEdit* repeatField() const
+    {
+        return pane->template findChild<QLineEdit*>(QStringLiteral("repeatPassword") + QLatin1Char(Letter));
+    }
+
+    // The warning shows while Caps Lock is on and one of `fields` has the focus, asked afresh at
+    // every key and focus change, and says so in words, not by a colour alone.
+    void expectCapsLockWarning(std::initializer_list<const char*> fields)
+    {
+        QWidget* warning = child("capsLock");
+        EXPECT_EQ(warning->findChild<QLabel*>(QStringLiteral("capsLockText"))->text(),
+                  QStringLiteral("Caps Lock is on"));
+        for (const char* name : fields) {
+            SCOPED_TRACE(name);
+            QWidget* field = child(name);
+            field->setFocus();
+            capsLock->on = true;
+            EXPECT_FALSE(warning->isVisible()) << "asked only at a key or a change of focus";
+            QTest::keyClick(field, Qt::Key_A, Qt::ShiftModifier);
+            EXPECT_TRUE(warning->isVisible());
+            child("choose")->setFocus();
+            EXPECT_FALSE(warning->isVisible()) << "with the focus elsewhere";
+            field->setFocus();
+            EXPECT_TRUE(warning->isVisible()) << "asked again on gaining the focus";
+            capsLock->on = false;
+            QTest::keyClick(field, Qt::Key_A);
+            EXPECT_FALSE(warning->isVisible());
+        }
+        // Shift, then A, each down and up, then A again.
+        EXPECT_EQ(capsLock->keys, static_cast<int>(6 * fields.size())) << "each press and release handed over";
     }
 
     void choose(const std::optional<std::string>& path, FileChooser::Response response = FileChooser::Response::Ok)
@@ -159,6 +253,7 @@ public:
             const auto mark = logMark();
             click("service");
             ASSERT_TRUE(pane->isBusy());
+            expectNamedAsShown(pane);
             EXPECT_FALSE(child("password")->isEnabled());
             EXPECT_FALSE(child("service")->isEnabled());
             EXPECT_EQ(shown(), busy);
@@ -204,6 +299,7 @@ public:
     std::shared_ptr<ScriptedChooser> chooser = std::make_shared<ScriptedChooser>();
     std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
     std::shared_ptr<RecordingMarker> marker = std::make_shared<RecordingMarker>();
+    std::shared_ptr<ScriptedCapsLock> capsLock = std::make_shared<ScriptedCapsLock>();
     QWidget container; // stands in for the main view's pane holder
     Pane* pane = nullptr;
 };
