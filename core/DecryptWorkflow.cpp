@@ -11,9 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace Workflows {
@@ -224,25 +222,6 @@ std::int64_t shortestPlaintext(std::int64_t messageSize)
     return longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
 }
 
-// Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few kilobytes
-// of sparse file on its own disk, before its MAC fails.
-void checkRoomFor(std::int64_t messageSize, const std::string& folder)
-{
-    const std::int64_t atLeast = shortestPlaintext(messageSize);
-    struct statvfs disk {};
-    if (::statvfs(folder.c_str(), &disk) == 0) {
-        const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
-        if (atLeast > 0 && static_cast<unsigned long long>(atLeast) > blocks * static_cast<unsigned long long>(disk.f_frsize)) {
-            Posix::fail("no room for the plaintext in " + folder, ENOSPC);
-        }
-    }
-    rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        atLeast > static_cast<std::int64_t>(limit.rlim_cur)) {
-        Posix::fail("the plaintext is larger than this process may write", EFBIG);
-    }
-}
-
 enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
 
 // Decrypts into a comparison with the file already at `path` instead of into a new file, so that an
@@ -328,12 +307,20 @@ Messages::Message RestoreResult::message() const
 
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
 {
+    using Messages::Reason;
     const ThreadStateRelease release;
     RestoreResult result;
+    const Messages::Failure wrongPassword{Reason::WrongPassword, {}, {}, 0};
+    const Messages::Failure unreadable{Reason::SourceUnreadable, displayPath(Paths::lastComponent(package.packagePath)),
+                                       {}, 0};
     std::string createdPath;
+    std::int64_t needed = 0;
     try {
+        result.failure = unreadable;
         UniqueFd in = Posix::openRegularForReading(package.encryptedFilePath, false);
         const std::int64_t size = Posix::statOf(in.get()).st_size;
+        result.failure = {};
+        needed = shortestPlaintext(size);
 
         // An identical file already there is the result. Nothing needs writing, so this works in a
         // folder we cannot write to as well.
@@ -346,6 +333,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
             return result;
         case Comparison::NotAuthentic:
             result.reached = DecryptStage::ReadFile;
+            result.failure = wrongPassword;
             return result;
         case Comparison::Cancelled:
             result.outcome = Outcome::Cancelled;
@@ -354,14 +342,19 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
             break;
         }
 
-        checkRoomFor(size, package.containingFolder);
+        // Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few
+        // kilobytes of sparse file on its own disk, before its MAC fails.
+        requireRoom(needed, package.containingFolder);
         Staging::removeStale(package.containingFolder);
         std::optional<Staging::StagedFile> staged;
         try {
             staged.emplace(package.containingFolder, 0600);
         } catch (const FileSystemError&) {
-            result.reached = isAuthentic(in.get(), size, password, control) ? DecryptStage::Decrypted
-                                                                            : DecryptStage::ReadFile;
+            const bool authentic = isAuthentic(in.get(), size, password, control);
+            result.reached = authentic ? DecryptStage::Decrypted : DecryptStage::ReadFile;
+            if (!authentic) {
+                result.failure = wrongPassword;
+            }
             throw;
         }
         try {
@@ -374,10 +367,15 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
                 return result;
             case RNCryptor::Error::Kind::Read:
                 result.reached = DecryptStage::None;
+                result.failure = unreadable;
                 break;
             case RNCryptor::Error::Kind::Authentication:
+                result.reached = DecryptStage::ReadFile;
+                result.failure = wrongPassword;
+                break;
             case RNCryptor::Error::Kind::Crypto:
                 result.reached = DecryptStage::ReadFile;
+                result.failure.reason = Reason::Unknown;
                 break;
             case RNCryptor::Error::Kind::Write:
                 result.reached = DecryptStage::Decrypted;
@@ -395,7 +393,14 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         result.restoredPath = published.path;
         result.outcome = Outcome::Success;
         return result;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        if (result.failure.reason == Reason::None) {
+            // EEXIST: every numbered name was taken too.
+            const int code = errorOf(error);
+            result.failure = code == EEXIST ? Messages::Failure{Reason::NameTaken, displayPath(package.encryptedFileName),
+                                                                folderName(package.containingFolder), 0}
+                                            : writeFailure(code, package.containingFolder, needed);
+        }
         // Only what this run created goes; a file that was already there is never touched.
         if (!createdPath.empty()) {
             removePublished(createdPath);

@@ -82,12 +82,17 @@ struct EncryptResult
     QString hint;                   // the hint written, when ChoseHint was reached
     bool hintGiven = false;
     bool cantDeleteFolder = false;  // the clean-up found no package folder to remove
+    Messages::Failure failure;      // why it failed
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;
 };
 
 EncryptResult writePackage(const EncryptRequest& request, const RunControl& control = {});
+
+// Said as soon as a file is chosen: the failure a run would meet at the package's place now (its name
+// taken, a folder we can't write to, no room for it), or none. The run still tries: it may be mended.
+Messages::Failure checkPackagePlace(const PreparedSource& source);
 
 // ---- open a package -----------------------------------------------------------------------------
 
@@ -134,6 +139,7 @@ struct RestoreResult
     // The file that now holds the plaintext: the name inside the package, an identical file already
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
+    Messages::Failure failure; // why it failed
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;
