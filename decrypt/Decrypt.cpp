@@ -29,7 +29,7 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
 {
     ui->setupUi(this);
     attach({QLatin1Char('D'), ui->paneLayout, ui->paneLayout->indexOf(ui->controlsD) + 1, ui->controlsD,
-            ui->passwordD});
+            ui->passwordD, ui->chooseD, ui->serviceD});
     ui->passwordD->setMaxLength(Password::kMaxCharacters);
     ui->serviceD->setProperty(Theme::kLook, QStringLiteral("primary"));
     keepRoom({ui->checkMarkD, ui->hintD});
@@ -93,6 +93,7 @@ void Decrypt::prepareForDecryption(const QString& chosen)
         // The earlier package and its hint stay, but with nothing selected no run can reach them.
         m_selectedD = false;
         showChosenPackage();
+        showDestination({});
         return;
     }
     const QStringList lines = opened.logMessages();
@@ -104,6 +105,9 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     ui->checkMarkD->setHidden(false);
     m_selectedD = true;
     showChosenPackage();
+    // A different file of that name is kept, and the run numbers ours then.
+    showDestination(Messages::destination(Messages::Destination::WillBeRestored,
+                                          {Workflows::displayPath(m_package->encryptedFileName)}));
     logLines(lines);
 }
 
@@ -114,6 +118,7 @@ void Decrypt::resetVariables()
     ui->checkMarkD->setHidden(true);
     ui->hintD->setHidden(true);
     showChosenPackage();
+    showDestination({});
 }
 
 void Decrypt::showChosenPackage()
@@ -141,9 +146,13 @@ void Decrypt::decrypt()
             const Workflows::RunControl& control) { return Workflows::restoreFile(package, password, control); },
         [this](const Workflows::RestoreResult& result) {
             const QString restored = QFile::decodeName(QByteArray::fromStdString(result.restoredPath));
-            if (result.outcome == Workflows::Outcome::Success) {
+            const bool succeeded = result.outcome == Workflows::Outcome::Success;
+            if (succeeded) {
                 m_pathD = restored;
             }
-            finishRun(result.message(), result.logMessages(), restored);
+            finishRun(result.message(), result.logMessages(), restored,
+                      succeeded ? Messages::destination(Messages::Destination::Saved, {QFileInfo(restored).fileName()})
+                                : Messages::explain(result.failure),
+                      result.failure.reason);
         });
 }

@@ -2,12 +2,79 @@
 #include "NameLabel.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
+#include <numeric>
 
-NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
+namespace {
+
+// Room for the mark before the text: its size and a gap.
+int markRoom(const QFontMetrics& metrics)
+{
+    return metrics.height() + metrics.height() / 3;
+}
+
+// Qt's elision measures with rounded advances, so its result can be a fraction of a pixel too wide
+// and lose half its last letter.
+QString elided(const QFontMetricsF& metrics, const QString& text, qreal width)
+{
+    QString shown = metrics.elidedText(text, Qt::ElideMiddle, width);
+    for (qreal narrower = width - 1; narrower > 0 && metrics.horizontalAdvance(shown) > width; narrower -= 1) {
+        shown = metrics.elidedText(text, Qt::ElideMiddle, narrower);
+    }
+    return shown;
+}
+
+} // namespace
+
+MarkedLabel::MarkedLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
+}
+
+void MarkedLabel::setMark(Theme::Mark mark)
+{
+    m_mark = mark;
+    setContentsMargins(mark == Theme::Mark::None ? 0 : markRoom(fontMetrics()), 0, 0, 0);
+    applyColours();
+    update();
+}
+
+void MarkedLabel::setDark(bool dark)
+{
+    m_dark = dark;
+    applyColours();
+}
+
+void MarkedLabel::applyColours()
+{
+    Theme::setTextColor(this, m_dark);
+    if (m_mark == Theme::Mark::Failure) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, Theme::palette(m_dark).failure);
+        setPalette(colours);
+    }
+}
+
+// Before the first line of the text, wherever the alignment puts it.
+void MarkedLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (m_mark == Theme::Mark::None || text().isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect block = metrics.boundingRect(contentsRect(), flags, text());
+    const int size = metrics.height();
+    QPainter painter(this);
+    Theme::paintMark(painter, QRectF(block.left() - markRoom(metrics), block.top(), size, size), m_mark, m_dark);
+}
+
+NameLabel::NameLabel(QWidget* parent) : MarkedLabel(parent)
+{
     QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     policy.setHorizontalStretch(1);
     setSizePolicy(policy);
@@ -15,9 +82,17 @@ NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
 
 void NameLabel::setName(const QString& name, const QString& toolTip)
 {
-    m_name = name;
+    m_sentence = {QStringLiteral("%1"), {name}};
     setToolTip(toolTip);
     setAccessibleName(name); // the whole name, however little of it fits
+    fit();
+}
+
+void NameLabel::setSentence(const Messages::Sentence& sentence)
+{
+    m_sentence = sentence;
+    setToolTip(QString()); // until a name has to be shortened
+    setAccessibleName(sentence.text());
     fit();
 }
 
@@ -27,15 +102,36 @@ void NameLabel::resizeEvent(QResizeEvent* event)
     fit();
 }
 
-// Qt's elision measures with rounded advances, so its result can be a fraction of a pixel too wide
-// and lose half its last letter.
+// The words keep their room; the names share the rest, a short one keeping all of its own so that a
+// long one gets what is left. Too narrow even for the words, the line wraps.
 void NameLabel::fit()
 {
     const QFontMetricsF metrics(font());
     const qreal width = std::max(contentsRect().width(), 80);
-    QString shown = metrics.elidedText(m_name, Qt::ElideMiddle, width);
-    for (qreal narrower = width - 1; narrower > 0 && metrics.horizontalAdvance(shown) > width; narrower -= 1) {
-        shown = metrics.elidedText(m_name, Qt::ElideMiddle, narrower);
+    QStringList names = m_sentence.names;
+    Messages::Sentence bare = m_sentence;
+    bare.names = QStringList(names.size(), QString());
+    qreal room = width - metrics.horizontalAdvance(bare.text());
+    std::vector<qsizetype> order(static_cast<std::size_t>(names.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return metrics.horizontalAdvance(names[a]) < metrics.horizontalAdvance(names[b]);
+    });
+    const qreal least = metrics.horizontalAdvance(QStringLiteral("mmm…mmm"));
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const qreal share = std::max(room / static_cast<qreal>(order.size() - i), least);
+        QString& name = names[order[i]];
+        if (metrics.horizontalAdvance(name) > share) {
+            name = elided(metrics, name, share);
+        }
+        room -= metrics.horizontalAdvance(name);
     }
-    setText(shown);
+    Messages::Sentence shown = m_sentence;
+    shown.names = names;
+    const QString text = shown.text();
+    setWordWrap(metrics.horizontalAdvance(text) > width);
+    setText(text);
+    if (names != m_sentence.names && m_sentence.pattern != QLatin1String("%1")) {
+        setToolTip(m_sentence.text());
+    }
 }

@@ -1,11 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Messages.h"
+#include "Theme.h"
+
 #include <QLabel>
 
+// A line of plain text with a mark before it that says how something went; a failure's text takes
+// the failure colour too, so the mark is never the colour alone.
+class MarkedLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit MarkedLabel(QWidget* parent = nullptr);
+
+    void setMark(Theme::Mark mark);
+    Theme::Mark mark() const { return m_mark; }
+    // The theme's colours for the text and the mark.
+    void setDark(bool dark);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void applyColours();
+
+    Theme::Mark m_mark = Theme::Mark::None;
+    bool m_dark = false;
+};
+
 // A file's name as plain text (a name may start with "<"), shortened in the middle to fit, so that
-// its extension stays readable; the whole text is its tool tip and what a screen reader reads.
-class NameLabel : public QLabel
+// its extension stays readable; the whole text is its tool tip and what a screen reader reads. A
+// sentence with names in it shortens only the names, never its words.
+class NameLabel : public MarkedLabel
 {
     Q_OBJECT
 
@@ -13,7 +41,8 @@ public:
     explicit NameLabel(QWidget* parent = nullptr);
 
     void setName(const QString& name, const QString& toolTip = QString());
-    QString name() const { return m_name; }
+    void setSentence(const Messages::Sentence& sentence);
+    QString name() const { return m_sentence.text(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -21,5 +50,5 @@ protected:
 private:
     void fit();
 
-    QString m_name;
+    Messages::Sentence m_sentence; // a name alone is the sentence "%1"
 };

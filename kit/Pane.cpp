@@ -3,6 +3,7 @@
 
 #include "Global.h"
 #include "NameLabel.h"
+#include "StatusLine.h"
 #include "Theme.h"
 
 #include <QBoxLayout>
@@ -24,6 +25,31 @@
 namespace {
 
 using Messages::Message;
+using Messages::Reason;
+using Theme::Mark;
+
+// How a sentence looks: a refusal asks for something, a failure went wrong, a cancel is the user's own.
+Mark markOf(Message message)
+{
+    switch (message) {
+    case Message::Succeeded:
+        return Mark::Success;
+    case Message::EncryptFailed:
+    case Message::DecryptFailed:
+        return Mark::Failure;
+    case Message::EncryptCancelled:
+    case Message::DecryptCancelled:
+    case Message::FileAdded:
+        return Mark::None;
+    case Message::AlreadyEncrypted:
+    case Message::NotEncrypted:
+    case Message::Problem:
+    case Message::NoFileSelected:
+    case Message::PasswordEmpty:
+        break;
+    }
+    return Mark::Warning;
+}
 
 // The path of a drag that carries exactly one local file.
 std::optional<QString> droppedPath(const QMimeData* mime)
@@ -41,7 +67,7 @@ template <typename W> W* steady(W* widget, QChar letter, const char* name)
     return widget;
 }
 
-QLabel* line(QLabel* label, const QString& description)
+template <typename L> L* line(L* label, const QString& description)
 {
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
@@ -75,7 +101,13 @@ void Pane::attach(const Parts& parts)
 {
     m_controls = parts.controls;
     m_password = parts.password;
+    m_choose = parts.choose;
+    m_runButton = parts.run;
     const QChar letter = parts.letter;
+
+    m_destination = steady(new NameLabel(m_controls), letter, "destination");
+    m_destination->setAccessibleDescription(tr("Where the result will go"));
+    static_cast<QBoxLayout*>(m_controls->layout())->insertWidget(1, m_destination);
 
     auto* rows = new QWidget(this);
     rows->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -83,13 +115,13 @@ void Pane::attach(const Parts& parts)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(8);
 
-    m_status = line(steady(new QLabel(rows), letter, "placeholder"), tr("Status"));
+    m_status = line(steady(new StatusLine(rows), letter, "placeholder"), tr("Status"));
     m_status->setWordWrap(true);
     m_status->show(); // empty, but it is there: the status keeps its visibility when emptied
     grid->addWidget(m_status, 0, 0);
 
     m_detail = steady(new NameLabel(rows), letter, "detail");
-    line(m_detail, tr("Where the result went"));
+    line(m_detail, tr("What happened"));
     m_rate = line(steady(new QLabel(rows), letter, "rate"), tr("Speed and time left"));
     QFont small = m_rate->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -128,6 +160,11 @@ void Pane::attach(const Parts& parts)
 bool Pane::isBusy() const
 {
     return m_run->isRunning() || m_dialogOpen;
+}
+
+bool Pane::isRunning() const
+{
+    return m_run->isRunning();
 }
 
 void Pane::busyMayHaveChanged()
@@ -202,24 +239,23 @@ void Pane::passwordEdited()
         return;
     }
     if (m_password->text().isEmpty()) {
-        m_status->setText(Messages::sentence(Message::PasswordEmpty));
-        m_status->show();
+        m_status->say(Messages::sentence(Message::PasswordEmpty), markOf(Message::PasswordEmpty));
     } else {
         m_status->hide(); // its text stays
     }
 }
 
-void Pane::say(const QString& text)
+void Pane::say(Message message)
 {
-    m_status->setText(text);
-    m_status->show();
     m_detail->hide();
     m_reveal->hide();
+    m_status->say(Messages::sentence(message), markOf(message));
 }
 
 void Pane::clearResult()
 {
     m_status->setText(QString());
+    m_status->setMark(Mark::None);
     m_detail->hide();
     m_reveal->hide();
 }
@@ -242,7 +278,7 @@ bool Pane::readyToRun()
 
 void Pane::refuse(Message message)
 {
-    say(Messages::sentence(message));
+    say(message);
     global().log(Messages::logLine(message));
 }
 
@@ -260,21 +296,40 @@ void Pane::logLines(const QStringList& lines)
     }
 }
 
-void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath)
+void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath,
+                     const Messages::Sentence& detail, Reason why)
 {
     logLines(lines);
+    // The focus moves first, so that a screen reader says where it went and then the outcome.
+    m_reveal->setVisible(outcome == Message::Succeeded);
     if (outcome == Message::Succeeded) {
-        say(Messages::sentence(outcome));
-        m_detail->setName(tr("Saved as %1").arg(QFileInfo(resultPath).fileName()), resultPath);
-        m_detail->show();
-        m_reveal->show();
-        resetVariables();
         m_reveal->setFocus();
-        return;
+    } else if (why == Reason::SourceChanged) {
+        m_runButton->setFocus();
+    } else if (why != Reason::WrongPassword && why != Reason::Unknown && why != Reason::None) {
+        m_choose->setFocus();
+    } else {
+        m_password->setFocus();
+        m_password->selectAll();
     }
-    refuse(outcome);
-    m_password->setFocus();
-    m_password->selectAll();
+    m_detail->setSentence(detail);
+    if (outcome == Message::Succeeded) {
+        m_detail->setToolTip(resultPath);
+    }
+    m_detail->setVisible(!detail.isEmpty());
+    m_status->say(Messages::sentence(outcome), markOf(outcome), detail.text());
+    if (outcome == Message::Succeeded) {
+        resetVariables();
+    } else {
+        global().log(Messages::logLine(outcome));
+    }
+}
+
+void Pane::showDestination(const Messages::Sentence& sentence, bool warning)
+{
+    m_destination->setMark(warning ? Mark::Warning : Mark::None);
+    m_destination->setSentence(sentence);
+    m_destination->setHidden(sentence.isEmpty());
 }
 
 void Pane::reveal(const QString& path)
@@ -287,9 +342,11 @@ void Pane::reveal(const QString& path)
 
 void Pane::applyTheme(bool dark)
 {
-    for (QLabel* label : {m_status, static_cast<QLabel*>(m_detail), m_rate}) {
-        Theme::setTextColor(label, dark);
+    for (MarkedLabel* label : {static_cast<MarkedLabel*>(m_status), static_cast<MarkedLabel*>(m_detail),
+                               static_cast<MarkedLabel*>(m_destination)}) {
+        label->setDark(dark);
     }
+    Theme::setTextColor(m_rate, dark);
     Theme::styleControls(this, dark);
 }
 

@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace Theme {
 
 namespace {
@@ -19,6 +21,8 @@ const Palette kLight{
     QColor(58, 166, 118, 38), QColor(58, 166, 118, 64), QColor(58, 166, 118, 92), QColor(0x19, 0x60, 0x3f),
     Qt::white, Qt::black, QColor(0, 0, 0, 153), QColor(0, 0, 0, 64),
     QColor(0x23, 0x7a, 0x52), QColor(128, 128, 128, 64),
+    QColor(0xb3, 0x26, 0x1e), QColor(0xa3, 0x52, 0x00), QColor(0x23, 0x7a, 0x52),
+    Qt::white,
 };
 const Palette kDark{
     QColor(44, 46, 53), QColor(27, 28, 33), Qt::white,
@@ -26,6 +30,8 @@ const Palette kDark{
     QColor(58, 166, 118, 38), QColor(58, 166, 118, 64), QColor(58, 166, 118, 92), QColor(0x7e, 0xe0, 0xb3),
     QColor(255, 255, 255, 20), Qt::white, QColor(255, 255, 255, 166), QColor(255, 255, 255, 72),
     QColor(0x7e, 0xe0, 0xb3), QColor(128, 128, 128, 90),
+    QColor(0xff, 0x8a, 0x80), QColor(0xff, 0xb7, 0x4d), QColor(0x7e, 0xe0, 0xb3),
+    QColor(27, 28, 33),
 };
 
 QString css(const QColor& color)
@@ -150,6 +156,38 @@ void styleControls(QWidget* root, bool dark)
         const QVariant own = bar->property("fill");
         styleBar(bar, own.isValid() ? own.value<QColor>() : p.primaryFill, dark);
     }
+}
+
+void paintMark(QPainter& painter, const QRectF& rect, Mark mark, bool dark)
+{
+    if (mark == Mark::None) {
+        return;
+    }
+    const Palette& p = palette(dark);
+    const qreal s = std::min(rect.width(), rect.height());
+    const QRectF box(rect.center() - QPointF(s / 2, s / 2), QSizeF(s, s));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(mark == Mark::Failure ? p.failure : mark == Mark::Warning ? p.warning : p.success);
+    if (mark == Mark::Warning) {
+        // A triangle, so that it differs from a failure by shape as well as by colour.
+        painter.drawPolygon(QPolygonF({QPointF(box.center().x(), box.top()), box.bottomRight(), box.bottomLeft()}));
+    } else {
+        painter.drawEllipse(box);
+    }
+    QPen ink(p.markInk, std::max(1.5, s / 8), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(ink);
+    const auto at = [&box](qreal x, qreal y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+    if (mark == Mark::Success) {
+        painter.drawPolyline(QPolygonF({at(0.28, 0.52), at(0.44, 0.68), at(0.72, 0.36)}));
+    } else {
+        // "!": a stroke and a dot, lower in the triangle where it is wider.
+        const qreal top = mark == Mark::Warning ? 0.38 : 0.25;
+        painter.drawLine(at(0.5, top), at(0.5, mark == Mark::Warning ? 0.66 : 0.58));
+        painter.drawPoint(at(0.5, mark == Mark::Warning ? 0.80 : 0.75));
+    }
+    painter.restore();
 }
 
 void styleBar(QProgressBar* bar, const QColor& fill, bool dark)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 
@@ -27,11 +28,18 @@ struct Palette
     QColor fieldFill, fieldText, fieldPlaceholder, fieldBorder;
     QColor focus; // the ring of a focused control
     QColor track; // progress and strength bars
+    QColor failure, warning, success; // a failure's text and mark, a refusal's mark, a success's mark
+    QColor markInk;                   // the sign drawn inside a mark
 };
 const Palette& palette(bool dark);
 
 // Black text in the white theme, white text in the dark one.
 void setTextColor(QWidget* widget, bool dark);
+// What a status line shows before its text: how it went, beside the words that say it.
+enum class Mark { None, Success, Warning, Failure };
+// The mark in a square of `rect`: a disc or triangle in the mark's colour with its sign inside.
+void paintMark(QPainter& painter, const QRectF& rect, Mark mark, bool dark);
+
 // "checkMark white.png" on the dark background, "checkMark black.png" on the light one.
 QString checkMarkResource(bool dark);
 QPixmap checkMark(bool dark);

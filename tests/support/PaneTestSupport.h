@@ -16,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <utility>
 
 class ScriptedChooser : public FileChooser
@@ -59,6 +63,24 @@ inline std::vector<std::string> withPath(std::vector<std::string> lines, const s
     return lines;
 }
 
+// Makes a folder refuse new entries: permissions for ordinary users, the immutable flag for root
+// (which permissions do not stop). False when neither is possible here.
+inline bool lockFolder(const std::string& path, bool locked)
+{
+    namespace fs = std::filesystem;
+    if (::geteuid() != 0) {
+        fs::permissions(path, locked ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
+        return true;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return ok;
+}
+
 template <typename Pane, char Letter> class PaneTest : public ::testing::Test
 {
 public:
@@ -72,6 +94,14 @@ public:
         container.resize(480, 380);
     }
     void SetUp() override { container.show(); }
+    void TearDown() override
+    {
+        if (m_locked) {
+            lockFolder(env.work(), false);
+        }
+    }
+    // The work folder takes no new entries until the test ends.
+    bool lockWork() { return m_locked = lockFolder(env.work(), true); }
 
     template <typename W = QWidget> W* child(const char* name) const
     {
@@ -82,9 +112,21 @@ public:
     QString status() const { return child<QLabel>("placeholder")->text(); }
     // What a screen reader reads for the widget. Qt announces a label's new text only when its name
     // is not fixed, so this is also what it hears when the text changes.
-    QString spoken(const char* name) const
+    QString spoken(const char* name, QAccessible::Text text = QAccessible::Name) const
     {
-        return QAccessible::queryAccessibleInterface(child(name))->text(QAccessible::Name);
+        return QAccessible::queryAccessibleInterface(child(name))->text(text);
+    }
+    // The status line, as it is announced: a notification, whatever has the focus, with the line
+    // under it as its description. The line under it and where the focus went, as they are shown.
+    void expectOutcome(const QString& status, const char* detail, const char* focus) const
+    {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(child("placeholder"))->role(), QAccessible::Notification);
+        EXPECT_EQ(spoken("placeholder"), status);
+        EXPECT_EQ(spoken("placeholder", QAccessible::Description).toStdString(), detail);
+        EXPECT_EQ(child("detail")->isHidden() ? "" : spoken("detail").toStdString(), detail);
+        if (*focus) {
+            EXPECT_EQ(pane->focusWidget(), child(focus)) << "the focus is on " << focus;
+        }
     }
 
     QString typed() const { return child<QLineEdit>("password")->text(); }
@@ -176,4 +218,7 @@ public:
     std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
     QWidget container; // stands in for the main view's pane holder
     Pane* pane = nullptr;
+
+private:
+    bool m_locked = false;
 };
