@@ -11,7 +11,9 @@ CustomWindow::CustomWindow(QWidget* parent) : QMainWindow(parent)
     // The name task bars and window switchers show.
     setWindowTitle(QStringLiteral("Lockfern"));
     setWindowIcon(QIcon(QStringLiteral(":/images/lockfern.png")));
-    setFixedSize(560, 420);
+    // 560×420 is the least it takes; a wider window shows more of a long name.
+    setMinimumSize(560, 420);
+    resize(560, 420);
 }
 
 ViewController* CustomWindow::mainView() const

@@ -32,7 +32,7 @@ public:
     void getLog();
     void changeColors();
 
-    // A run is going on one of the panes: navigation takes no input meanwhile.
+    // A run is going on one of the panes, or a pane's dialog is open: navigation takes no input meanwhile.
     bool isBusy() const;
     // Stops the panes' runs and waits until they have cleaned up; before the window goes away.
     void cancelRuns();
@@ -52,6 +52,8 @@ private:
 
     void viewDidLoad();
     void setVisibility(Row row);
+    // The background and the buttons around the panes, which are on show whatever pane is open.
+    void colourSurroundings();
     void paneBusyChanged();
     void focusFirstControlOf(QWidget* pane);
 

@@ -15,11 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -103,6 +105,7 @@ void Pane::attach(const Parts& parts)
     m_password = parts.password;
     m_choose = parts.choose;
     m_runButton = parts.run;
+    m_controlsLeast = m_controls->minimumWidth();
     const QChar letter = parts.letter;
 
     m_destination = steady(new NameLabel(m_controls), letter, "destination");
@@ -342,6 +345,7 @@ void Pane::reveal(const QString& path)
 
 void Pane::applyTheme(bool dark)
 {
+    m_dark = dark;
     for (MarkedLabel* label : {static_cast<MarkedLabel*>(m_status), static_cast<MarkedLabel*>(m_detail),
                                static_cast<MarkedLabel*>(m_destination)}) {
         label->setDark(dark);
@@ -350,15 +354,55 @@ void Pane::applyTheme(bool dark)
     Theme::styleControls(this, dark);
 }
 
+// The controls keep their width in a window of the least size and grow with a wider one, so that a
+// long name gets more room.
+void Pane::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    constexpr int kSideRoom = 180; // beside the controls in a window of the least width
+    constexpr int kWidest = 640;
+    m_controls->setFixedWidth(std::clamp(width() - kSideRoom, m_controlsLeast, kWidest));
+}
+
+void Pane::setDropping(bool dropping)
+{
+    m_dropping = dropping;
+    update();
+}
+
+// While a file that would be taken is dragged over it, the pane says so: tinted, with a ring.
+void Pane::paintEvent(QPaintEvent*)
+{
+    if (!m_dropping) {
+        return;
+    }
+    const QColor ring = Theme::palette(m_dark).success; // the green of "yes, here"
+    QColor tint = ring;
+    tint.setAlpha(24);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ring, 2, Qt::DashLine));
+    painter.setBrush(tint);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(6, 2, -6, -6), 14, 14);
+}
+
 void Pane::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!isBusy() && droppedPath(event->mimeData())) {
         event->acceptProposedAction();
+        setDropping(true);
     }
+}
+
+void Pane::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    QWidget::dragLeaveEvent(event);
+    setDropping(false);
 }
 
 void Pane::dropEvent(QDropEvent* event)
 {
+    setDropping(false);
     const std::optional<QString> path = droppedPath(event->mimeData());
     if (isBusy() || !path) {
         return;

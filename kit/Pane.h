@@ -112,7 +112,10 @@ protected:
     BackgroundRun& run() { return *m_run; }
 
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -121,10 +124,12 @@ private:
     void hideStatusAndResult();
     void setDialogOpen(bool open);
     void busyMayHaveChanged();
+    void setDropping(bool dropping);
 
     Services m_services;
     Texts m_texts;
     QWidget* m_controls = nullptr;
+    int m_controlsLeast = 0; // their width in a window of the least size
     QLineEdit* m_password = nullptr;
     QPushButton* m_choose = nullptr;
     QPushButton* m_runButton = nullptr;
@@ -136,4 +141,6 @@ private:
     BackgroundRun* m_run = nullptr;
     bool m_dialogOpen = false;
     bool m_wasBusy = false;
+    bool m_dropping = false; // a file that would be taken is dragged over the pane
+    bool m_dark = false;
 };

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 class QPainter;
 class QProgressBar;
@@ -26,10 +27,11 @@ struct Palette
     QColor primaryFill, primaryHover, primaryPressed, primaryText;
     QColor secondaryTint, secondaryHoverTint, secondaryPressedTint, secondaryText; // pill buttons too
     QColor fieldFill, fieldText, fieldPlaceholder, fieldBorder;
-    QColor focus; // the ring of a focused control
+    QColor focus; // the ring of a focused control: 3:1 or better on every fill it rings and around it
     QColor track; // progress and strength bars
     QColor failure, warning, success; // a failure's text and mark, a refusal's mark, a success's mark
     QColor markInk;                   // the sign drawn inside a mark
+    QColor checkBox, checkTick;       // the theme switch's box and its tick
 };
 const Palette& palette(bool dark);
 
@@ -53,6 +55,8 @@ void styleButton(QPushButton* button, bool dark);
 // Every button, text field and progress bar under `root`. Each sheet goes on the control itself: a
 // sheet on a parent would also restyle the labels and override the colours their palette gives them.
 void styleControls(QWidget* root, bool dark);
+// The theme switch: its tick on a box of its own, and a ring around it while it has the focus.
+void styleCheckBox(QCheckBox* box, bool dark);
 // A slim bar: the theme's track, filled with `fill`.
 void styleBar(QProgressBar* bar, const QColor& fill, bool dark);
 // A window of its own (a dialog) with the theme's background and text colour.

@@ -57,6 +57,11 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
     EXPECT_EQ(window.findChildren<ViewController*>().size(), 1);
     EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), start == Start::Package);
     EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, start == Start::Encrypt ? notes : QString());
+    // 560×420 is the least it takes; it grows to show more.
+    for (const auto& [asked, got] : {std::pair(QSize(300, 200), QSize(560, 420)), std::pair(QSize(900, 600), QSize(900, 600))}) {
+        window.resize(asked);
+        EXPECT_EQ(window.size(), got);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,

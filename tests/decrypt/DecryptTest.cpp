@@ -144,6 +144,23 @@ const PrepareCase kPrepareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// A file that would be taken shows the pane as a place to drop it while it is over it; two files would
+// not be taken and change nothing.
+TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFileWhileItIsOver)
+{
+    const QImage before = pane->grab().toImage();
+    for (const qsizetype files : {1, 2}) {
+        QMimeData mime;
+        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(makePackage(env.work())))));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane, &enter);
+        EXPECT_EQ(pane->grab().toImage() != before, files == 1) << files;
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(pane, &leave);
+        EXPECT_EQ(pane->grab().toImage(), before) << files;
+    }
+}
+
 // ---- runs -----------------------------------------------------------------------------------------
 
 struct RunCase

@@ -121,7 +121,7 @@ struct Pair
     const char* label;
     QColor Theme::Palette::*text;
     QColor Theme::Palette::*fill; // nullptr: straight on the background
-    double least = 4.5;           // text; 3 for a mark (WCAG 2.1 non-text contrast)
+    double least = 4.5;           // text; 3 for a ring, a mark or a tick (WCAG 2.1 non-text contrast)
 };
 
 const Pair kPairs[] = {
@@ -135,6 +135,13 @@ const Pair kPairs[] = {
     {"field text", &Theme::Palette::fieldText, &Theme::Palette::fieldFill},
     {"field placeholder", &Theme::Palette::fieldPlaceholder, &Theme::Palette::fieldFill},
     {"a failure's text", &Theme::Palette::failure, nullptr},
+    // The focus ring against the fill it rings and against what is around it.
+    {"focus ring around", &Theme::Palette::focus, nullptr, 3},
+    {"focus ring on a primary button", &Theme::Palette::focus, &Theme::Palette::primaryFill, 3},
+    {"focus ring on a hovered primary button", &Theme::Palette::focus, &Theme::Palette::primaryHover, 3},
+    {"focus ring on a secondary button", &Theme::Palette::focus, &Theme::Palette::secondaryTint, 3},
+    {"focus ring on a field", &Theme::Palette::focus, &Theme::Palette::fieldFill, 3},
+    {"theme switch's tick", &Theme::Palette::checkTick, &Theme::Palette::checkBox, 3},
     {"failure mark", &Theme::Palette::failure, nullptr, 3},
     {"warning mark", &Theme::Palette::warning, nullptr, 3},
     {"success mark", &Theme::Palette::success, nullptr, 3},
@@ -143,7 +150,7 @@ const Pair kPairs[] = {
     {"sign in a success mark", &Theme::Palette::markInk, &Theme::Palette::success, 3},
 };
 
-TEST(Contrast, everyTextReadsAtFourAndAHalfToOneAndEveryMarkStandsOutAtThreeInBothThemes)
+TEST(Contrast, everyTextReadsAtFourAndAHalfToOneAndEveryRingMarkAndTickStandsOutAtThreeInBothThemes)
 {
     for (const bool dark : {false, true}) {
         const Theme::Palette& p = Theme::palette(dark);
