@@ -147,6 +147,11 @@ bool ViewController::isBusy() const
     return m_encryptBusy || m_decryptBusy || m_encrypt->isBusy() || m_decrypt->isBusy();
 }
 
+bool ViewController::isRunning() const
+{
+    return m_encrypt->isRunning() || m_decrypt->isRunning();
+}
+
 void ViewController::cancelRuns()
 {
     m_encrypt->cancelAndWait();

@@ -34,6 +34,8 @@ public:
 
     // A run is going on one of the panes, or a pane's dialog is open: navigation takes no input meanwhile.
     bool isBusy() const;
+    // A run is going on one of the panes.
+    bool isRunning() const;
     // Stops the panes' runs and waits until they have cleaned up; before the window goes away.
     void cancelRuns();
 
