@@ -5,13 +5,14 @@
 #include "Decrypt.h"
 #include "Encrypt.h"
 #include "Global.h"
+#include "SendLog.h"
 #include "Theme.h"
 #include "ui_ViewController.h"
 
 #include <QKeyEvent>
 
 ViewController::ViewController(const Services& services, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ViewController>())
+    : QWidget(parent), ui(std::make_unique<Ui::ViewController>()), m_services(services)
 {
     ui->setupUi(this);
     // Hidden before the panes exist, so building them shows nothing and runs no appearance step.
@@ -111,7 +112,8 @@ void ViewController::back()
 
 void ViewController::getLog()
 {
-    global().getLog();
+    // The window owns it: a forwarded request may replace this view while it is open.
+    SendLog::open(window(), m_services);
 }
 
 void ViewController::changeColors()

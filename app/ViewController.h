@@ -60,6 +60,7 @@ private:
     void focusFirstControlOf(QWidget* pane);
 
     std::unique_ptr<Ui::ViewController> ui;
+    Services m_services;
     Encrypt* m_encrypt = nullptr;
     Decrypt* m_decrypt = nullptr;
     About* m_about = nullptr;
