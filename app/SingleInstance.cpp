@@ -4,28 +4,45 @@
 #include "Text.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
-#include <QTimer>
 #include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr char kAccepted = 'y';
 constexpr char kRefused = 'n';
 const QByteArray kEncryptVerb("encrypt\0", 8);
+constexpr int kBacklog = 50;
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     : QObject(parent), m_folder(folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder)
 {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kAcceptRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &SingleInstance::acceptPending);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    // The connections go first, while what they report their end to is still here.
+    qDeleteAll(findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly));
+    if (m_listener) {
+        ::unlink(QFile::encodeName(socketPath()).constData()); // ours: the lock is still held
+    }
+}
 
 bool SingleInstance::becomePrimary()
 {
@@ -35,12 +52,90 @@ bool SingleInstance::becomePrimary()
         m_lock.reset();
         return false;
     }
-    // A socket left by a process that died is ours to replace: we hold the lock now.
-    QLocalServer::removeServer(socketPath());
-    if (!m_server.listen(socketPath())) {
-        qWarning("Lockfern could not listen for other starts: %s", qUtf8Printable(m_server.errorString()));
+    if (!listen()) {
+        qWarning("Lockfern could not listen for other starts: %s", std::strerror(errno));
     }
     return true;
+}
+
+// Our own listening socket rather than QLocalServer, which closes itself and deletes its socket when
+// accept() fails for want of descriptors. Bound under a temporary name and made the user's alone
+// before it takes the socket's name, replacing one that a process that died left (we hold the lock).
+bool SingleInstance::listen()
+{
+    const QByteArray path = QFile::encodeName(socketPath());
+    const QByteArray bound = path + ".new";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(bound.size()) >= sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    std::memcpy(address.sun_path, bound.constData(), static_cast<std::size_t>(bound.size()) + 1);
+    UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    ::unlink(bound.constData());
+    if (!listener || ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(bound.constData(), S_IRWXU) != 0 || ::listen(listener.get(), kBacklog) != 0 ||
+        ::rename(bound.constData(), path.constData()) != 0) {
+        const int error = errno;
+        ::unlink(bound.constData());
+        errno = error;
+        return false;
+    }
+    m_listener = std::move(listener);
+    m_notifier = std::make_unique<QSocketNotifier>(m_listener.get(), QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptPending);
+    return true;
+}
+
+void SingleInstance::acceptPending()
+{
+    while (m_held < kMaxConnections) {
+        const int fd = ::accept4(m_listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd >= 0) {
+            m_warned = false;
+            serve(fd);
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            break;
+        } else if (errno != EINTR && errno != ECONNABORTED && errno != EPROTO) {
+            // No descriptor or memory to spare (EMFILE, ENFILE, ENOMEM, ENOBUFS): the start waits in
+            // the queue, and the socket keeps listening until there is room again.
+            if (!m_warned) {
+                qWarning("Lockfern could not take a start for now, and tries again: %s", std::strerror(errno));
+                m_warned = true;
+            }
+            m_notifier->setEnabled(false);
+            m_retry.start();
+            return;
+        }
+    }
+    // At the limit, further starts wait in the queue until a connection ends.
+    m_notifier->setEnabled(m_held < kMaxConnections);
+}
+
+void SingleInstance::serve(int fd)
+{
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
+        ::close(fd);
+        delete socket;
+        return;
+    }
+    ++m_held;
+    connect(socket, &QObject::destroyed, this, [this] {
+        --m_held;
+        if (!m_retry.isActive()) {
+            m_notifier->setEnabled(true);
+        }
+    });
+    socket->setReadBufferSize(kMaxMessageBytes + 4);
+    // A client that does not finish its request in time is dropped rather than kept.
+    QTimer::singleShot(kRequestTimeoutMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
 }
 
 bool SingleInstance::forward(const Request& request) const
@@ -91,47 +186,36 @@ bool SingleInstance::isAcceptablePath(const QString& path)
     return QFileInfo::exists(path);
 }
 
-void SingleInstance::acceptConnection()
+void SingleInstance::answer(QLocalSocket* socket)
 {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        socket->setReadBufferSize(kMaxMessageBytes + 4);
-        // A client that never finishes its message is dropped rather than kept forever.
-        auto* timeout = new QTimer(socket);
-        timeout->setSingleShot(true);
-        connect(timeout, &QTimer::timeout, socket, &QLocalSocket::abort);
-        timeout->start(kTimeoutMs);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->bytesAvailable() < 4) {
-                return;
-            }
-            char header[4];
-            socket->peek(header, 4);
-            const quint32 length = qFromBigEndian<quint32>(header);
-            if (length > kMaxMessageBytes) {
-                socket->abort();
-                return;
-            }
-            if (socket->bytesAvailable() < 4 + static_cast<qint64>(length)) {
-                return;
-            }
-            socket->skip(4);
-            QByteArray bytes = socket->read(length);
-            Request request;
-            if (bytes.startsWith(kEncryptVerb)) {
-                request.action = Request::Action::Encrypt;
-                bytes.remove(0, kEncryptVerb.size());
-            }
-            const std::optional<QString> path = Text::decodeUtf8(bytes);
-            const bool accepted = path && isAcceptablePath(*path) &&
-                                  (request.action == Request::Action::Open || !path->isEmpty());
-            socket->putChar(accepted ? kAccepted : kRefused);
-            socket->flush();
-            socket->disconnectFromServer();
-            if (accepted) {
-                request.path = *path; // cleaned where every request is carried out
-                emit requestReceived(request);
-            }
-        });
+    if (socket->bytesAvailable() < 4) {
+        return;
+    }
+    char header[4];
+    socket->peek(header, 4);
+    const quint32 length = qFromBigEndian<quint32>(header);
+    if (length > kMaxMessageBytes) {
+        socket->abort();
+        return;
+    }
+    if (socket->bytesAvailable() < 4 + static_cast<qint64>(length)) {
+        return;
+    }
+    socket->skip(4);
+    QByteArray bytes = socket->read(length);
+    Request request;
+    if (bytes.startsWith(kEncryptVerb)) {
+        request.action = Request::Action::Encrypt;
+        bytes.remove(0, kEncryptVerb.size());
+    }
+    const std::optional<QString> path = Text::decodeUtf8(bytes);
+    const bool accepted =
+        path && isAcceptablePath(*path) && (request.action == Request::Action::Open || !path->isEmpty());
+    socket->putChar(accepted ? kAccepted : kRefused);
+    socket->flush();
+    socket->disconnectFromServer();
+    if (accepted) {
+        request.path = *path; // cleaned where every request is carried out
+        emit requestReceived(request);
     }
 }

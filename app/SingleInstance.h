@@ -3,12 +3,17 @@
 
 // One running Lockfern per user. A second start hands its path to the running one and ends.
 
-#include <QLocalServer>
+#include "Posix.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
+
+class QLocalSocket;
+class QSocketNotifier;
 
 // What a start asks of the window: a package to open, or a file to encrypt.
 struct Request
@@ -28,7 +33,13 @@ public:
     // Messages are a 4-byte big-endian length and that many bytes of UTF-8 path, after "encrypt" and
     // a NUL byte for a file to encrypt.
     static constexpr quint32 kMaxMessageBytes = 16 * 1024;
-    static constexpr int kTimeoutMs = 5000;
+    static constexpr int kTimeoutMs = 5000; // how long a start waits for the running instance's answer
+    // Connections held at once; further starts wait in the socket's queue. One that has not sent its
+    // whole request in time is dropped, so a flood of silent connections holds few descriptors.
+    static constexpr int kMaxConnections = 8;
+    static constexpr int kRequestTimeoutMs = 2000;
+    // When accept() finds no descriptor or memory, the socket keeps listening and tries again after this.
+    static constexpr int kAcceptRetryMs = 250;
 
     // `folder` is the user's private folder that holds the lock and the socket.
     explicit SingleInstance(const QString& folder, QObject* parent = nullptr);
@@ -51,9 +62,16 @@ signals:
     void requestReceived(const Request& request);
 
 private:
-    void acceptConnection();
+    bool listen();
+    void acceptPending();
+    void serve(int fd);
+    void answer(QLocalSocket* socket);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    UniqueFd m_listener;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    QTimer m_retry;
+    int m_held = 0;
+    bool m_warned = false;
 };

@@ -262,8 +262,8 @@ Comparison compareWithExisting(int in, std::int64_t size, const std::string& pat
     return matcher.compared() == existing->size ? Comparison::Identical : Comparison::Different;
 }
 
-// Publishes the staged plaintext under the package's file name; an identical file already there is
-// the result, a different one (or anything that is not a plain file) keeps its name and ours is numbered.
+// Publishes the staged plaintext under `name`; an identical file already there is the result, a
+// different one (or anything that is not a plain file) keeps its name and ours is numbered.
 struct Published
 {
     std::string path;
@@ -291,6 +291,24 @@ Published publishRestored(Staging::StagedFile& staged, const std::string& folder
 }
 
 } // namespace
+
+// A package whose own name is not hidden never restores a hidden file, which could be a shell's
+// start-up file planted in the home folder.
+std::string restoredName(const OpenedPackage& package)
+{
+    const std::string& inner = package.encryptedFileName;
+    std::string name = Paths::lastComponent(package.packagePath);
+    if (inner.front() != '.' || name.front() == '.') {
+        return inner;
+    }
+    // Without the extension, which may be followed by dots: "report.lockfern." is a package too.
+    const std::string extension = std::string(".") + Package::kExtension;
+    name.erase(name.find_last_not_of('.') + 1);
+    if (name.ends_with(extension)) {
+        name.erase(name.size() - extension.size());
+    }
+    return name + inner.substr(Paths::baseNameOf(inner).size());
+}
 
 Messages::Message RestoreResult::message() const
 {
@@ -321,14 +339,14 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         const std::int64_t size = Posix::statOf(in.get()).st_size;
         result.failure = {};
         needed = shortestPlaintext(size);
+        const std::string name = restoredName(package);
 
         // An identical file already there is the result. Nothing needs writing, so this works in a
         // folder we cannot write to as well.
-        switch (compareWithExisting(in.get(), size, package.containingFolder + package.encryptedFileName, password,
-                                    control)) {
+        switch (compareWithExisting(in.get(), size, package.containingFolder + name, password, control)) {
         case Comparison::Identical:
             result.reached = DecryptStage::Decrypted;
-            result.restoredPath = package.containingFolder + package.encryptedFileName;
+            result.restoredPath = package.containingFolder + name;
             result.outcome = Outcome::Success;
             return result;
         case Comparison::NotAuthentic:
@@ -385,7 +403,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         }
         result.reached = DecryptStage::Decrypted;
         Posix::syncFile(staged->fd());
-        const Published published = publishRestored(*staged, package.containingFolder, package.encryptedFileName);
+        const Published published = publishRestored(*staged, package.containingFolder, name);
         if (published.createdByUs) {
             createdPath = published.path;
         }
@@ -397,7 +415,7 @@ RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& passw
         if (result.failure.reason == Reason::None) {
             // EEXIST: every numbered name was taken too.
             const int code = errorOf(error);
-            result.failure = code == EEXIST ? Messages::Failure{Reason::NameTaken, displayPath(package.encryptedFileName),
+            result.failure = code == EEXIST ? Messages::Failure{Reason::NameTaken, displayPath(restoredName(package)),
                                                                 folderName(package.containingFolder), 0}
                                             : writeFailure(code, package.containingFolder, needed);
         }

@@ -29,7 +29,10 @@ Global& global()
 
 void Global::log(const QString& message)
 {
-    const QString line = getTime() + QStringLiteral(" ") + message;
+    // Names and hints come from others: their control characters are written escaped, so that a line
+    // feed in a name can't start a line of its own that reads like ours, nor anything drive a terminal.
+    const QByteArray bytes = (getTime() + QStringLiteral(" ") + message).toUtf8();
+    const std::string line = Text::visible(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     std::lock_guard lock(m_mutex);
     writeToStream(line);
     if (!m_logFileEnabled) {
@@ -37,20 +40,18 @@ void Global::log(const QString& message)
     }
     try {
         const File logFile = Folder::temporary().createFileIfNeeded(kLogFileName);
-        logFile.append(line + QStringLiteral("\n"));
+        logFile.append(QString::fromStdString(line + "\n"));
     } catch (const FileSystemError&) {
-        writeToStream(QStringLiteral("Something went wrong."));
+        writeToStream("Something went wrong.");
     }
 }
 
-void Global::writeToStream(const QString& line)
+void Global::writeToStream(const std::string& line)
 {
     if (!m_stream) {
         return;
     }
-    // A hint or a name from a hostile package must not drive a terminal that shows the log.
-    const QByteArray bytes = line.toUtf8();
-    Text::write(m_stream, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::fwrite(line.data(), 1, line.size(), m_stream);
     std::fputc('\n', m_stream);
     std::fflush(m_stream);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 
 // Opens a new, unsent e-mail in the user's mail program. The desktop implementation lives with the
 // GUI; tests inject a recorder. An empty attachment path means no attachment.
@@ -33,6 +34,7 @@ public:
     bool hintExist = false;
     QString hint;
 
+    // The time and the message as one line, its control characters escaped as Text::visible shows them.
     void log(const QString& message);
     QString getTime() const;
     // False when no mail program could be started.
@@ -63,7 +65,7 @@ private:
     friend Global& global();
     Global() = default;
 
-    void writeToStream(const QString& line);
+    void writeToStream(const std::string& line);
 
     mutable std::mutex m_mutex;
     std::FILE* m_stream = stdout;

@@ -115,6 +115,19 @@ void removeIfStale(int folderFd, const std::string& name)
     ::unlinkat(folderFd, name.c_str(), isFolder ? AT_REMOVEDIR : 0);
 }
 
+// Whether nobody but us (and root) can rename entries in the open folder. Elsewhere another user may
+// have renamed an entry of ours, a private folder or a package, to a staging name, and it would look
+// stale; there a killed run's entry stays hidden rather than anything of the user's being deleted.
+// An ACL that lets others write shows in the group bits, which then hold its mask.
+bool onlyOwnerRenames(int folderFd)
+{
+    struct stat st {};
+    if (::fstat(folderFd, &st) != 0 || (st.st_uid != ::geteuid() && st.st_uid != 0)) {
+        return false;
+    }
+    return (st.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (st.st_mode & S_ISVTX) != 0;
+}
+
 bool renameNoReplace(const std::string& from, const std::string& to)
 {
     if (!features().renameNoReplace) {
@@ -148,7 +161,7 @@ bool isStagingName(const std::string& name)
 void removeStale(const std::string& folder)
 {
     const UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd) {
+    if (!folderFd || !onlyOwnerRenames(folderFd.get())) {
         return;
     }
     for (const auto& name : namesIn(folderFd.get(), [](const char* name) { return isStagingName(name); })) {

@@ -26,7 +26,8 @@ Features& features();
 bool isStagingName(const std::string& name);
 
 // Removes the staging entries of ours in `folder` whose run is gone: those whose lock can be taken.
-// Best effort; a folder that can't be read or written is left as it is.
+// Only in a folder where nobody else can rename entries: ours or root's, and not writable by others
+// unless sticky. Best effort; a folder that can't be read or written is left as it is.
 void removeStale(const std::string& folder);
 
 // A hidden folder beside the package it becomes.

@@ -136,7 +136,8 @@ struct RestoreResult
 {
     Outcome outcome = Outcome::Failed;
     DecryptStage reached = DecryptStage::None;
-    // The file that now holds the plaintext: the name inside the package, an identical file already
+    // The file that now holds the plaintext: the name inside the package (a hidden one only from a
+    // hidden package, otherwise the package's base name and its extension), an identical file already
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
     Messages::Failure failure; // why it failed
@@ -146,6 +147,11 @@ struct RestoreResult
 };
 
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control = {});
+
+// The name the file of `package` is restored under, before any number: the name inside it, or, for a
+// hidden file in a package whose name is not hidden, the package's base name and the file's extension
+// ("invoice.lockfern" holding ".config.tar" gives "invoice.tar").
+std::string restoredName(const OpenedPackage& package);
 
 // "NAME n.EXT": the number goes before the last extension, after the whole name when there is none.
 std::string numberedName(const std::string& name, int number);

@@ -107,7 +107,7 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     showChosenPackage();
     // A different file of that name is kept, and the run numbers ours then.
     showDestination(Messages::destination(Messages::Destination::WillBeRestored,
-                                          {Workflows::displayPath(m_package->encryptedFileName)}));
+                                          {Workflows::displayPath(Workflows::restoredName(*m_package))}));
     logLines(lines);
 }
 

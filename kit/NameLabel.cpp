@@ -8,6 +8,15 @@
 #include <algorithm>
 #include <numeric>
 
+QString plainToolTip(const QString& text)
+{
+    if (text.isEmpty()) {
+        return text;
+    }
+    // Always rich text, with the markup of the text escaped and its spaces and line breaks kept.
+    return QStringLiteral("<qt><p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p></qt>");
+}
+
 namespace {
 
 // Room for the mark before the text: its size and a gap.
@@ -82,17 +91,14 @@ NameLabel::NameLabel(QWidget* parent) : MarkedLabel(parent)
 
 void NameLabel::setName(const QString& name, const QString& toolTip)
 {
-    m_sentence = {QStringLiteral("%1"), {name}};
-    setToolTip(toolTip);
-    setAccessibleName(name); // the whole name, however little of it fits
-    fit();
+    setSentence({QStringLiteral("%1"), {name}}, toolTip);
 }
 
-void NameLabel::setSentence(const Messages::Sentence& sentence)
+void NameLabel::setSentence(const Messages::Sentence& sentence, const QString& toolTip)
 {
     m_sentence = sentence;
-    setToolTip(QString()); // until a name has to be shortened
-    setAccessibleName(sentence.text());
+    m_toolTip = toolTip;
+    setAccessibleName(sentence.text()); // the whole of it, however little fits
     fit();
 }
 
@@ -102,16 +108,18 @@ void NameLabel::resizeEvent(QResizeEvent* event)
     fit();
 }
 
-// The words keep their room; the names share the rest, a short one keeping all of its own so that a
-// long one gets what is left. Too narrow even for the words, the line wraps.
+// A name alone takes one line. A sentence may take two, and its words keep their room: the names
+// share the rest, a short one keeping all of its own so that a long one gets what is left.
 void NameLabel::fit()
 {
     const QFontMetricsF metrics(font());
     const qreal width = std::max(contentsRect().width(), 80);
+    const bool alone = m_sentence.pattern == QLatin1String("%1");
     QStringList names = m_sentence.names;
     Messages::Sentence bare = m_sentence;
     bare.names = QStringList(names.size(), QString());
-    qreal room = width - metrics.horizontalAdvance(bare.text());
+    // Two lines less what wrapping at a space may leave unused at the end of the first.
+    qreal room = (alone ? width : 1.75 * width) - metrics.horizontalAdvance(bare.text());
     std::vector<qsizetype> order(static_cast<std::size_t>(names.size()));
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
@@ -119,7 +127,8 @@ void NameLabel::fit()
     });
     const qreal least = metrics.horizontalAdvance(QStringLiteral("mmm…mmm"));
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const qreal share = std::max(room / static_cast<qreal>(order.size() - i), least);
+        // No longer than a line: a name without spaces can't wrap.
+        const qreal share = std::min(std::max(room / static_cast<qreal>(order.size() - i), least), width);
         QString& name = names[order[i]];
         if (metrics.horizontalAdvance(name) > share) {
             name = elided(metrics, name, share);
@@ -129,9 +138,8 @@ void NameLabel::fit()
     Messages::Sentence shown = m_sentence;
     shown.names = names;
     const QString text = shown.text();
-    setWordWrap(metrics.horizontalAdvance(text) > width);
+    setWordWrap(!alone && metrics.horizontalAdvance(text) > width);
     setText(text);
-    if (names != m_sentence.names && m_sentence.pattern != QLatin1String("%1")) {
-        setToolTip(m_sentence.text());
-    }
+    const bool shortened = names != m_sentence.names;
+    setToolTip(plainToolTip(m_toolTip.isEmpty() && shortened && !alone ? m_sentence.text() : m_toolTip));
 }

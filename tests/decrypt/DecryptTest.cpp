@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -23,15 +24,16 @@ const QString kProblem = QStringLiteral("There's a problem.");
 
 using ::operator<<; // table rows print as their label
 
-// NAME in folder, holding report.pdf sealed with kPassword and, when given, a hint file.
+// NAME in folder, holding INNER sealed with kPassword and, when given, a hint file.
 std::string makePackage(const std::string& folder, const std::optional<std::string>& hint = "",
-                        const std::string& plain = kPlain, const std::string& name = "report.lockfern")
+                        const std::string& plain = kPlain, const std::string& name = "report.lockfern",
+                        const std::string& inner = "report.pdf")
 {
     const std::string path = folder + name;
     fs::create_directories(path);
     const QByteArray sealed =
         RNCryptor::Encryptor(QString::fromStdString(kPassword)).encrypt(QByteArray::fromStdString(plain));
-    writeFileBytes(path + "/report.pdf", sealed.toStdString());
+    writeFileBytes(path + "/" + inner, sealed.toStdString());
     if (hint) {
         writeFileBytes(path + "/hint.lockfern", *hint);
     }
@@ -259,6 +261,29 @@ const RunCase kRunCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Running, ::testing::ValuesIn(kRunCases),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// A name or a hint is shown as it is, never as markup: the package, its path, its hint, the file it
+// restored.
+using HostileName = WithRows<DecryptPane, const char*>;
+
+TEST_P(HostileName, isShownAsItIsWhereverItAppears)
+{
+    const std::string name = GetParam(), inner = Paths::lastComponent(name);
+    const QString package = QString::fromStdString(makePackage(env.work(), name, kPlain, name + ".lockfern", inner));
+    choose(package.toStdString());
+    expectShownAsIs(child<QLabel>("fileName"), QFileInfo(package).fileName(), package);
+    expectShownAsIs(child<QLabel>("hint"), QStringLiteral("Hint: ") + QString::fromStdString(name));
+    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be restored as ") + QString::fromStdString(inner));
+    type(kPassword);
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), kSuccess);
+    EXPECT_EQ(pane->pathD(), QFileInfo(package).path() + QLatin1Char('/') + QString::fromStdString(inner));
+    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QString::fromStdString(inner),
+                    pane->pathD());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));
 
 // ---- cancelling -----------------------------------------------------------------------------------
 

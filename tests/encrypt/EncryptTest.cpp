@@ -6,6 +6,7 @@
 #include "PaneTestSupport.h"
 #include "RNCryptor.h"
 
+#include <QFileInfo>
 
 namespace {
 
@@ -339,6 +340,28 @@ INSTANTIATE_TEST_SUITE_P(
                 {"an error occured while encrypting"}, "Can't delete folder\n", kFailed,
                 "The file was changed while it was being encrypted.", "service", kWillBeSaved}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A name is shown as it is, never as markup: the chosen file, its path, the package it became.
+using HostileName = WithRows<EncryptPane, const char*>;
+
+TEST_P(HostileName, isShownAsItIsWhereverItAppears)
+{
+    const QString path = QString::fromStdString(env.file(GetParam(), kContent));
+    choose(path.toStdString());
+    expectShownAsIs(child<QLabel>("fileName"), QFileInfo(path).fileName(), path);
+    const QString package = pane->fields().pathE;
+    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be saved as ") + QFileInfo(package).fileName());
+    type("pw");
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), kSuccess);
+    expectShownAsIs(child<QLabel>("detail"),
+                    QStringLiteral("Saved as %1. %2 is still there, unencrypted.")
+                        .arg(QFileInfo(package).fileName(), QFileInfo(path).fileName()),
+                    package);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));
 
 // ---- cancelling ----------------------------------------------------------------------------------
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,26 @@ template <typename Row>
 std::ostream& operator<<(std::ostream& out, const Row& row)
 {
     return out << row.label;
+}
+
+// Names that read as markup, and one with a line break; a "/" makes folders, as an unpacked archive
+// can. Wherever a name or a path is shown, it must read exactly as it is.
+inline const char* const kHostileNames[] = {"<font size=7>x", "<img src=\"/dev/zero\">.txt", "<b>bold</b>.md",
+                                            "a&amp;b &lt;i&gt;", "two\nlines<br>.txt"};
+
+// The label shows `text` and its tool tip `toolTip` as the characters they are: the label as plain
+// text, the tool tip as Qt renders it, which is as rich text whenever it looks like markup.
+inline void expectShownAsIs(const QLabel* label, const QString& text, const QString& toolTip = {})
+{
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), text);
+    QString tip = label->toolTip();
+    if (Qt::mightBeRichText(tip)) {
+        QTextDocument document;
+        document.setHtml(tip);
+        tip = document.toPlainText();
+    }
+    EXPECT_EQ(tip, toolTip);
 }
 
 // Expected log lines with a placeholder such as "{P}" replaced by a path known only at run time.

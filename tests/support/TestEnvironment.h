@@ -20,6 +20,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -44,6 +45,8 @@ public:
             std::filesystem::create_directory(folder);
         }
         ::chmod(runtime().c_str(), 0700);
+        // Only we write in it whatever the umask, so stale staging entries are cleaned up there.
+        ::chmod(work().c_str(), 0755);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root() + QStringLiteral("/config"));
         global().reset();
         global().setLogStream(nullptr);
@@ -86,6 +89,12 @@ private:
     QTemporaryDir m_root;
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
+
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A fixture whose cases come from a table of rows.
 template <typename Fixture, typename Row> class WithRows : public Fixture, public ::testing::WithParamInterface<Row>
