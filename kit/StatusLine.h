@@ -3,8 +3,8 @@
 
 #include "NameLabel.h"
 
-// A pane's status line. A screen reader hears each new sentence as a notification, whatever has the
-// focus, with the line under it (what happened, what to do) as its description.
+// A pane's status line. Each sentence it says is announced to screen readers as a notification,
+// whatever has the focus, with the line under it (what happened, what to do) as its description.
 class StatusLine : public MarkedLabel
 {
     Q_OBJECT
@@ -14,8 +14,7 @@ public:
 
     // Shows `text` with its mark and announces it.
     void say(const QString& text, Theme::Mark mark, const QString& detail = QString());
-    QString detail() const { return m_detail; }
 
 private:
-    QString m_detail;
+    QWidget* m_announcer;
 };

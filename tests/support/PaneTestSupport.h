@@ -133,18 +133,24 @@ public:
     QString status() const { return child<QLabel>("placeholder")->text(); }
     // What a screen reader reads for the widget. Qt announces a label's new text only when its name
     // is not fixed, so this is also what it hears when the text changes.
-    QString spoken(const char* name, QAccessible::Text text = QAccessible::Name) const
+    QString spoken(const char* name) const
     {
-        return QAccessible::queryAccessibleInterface(child(name))->text(text);
+        return QAccessible::queryAccessibleInterface(child(name))->text(QAccessible::Name);
     }
-    // The status line, as it is announced: a notification, whatever has the focus, with the line
-    // under it as its description. The line under it and where the focus went, as they are shown.
+    // The status line and the line under it as they are shown, and as they are announced: a
+    // notification, whatever has the focus, with the line under it as its description. Where the
+    // focus went.
     void expectOutcome(const QString& status, const char* detail, const char* focus) const
     {
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(child("placeholder"))->role(), QAccessible::Notification);
         EXPECT_EQ(spoken("placeholder"), status);
-        EXPECT_EQ(spoken("placeholder", QAccessible::Description).toStdString(), detail);
         EXPECT_EQ(child("detail")->isHidden() ? "" : spoken("detail").toStdString(), detail);
+        const QWidget* line = child("placeholder");
+        QAccessibleInterface* announced =
+            QAccessible::queryAccessibleInterface(line->findChild<QWidget*>(QStringLiteral("announcer")));
+        ASSERT_NE(announced, nullptr);
+        EXPECT_EQ(announced->role(), QAccessible::Notification);
+        EXPECT_EQ(announced->text(QAccessible::Name), status);
+        EXPECT_EQ(announced->text(QAccessible::Description).toStdString(), detail);
         if (*focus) {
             EXPECT_EQ(pane->focusWidget(), child(focus)) << "the focus is on " << focus;
         }
