@@ -25,11 +25,22 @@ namespace {
 const QString kSubject = QStringLiteral("Lockfern Version 1.0 (1) Support; 'quoted' \"too\"");
 const QString kBody = QStringLiteral("Type here");
 
+// The open dialog named `name`; one closed before may not be gone yet.
+QDialog* openDialog(const QWidget& window, const char* name)
+{
+    for (QDialog* dialog : window.findChildren<QDialog*>(QString::fromLatin1(name))) {
+        if (dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
 // Presses the button labelled `text` in the open dialog named `name`; false when there is none.
 bool press(const QWidget& window, const char* name, const QString& text)
 {
-    const auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
-    for (QPushButton* button : dialog && dialog->isVisible() ? dialog->findChildren<QPushButton*>() : QList<QPushButton*>{}) {
+    const QDialog* dialog = openDialog(window, name);
+    for (QPushButton* button : dialog ? dialog->findChildren<QPushButton*>() : QList<QPushButton*>{}) {
         if (button->text() == text) {
             QTest::mouseClick(button, Qt::LeftButton);
             return true;
@@ -42,7 +53,9 @@ bool press(const QWidget& window, const char* name, const QString& text)
 void sendFromThePreview(const QWidget& view)
 {
     QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
-    auto* text = view.findChild<QPlainTextEdit*>(QStringLiteral("logText"));
+    const QDialog* dialog = openDialog(view, "sendLog");
+    ASSERT_NE(dialog, nullptr);
+    auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("logText"));
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText(), global().logText());
