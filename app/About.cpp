@@ -66,6 +66,7 @@ void About::themeChanged()
         global().log(QStringLiteral("theme changed to white"));
     }
     changeColors();
+    emit themeSwitched();
 }
 
 void About::changeColors()
@@ -75,5 +76,5 @@ void About::changeColors()
     for (QWidget* text : std::initializer_list<QWidget*>{ui->appName, ui->developer, ui->version, ui->themeLabel}) {
         Theme::setTextColor(text, dark);
     }
-    Theme::setTextColor(ui->theme, dark);
+    Theme::styleCheckBox(ui->theme, dark);
 }

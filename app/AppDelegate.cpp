@@ -149,7 +149,7 @@ void AppDelegate::performWaiting()
 void AppDelegate::quit()
 {
     if (m_window) {
-        m_window->close();
+        m_window->closeWithoutAsking();
     }
     QCoreApplication::quit();
 }

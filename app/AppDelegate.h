@@ -40,7 +40,7 @@ public:
 
     // A fresh main view as the window's content.
     void installFreshMainView();
-    // Closes the window the way the user would, which ends the application.
+    // Closes the window without asking, which ends the application; a run going on is cancelled.
     void quit();
     void raiseWindow();
 

@@ -16,6 +16,8 @@ public:
     ViewController* mainView() const;
     // Makes `view` the content and deletes the one shown until now.
     void setMainView(ViewController* view);
+    // Closes as close() does, without asking first: a run going on is cancelled and cleaned up.
+    void closeWithoutAsking();
 
 signals:
     // The window is about to close; the runs are stopped right after this.
@@ -25,5 +27,12 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    // While a run is going, asks first; the run is cancelled only on the user's word.
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void askBeforeClosing();
+
+    bool m_asked = false;  // the user said to quit, or a quit signal did
+    bool m_asking = false; // the question is open
 };

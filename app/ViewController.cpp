@@ -5,13 +5,14 @@
 #include "Decrypt.h"
 #include "Encrypt.h"
 #include "Global.h"
+#include "SendLog.h"
 #include "Theme.h"
 #include "ui_ViewController.h"
 
 #include <QKeyEvent>
 
 ViewController::ViewController(const Services& services, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ViewController>())
+    : QWidget(parent), ui(std::make_unique<Ui::ViewController>()), m_services(services)
 {
     ui->setupUi(this);
     // Hidden before the panes exist, so building them shows nothing and runs no appearance step.
@@ -38,6 +39,8 @@ ViewController::ViewController(const Services& services, QWidget* parent)
     connect(ui->bService, &QPushButton::clicked, this, &ViewController::back);
     connect(ui->aboutButton, &QPushButton::clicked, this, &ViewController::about);
     connect(ui->logButton, &QPushButton::clicked, this, &ViewController::getLog);
+    // Nothing on show keeps the old theme; the title and prompt, hidden behind the pane, follow on Back.
+    connect(m_about, &About::themeSwitched, this, &ViewController::colourSurroundings);
     connect(m_encrypt, &Encrypt::busyChanged, this, [this](bool busy) {
         m_encryptBusy = busy;
         paneBusyChanged();
@@ -109,15 +112,22 @@ void ViewController::back()
 
 void ViewController::getLog()
 {
-    global().getLog();
+    // The window owns it: a forwarded request may replace this view while it is open.
+    SendLog::open(window(), m_services);
 }
 
 void ViewController::changeColors()
 {
     const bool dark = Global::isDark();
-    ui->background->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
+    colourSurroundings();
     Theme::setTextColor(ui->appTitle, dark);
     Theme::setTextColor(ui->question, dark);
+}
+
+void ViewController::colourSurroundings()
+{
+    const bool dark = Global::isDark();
+    ui->background->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
     for (QPushButton* button : {ui->eService, ui->dService, ui->bService, ui->aboutButton, ui->logButton}) {
         Theme::styleButton(button, dark);
     }
@@ -137,6 +147,11 @@ void ViewController::keyPressEvent(QKeyEvent* event)
 bool ViewController::isBusy() const
 {
     return m_encryptBusy || m_decryptBusy || m_encrypt->isBusy() || m_decrypt->isBusy();
+}
+
+bool ViewController::isRunning() const
+{
+    return m_encrypt->isRunning() || m_decrypt->isRunning();
 }
 
 void ViewController::cancelRuns()

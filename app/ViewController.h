@@ -32,8 +32,10 @@ public:
     void getLog();
     void changeColors();
 
-    // A run is going on one of the panes: navigation takes no input meanwhile.
+    // A run is going on one of the panes, or a pane's dialog is open: navigation takes no input meanwhile.
     bool isBusy() const;
+    // A run is going on one of the panes.
+    bool isRunning() const;
     // Stops the panes' runs and waits until they have cleaned up; before the window goes away.
     void cancelRuns();
 
@@ -52,10 +54,13 @@ private:
 
     void viewDidLoad();
     void setVisibility(Row row);
+    // The background and the buttons around the panes, which are on show whatever pane is open.
+    void colourSurroundings();
     void paneBusyChanged();
     void focusFirstControlOf(QWidget* pane);
 
     std::unique_ptr<Ui::ViewController> ui;
+    Services m_services;
     Encrypt* m_encrypt = nullptr;
     Decrypt* m_decrypt = nullptr;
     About* m_about = nullptr;

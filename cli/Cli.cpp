@@ -86,7 +86,8 @@ private:
     // One line, shown safely when the stream is a terminal.
     static void say(std::FILE* stream, const std::string& line);
     int usageError(const std::string& message);
-    void fail(const std::string& path, Messages::Message message);
+    // "lockfern-cli: PATH: " and the sentence, then why, when that is known.
+    void fail(const std::string& path, Messages::Message message, const Messages::Failure& failure = {});
     std::optional<SecureBytes> readPassword(const Options& options);
     std::optional<SecureBytes> askOnTerminal(const char* prompt);
     // One password line from `fd`, or nullopt after saying why there is none.
@@ -100,9 +101,9 @@ private:
                     const std::function<bool(const std::string& path, const SecureBytes& password)>& run);
     // Logs a finished run and prints its result; false when it did not succeed.
     bool finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
-                   const std::string& resultPath);
+                   const std::string& resultPath, const Messages::Failure& failure);
     // Logs and prints why the run for `path` did not happen or did not succeed; false.
-    bool refuse(const std::string& path, Messages::Message message);
+    bool refuse(const std::string& path, Messages::Message message, const Messages::Failure& failure = {});
     // One line on standard error, never in the log or on standard output.
     void warnIfWeak(const SecureBytes& password);
     void log(const QString& message) { global().log(message); }
@@ -203,9 +204,11 @@ int Cli::usageError(const std::string& message)
     return kExitUsage;
 }
 
-void Cli::fail(const std::string& path, Messages::Message message)
+void Cli::fail(const std::string& path, Messages::Message message, const Messages::Failure& failure)
 {
-    say(m_streams.err, "lockfern-cli: " + path + ": " + Messages::sentence(message).toStdString());
+    const Messages::Sentence why = Messages::explain(failure);
+    say(m_streams.err, "lockfern-cli: " + path + ": " + Messages::sentence(message).toStdString() +
+                           (why.isEmpty() ? "" : " " + why.text().toStdString()));
 }
 
 void Cli::say(std::FILE* stream, const std::string& line)
@@ -328,7 +331,7 @@ Workflows::RunControl Cli::runControl()
 }
 
 bool Cli::finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
-                    const std::string& resultPath)
+                    const std::string& resultPath, const Messages::Failure& failure)
 {
     if (m_drewProgress) {
         std::fputs("\n", m_streams.err);
@@ -340,7 +343,7 @@ bool Cli::finishRun(const std::string& path, Messages::Message outcome, const QS
         say(m_streams.out, resultPath);
         return true;
     }
-    return refuse(path, outcome);
+    return refuse(path, outcome, failure);
 }
 
 int Cli::forEachPath(const Options& options,
@@ -397,7 +400,7 @@ int Cli::encrypt(const Options& options)
         }
         const Workflows::EncryptResult result =
             Workflows::writePackage({*prepared.source, password, options.hint}, runControl());
-        return finishRun(path, result.message(), result.logMessages(), result.packagePath);
+        return finishRun(path, result.message(), result.logMessages(), result.packagePath, result.failure);
     });
 }
 
@@ -416,14 +419,14 @@ int Cli::decrypt(const Options& options)
             return refuse(path, Messages::Message::PasswordEmpty);
         }
         const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, password, runControl());
-        return finishRun(path, result.message(), result.logMessages(), result.restoredPath);
+        return finishRun(path, result.message(), result.logMessages(), result.restoredPath, result.failure);
     });
 }
 
-bool Cli::refuse(const std::string& path, Messages::Message message)
+bool Cli::refuse(const std::string& path, Messages::Message message, const Messages::Failure& failure)
 {
     log(Messages::logLine(message));
-    fail(path, message);
+    fail(path, message, failure);
     return false;
 }
 

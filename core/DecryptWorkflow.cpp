@@ -12,9 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace Workflows {
@@ -230,25 +228,6 @@ std::int64_t shortestPlaintext(std::int64_t messageSize)
     return longestPlaintext(messageSize) + 1 - static_cast<std::int64_t>(RNCryptor::kBlockSize);
 }
 
-// Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few kilobytes
-// of sparse file on its own disk, before its MAC fails.
-void checkRoomFor(std::int64_t messageSize, const std::string& folder)
-{
-    const std::int64_t atLeast = shortestPlaintext(messageSize);
-    struct statvfs disk {};
-    if (::statvfs(folder.c_str(), &disk) == 0) {
-        const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
-        if (atLeast > 0 && static_cast<unsigned long long>(atLeast) > blocks * static_cast<unsigned long long>(disk.f_frsize)) {
-            Posix::fail("no room for the plaintext in " + folder, ENOSPC);
-        }
-    }
-    rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        atLeast > static_cast<std::int64_t>(limit.rlim_cur)) {
-        Posix::fail("the plaintext is larger than this process may write", EFBIG);
-    }
-}
-
 enum class Comparison { Different, Identical, NotAuthentic, Cancelled };
 
 // Decrypts into a comparison with the file already at `path` instead of into a new file, so that an
@@ -289,26 +268,6 @@ Comparison compareWithExisting(int in, std::int64_t size, const std::string& pat
     return matcher.compared() == existing->size ? Comparison::Identical : Comparison::Different;
 }
 
-// The name the file is restored under. A package whose own name is not hidden never restores a
-// hidden file, which could be a shell's start-up file planted in the home folder: it takes the
-// package's base name and the inner file's extension ("invoice.lockfern" holding ".config.tar" gives
-// "invoice.tar"). A hidden package, as made from a dotfile, restores its hidden file as it is.
-std::string restoredName(const OpenedPackage& package)
-{
-    const std::string& inner = package.encryptedFileName;
-    std::string name = Paths::lastComponent(package.packagePath);
-    if (inner.front() != '.' || name.front() == '.') {
-        return inner;
-    }
-    // Without the extension, which may be followed by dots: "report.lockfern." is a package too.
-    const std::string extension = std::string(".") + Package::kExtension;
-    name.erase(name.find_last_not_of('.') + 1);
-    if (name.ends_with(extension)) {
-        name.erase(name.size() - extension.size());
-    }
-    return name + inner.substr(Paths::baseNameOf(inner).size());
-}
-
 // Publishes the staged plaintext under `name`; an identical file already there is the result, a
 // different one (or anything that is not a plain file) keeps its name and ours is numbered.
 struct Published
@@ -339,6 +298,24 @@ Published publishRestored(Staging::StagedFile& staged, const std::string& folder
 
 } // namespace
 
+// A package whose own name is not hidden never restores a hidden file, which could be a shell's
+// start-up file planted in the home folder.
+std::string restoredName(const OpenedPackage& package)
+{
+    const std::string& inner = package.encryptedFileName;
+    std::string name = Paths::lastComponent(package.packagePath);
+    if (inner.front() != '.' || name.front() == '.') {
+        return inner;
+    }
+    // Without the extension, which may be followed by dots: "report.lockfern." is a package too.
+    const std::string extension = std::string(".") + Package::kExtension;
+    name.erase(name.find_last_not_of('.') + 1);
+    if (name.ends_with(extension)) {
+        name.erase(name.size() - extension.size());
+    }
+    return name + inner.substr(Paths::baseNameOf(inner).size());
+}
+
 Messages::Message RestoreResult::message() const
 {
     switch (outcome) {
@@ -357,11 +334,19 @@ namespace {
 // One form of the password.
 RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& password, const RunControl& control)
 {
+    using Messages::Reason;
     RestoreResult result;
+    const Messages::Failure wrongPassword{Reason::WrongPassword, {}, {}, 0};
+    const Messages::Failure unreadable{Reason::SourceUnreadable, displayPath(Paths::lastComponent(package.packagePath)),
+                                       {}, 0};
     std::string createdPath;
+    std::int64_t needed = 0;
     try {
+        result.failure = unreadable;
         UniqueFd in = Posix::openRegularForReading(package.encryptedFilePath, false);
         const std::int64_t size = Posix::statOf(in.get()).st_size;
+        result.failure = {};
+        needed = shortestPlaintext(size);
         const std::string name = restoredName(package);
 
         // An identical file already there is the result. Nothing needs writing, so this works in a
@@ -375,6 +360,7 @@ RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& passw
             return result;
         case Comparison::NotAuthentic:
             result.reached = DecryptStage::ReadFile;
+            result.failure = wrongPassword;
             return result;
         case Comparison::Cancelled:
             result.outcome = Outcome::Cancelled;
@@ -383,14 +369,19 @@ RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& passw
             break;
         }
 
-        checkRoomFor(size, package.containingFolder);
+        // Refuses at once what can't fit, rather than write gigabytes of a hostile package, a few
+        // kilobytes of sparse file on its own disk, before its MAC fails.
+        requireRoom(needed, package.containingFolder);
         Staging::removeStale(package.containingFolder);
         std::optional<Staging::StagedFile> staged;
         try {
             staged.emplace(package.containingFolder, 0600);
         } catch (const FileSystemError&) {
-            result.reached = isAuthentic(in.get(), size, password, control) ? DecryptStage::Decrypted
-                                                                            : DecryptStage::ReadFile;
+            const bool authentic = isAuthentic(in.get(), size, password, control);
+            result.reached = authentic ? DecryptStage::Decrypted : DecryptStage::ReadFile;
+            if (!authentic) {
+                result.failure = wrongPassword;
+            }
             throw;
         }
         try {
@@ -403,10 +394,15 @@ RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& passw
                 return result;
             case RNCryptor::Error::Kind::Read:
                 result.reached = DecryptStage::None;
+                result.failure = unreadable;
                 break;
             case RNCryptor::Error::Kind::Authentication:
+                result.reached = DecryptStage::ReadFile;
+                result.failure = wrongPassword;
+                break;
             case RNCryptor::Error::Kind::Crypto:
                 result.reached = DecryptStage::ReadFile;
+                result.failure.reason = Reason::Unknown;
                 break;
             case RNCryptor::Error::Kind::Write:
                 result.reached = DecryptStage::Decrypted;
@@ -425,7 +421,14 @@ RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& passw
         result.alreadyThere = !published.createdByUs;
         result.outcome = Outcome::Success;
         return result;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        if (result.failure.reason == Reason::None) {
+            // EEXIST: every numbered name was taken too.
+            const int code = errorOf(error);
+            result.failure = code == EEXIST ? Messages::Failure{Reason::NameTaken, displayPath(restoredName(package)),
+                                                                folderName(package.containingFolder), 0}
+                                            : writeFailure(code, package.containingFolder, needed);
+        }
         // Only what this run created goes; a file that was already there is never touched.
         if (!createdPath.empty()) {
             removePublished(createdPath);
@@ -438,7 +441,7 @@ RestoreResult restoreWith(const OpenedPackage& package, const SecureBytes& passw
 // Read, but not opened by this password: the one failure another form of it may mend.
 bool notAuthentic(const RestoreResult& result)
 {
-    return result.outcome == Outcome::Failed && result.reached == DecryptStage::ReadFile;
+    return result.outcome == Outcome::Failed && result.failure.reason == Messages::Reason::WrongPassword;
 }
 
 } // namespace

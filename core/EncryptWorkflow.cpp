@@ -8,8 +8,10 @@
 #include "Staging.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Workflows {
 
@@ -105,23 +107,70 @@ Messages::Message EncryptResult::message() const
     return Messages::Message::EncryptFailed;
 }
 
+namespace {
+
+// The package's two files and what the folder needs for them; the hint's is at most 64 KiB.
+std::int64_t packageBytes(std::int64_t sourceSize, const QString& hint)
+{
+    return RNCryptor::encryptedSize(sourceSize) + hint.toUtf8().size();
+}
+
+Messages::Failure nameTaken(const PreparedSource& source)
+{
+    return {Messages::Reason::NameTaken, displayPath(Package::packageName(source.name)),
+            folderName(source.containingFolder), 0};
+}
+
+} // namespace
+
+Messages::Failure checkPackagePlace(const PreparedSource& source)
+{
+    using Messages::Reason;
+    if (Posix::exists(source.packagePath)) {
+        return nameTaken(source);
+    }
+    // Asked, not tried: choosing a file writes nothing. Only what can be named is said now.
+    Messages::Failure failure;
+    struct stat st {};
+    const std::int64_t needed = ::stat(source.path.c_str(), &st) == 0 ? packageBytes(st.st_size, {}) : 0;
+    if (::faccessat(AT_FDCWD, source.containingFolder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        failure = writeFailure(errno, source.containingFolder, needed);
+    } else {
+        try {
+            requireRoom(needed, source.containingFolder);
+        } catch (const FileSystemError& error) {
+            failure = writeFailure(error.error(), source.containingFolder, needed);
+        }
+    }
+    return failure.reason == Reason::Unknown ? Messages::Failure{} : failure;
+}
+
 // The log tells a run that reads, encrypts, then creates the package and saves its two files. Ours
 // streams into a hidden staging folder and publishes it whole, so each step below sets, before it
-// runs, the stage that its failure is told as.
+// runs, the stage that its failure is told as, and where it is known, why it failed.
 EncryptResult writePackage(const EncryptRequest& request, const RunControl& control)
 {
+    using Messages::Reason;
     const ThreadStateRelease release;
     const PreparedSource& source = request.source;
     EncryptResult result;
     result.packagePath = source.packagePath;
+    const Messages::Failure unreadable{Reason::SourceUnreadable, displayPath(source.name), {}, 0};
+    std::int64_t needed = 0;
     std::optional<Staging::StagedFolder> staging;
     bool published = false;
     try {
         if (request.hint && !Package::fitsAsHint(*request.hint)) {
+            result.failure.reason = Reason::Unknown;
             Posix::fail("hint too long", EFBIG);
         }
         // A link as the source encrypts its target; the package goes beside the link.
+        result.failure = unreadable;
         const UniqueFd input = Posix::openRegularForReading(source.path, true);
+        const struct stat before = Posix::statOf(input.get());
+        result.failure = {};
+        needed = packageBytes(before.st_size, request.hint.value_or(QString()));
+        requireRoom(needed, source.containingFolder);
 
         result.reached = EncryptStage::Encrypted; // no package can be made here
         Staging::removeStale(source.containingFolder);
@@ -130,7 +179,6 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         result.reached = EncryptStage::CreatedPackage; // the encrypted file can't be saved
         const std::string encryptedPath = staging->path() + "/" + source.name;
         UniqueFd encrypted = Posix::createNew(encryptedPath, 0666);
-        const struct stat before = Posix::statOf(input.get());
         try {
             RNCryptor::encryptStream(input.get(), before.st_size, encrypted.get(), request.password,
                                      streamControl(control));
@@ -141,13 +189,16 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
                 return result;
             }
             if (error.kind() == RNCryptor::Error::Kind::Read) {
+                // Without an errno the read ended early or late: the file's size changed under us.
                 result.reached = EncryptStage::None;
+                result.failure = error.error() ? unreadable : Messages::Failure{Reason::SourceChanged, {}, {}, 0};
             }
             throw;
         }
         // Rewritten in place while it was read: the package would hold neither version.
         if (changedSince(before, Posix::statOf(input.get()))) {
             result.reached = EncryptStage::None;
+            result.failure.reason = Reason::SourceChanged;
             Posix::fail("the source changed while it was read", EAGAIN);
         }
         Posix::syncAndClose(encrypted, encryptedPath);
@@ -170,6 +221,7 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         } catch (const FileSystemError& error) {
             if (error.error() == EEXIST || error.error() == ENOTEMPTY) {
                 result.reached = EncryptStage::Encrypted; // the name is taken: no package is created
+                result.failure = nameTaken(source);
             }
             throw;
         }
@@ -178,8 +230,11 @@ EncryptResult writePackage(const EncryptRequest& request, const RunControl& cont
         result.reached = EncryptStage::SavedHint;
         result.outcome = Outcome::Success;
         return result;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         result.outcome = Outcome::Failed;
+        if (result.failure.reason == Reason::None) {
+            result.failure = writeFailure(errorOf(error), source.containingFolder, needed);
+        }
         if (published) {
             // Published but not durable: take it back rather than report a package that may vanish.
             removePublished(result.packagePath);

@@ -63,24 +63,37 @@ QString Global::getTime() const
            twoDigits(now.second());
 }
 
-void Global::getLog()
+bool Global::getLog()
 {
-    QString attachment;
-    try {
-        attachment = QString::fromStdString(Folder::temporary().file(kLogFileName).path());
-    } catch (const FileSystemError&) {
-        // Without a log file the mail still opens, only without its attachment.
-    }
+    // Without a log file the mail still opens, only without its attachment.
+    const QString attachment = logPath();
     std::shared_ptr<MailComposer> composer;
     {
         std::lock_guard lock(m_mutex);
         composer = m_mailComposer;
     }
-    if (!composer) {
-        return;
+    return composer && composer->compose({supportAddress()},
+                                         QStringLiteral("Lockfern ") + getVersion() + QStringLiteral(" Support"),
+                                         QStringLiteral("Type here"), attachment);
+}
+
+QString Global::logPath() const
+{
+    try {
+        return QString::fromStdString(Folder::temporary().file(kLogFileName).path());
+    } catch (const FileSystemError&) {
+        return {};
     }
-    composer->compose({supportAddress()}, QStringLiteral("Lockfern ") + getVersion() + QStringLiteral(" Support"),
-                      QStringLiteral("Type here"), attachment);
+}
+
+QString Global::logText() const
+{
+    try {
+        // Whatever it holds is shown; a name that is not UTF-8 gets replacement characters.
+        return QString::fromUtf8(Folder::temporary().file(kLogFileName).read());
+    } catch (const FileSystemError&) {
+        return {};
+    }
 }
 
 QString Global::getTheme() const

@@ -17,7 +17,8 @@ class MailComposer
 {
 public:
     virtual ~MailComposer() = default;
-    virtual void compose(const QStringList& recipients, const QString& subject, const QString& body,
+    // False when no mail program could be started.
+    virtual bool compose(const QStringList& recipients, const QString& subject, const QString& body,
                          const QString& attachmentPath) = 0;
 };
 
@@ -36,7 +37,11 @@ public:
     // The time and the message as one line, its control characters escaped as Text::visible shows them.
     void log(const QString& message);
     QString getTime() const;
-    void getLog();
+    // False when no mail program could be started.
+    bool getLog();
+    // The log file of this run and what it holds so far; empty when there is none.
+    QString logPath() const;
+    QString logText() const;
     QString getTheme() const;
     QString getVersion() const;
 

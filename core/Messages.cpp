@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Messages.h"
 
+#include <QLocale>
+
 namespace Messages {
 
 namespace {
@@ -43,6 +45,11 @@ Texts textsOf(Message message)
     return {nullptr, nullptr};
 }
 
+Sentence of(const char* pattern, QStringList names = {})
+{
+    return {QString::fromUtf8(pattern), std::move(names)};
+}
+
 } // namespace
 
 QString sentence(Message message)
@@ -53,6 +60,67 @@ QString sentence(Message message)
 QString logLine(Message message)
 {
     return QString::fromUtf8(textsOf(message).logLine);
+}
+
+// One pass, so that a name holding "%2" stays as it is.
+QString Sentence::text() const
+{
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const qsizetype index = i + 1 < pattern.size() && pattern[i] == QLatin1Char('%') ? pattern[i + 1].digitValue() - 1 : -1;
+        if (index >= 0 && index < names.size()) {
+            text += names[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+Sentence explain(const Failure& failure)
+{
+    switch (failure.reason) {
+    case Reason::None:
+        return {};
+    case Reason::Unknown:
+        return of("Nothing was saved. Please try again.");
+    case Reason::WrongPassword:
+        return of("Wrong password, or the package is damaged. Check Caps Lock and the hint.");
+    case Reason::NameTaken:
+        return of("%1 already exists in %2.", {failure.name, failure.folder});
+    case Reason::ReadOnlyFolder:
+        return of("%1 is read-only.", {failure.folder});
+    case Reason::FolderNotWritable:
+        return of("You can't write to %1.", {failure.folder});
+    case Reason::NoSpace: {
+        // The size is part of the words, not a name: it is never shortened.
+        const QString size = QLocale().formattedDataSize(failure.bytes, 1, QLocale::DataSizeSIFormat);
+        return {QStringLiteral("Not enough free space: ") + size + QStringLiteral(" needed."), {}};
+    }
+    case Reason::SourceChanged:
+        return of("The file was changed while it was being encrypted.");
+    case Reason::SourceUnreadable:
+        return of("%1 can't be read any more.", {failure.name});
+    }
+    return {};
+}
+
+Sentence destination(Destination kind, const QStringList& names)
+{
+    switch (kind) {
+    case Destination::WillBeSaved:
+        return of("Will be saved as %1", names);
+    case Destination::WillBeRestored:
+        return of("Will be restored as %1", names);
+    case Destination::Saved:
+        return of("Saved as %1", names);
+    case Destination::AlreadyThere:
+        return of("Already there: %1", names);
+    case Destination::SavedBesideSource:
+        return of("Saved as %1. %2 is still there, unencrypted.", names);
+    }
+    return {};
 }
 
 } // namespace Messages

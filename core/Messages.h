@@ -5,6 +5,9 @@
 // the sentence of an outcome and log its line, both from here.
 
 #include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 namespace Messages {
 
@@ -27,5 +30,50 @@ enum class Message {
 QString sentence(Message message);
 // The activity log's line, empty when there is none.
 QString logLine(Message message);
+
+// A sentence whose names are kept apart from its words, so that a narrow line can shorten the names
+// and never the words around them.
+struct Sentence
+{
+    QString pattern;   // "%1", "%2" where the names go
+    QStringList names; // as the file manager shows them
+
+    QString text() const;
+    bool isEmpty() const { return pattern.isEmpty(); }
+};
+
+// Why a run failed: said under the fixed sentence, never logged.
+enum class Reason {
+    None,
+    Unknown,
+    WrongPassword,     // or a damaged package: the MAC does not match
+    NameTaken,         // `name` already exists in `folder`
+    ReadOnlyFolder,    // `folder` is on a read-only file system
+    FolderNotWritable, // we may not write into `folder`
+    NoSpace,           // `bytes` don't fit
+    SourceChanged,     // the file was changed while it was read
+    SourceUnreadable,  // `name` can't be read any more
+};
+
+struct Failure
+{
+    Reason reason = Reason::None;
+    QString name;
+    QString folder; // the folder's own name
+    std::int64_t bytes = 0;
+};
+
+// What happened and what to do; empty for Reason::None.
+Sentence explain(const Failure& failure);
+
+// The other lines under the status: where a result will go, and where it went.
+enum class Destination {
+    WillBeSaved,      // package
+    WillBeRestored,   // file
+    Saved,            // result
+    AlreadyThere,     // an identical result that was there before the run, nothing written
+    SavedBesideSource // package, source
+};
+Sentence destination(Destination kind, const QStringList& names);
 
 } // namespace Messages

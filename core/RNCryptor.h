@@ -37,6 +37,11 @@ inline constexpr std::size_t kMinimumSize = kHeaderSize + kHmacSize;     // 66
 inline constexpr std::size_t kBlockSize = 16;
 inline constexpr std::size_t kKeySize = 32;
 inline constexpr int kIterations = 10000;
+// The size of the message for a plaintext of `plaintextSize` bytes: header, padded ciphertext, MAC.
+inline constexpr std::int64_t encryptedSize(std::int64_t plaintextSize)
+{
+    return static_cast<std::int64_t>(kMinimumSize) + (plaintextSize / kBlockSize + 1) * kBlockSize;
+}
 // Bytes per read in the streaming entry points; a multiple of kBlockSize.
 inline constexpr std::size_t kStreamChunkSize = std::size_t{1} << 20;
 
@@ -70,11 +75,13 @@ public:
         Cancelled,      // a cancel request was seen
         Crypto,         // libcrypto itself failed (random generator, cipher setup)
     };
-    Error(Kind kind, const char* what) : std::runtime_error(what), m_kind(kind) {}
+    Error(Kind kind, const char* what, int error = 0) : std::runtime_error(what), m_kind(kind), m_error(error) {}
     Kind kind() const { return m_kind; }
+    int error() const { return m_error; } // errno of a Read or Write error, or 0
 
 private:
     Kind m_kind;
+    int m_error;
 };
 
 // How a streaming run reports and is stopped. Both members may be empty.

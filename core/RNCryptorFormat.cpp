@@ -24,7 +24,7 @@ namespace Format {
 [[noreturn]] void failWithErrno(Error::Kind kind, const char* what, int error)
 {
     const std::string message = std::string(what) + ": " + std::strerror(error);
-    throw Error(kind, message.c_str());
+    throw Error(kind, message.c_str(), error);
 }
 
 bool macMatches(const unsigned char* expected, const unsigned char* received)

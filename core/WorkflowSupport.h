@@ -8,6 +8,7 @@
 
 #include <openssl/crypto.h>
 
+#include <exception>
 #include <string>
 
 namespace Workflows {
@@ -28,5 +29,17 @@ inline RNCryptor::StreamControl streamControl(const RunControl& control)
 
 // Removes what a run published and then had to take back; quietly, since the run fails either way.
 void removePublished(const std::string& path);
+
+// Throws ENOSPC when `folder` can't hold `bytes` more, EFBIG when this process may not write a file
+// that large; a file system that tells no sizes is taken at its word.
+void requireRoom(std::int64_t bytes, const std::string& folder);
+
+// The errno behind a failure of the file layer or the engine; 0 for anything else.
+int errorOf(const std::exception& error);
+
+// A folder as the sentences name it: its own name.
+QString folderName(const std::string& folder);
+// What stopped a write into `folder`, by its errno; `bytes` is the room the run needed.
+Messages::Failure writeFailure(int error, const std::string& folder, std::int64_t bytes);
 
 } // namespace Workflows

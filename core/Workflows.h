@@ -82,12 +82,17 @@ struct EncryptResult
     QString hint;                   // the hint written, when ChoseHint was reached
     bool hintGiven = false;
     bool cantDeleteFolder = false;  // the clean-up found no package folder to remove
+    Messages::Failure failure;      // why it failed
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;
 };
 
 EncryptResult writePackage(const EncryptRequest& request, const RunControl& control = {});
+
+// Said as soon as a file is chosen: the failure a run would meet at the package's place now (its name
+// taken, a folder we can't write to, no room for it), or none. The run still tries: it may be mended.
+Messages::Failure checkPackagePlace(const PreparedSource& source);
 
 // ---- open a package -----------------------------------------------------------------------------
 
@@ -136,6 +141,7 @@ struct RestoreResult
     // there, or "NAME 2.EXT" (3, ...) when a different file holds the name.
     std::string restoredPath;
     bool alreadyThere = false; // that file was there before the run, and nothing was written
+    Messages::Failure failure; // why it failed
 
     QStringList logMessages() const; // stage lines, then "success! saved in " + path on success
     Messages::Message message() const;
@@ -144,6 +150,11 @@ struct RestoreResult
 // `password` as typed; when it does not open the package, its other Unicode forms are tried too
 // (Password::candidates), each only after the one before failed to authenticate.
 RestoreResult restoreFile(const OpenedPackage& package, const SecureBytes& password, const RunControl& control = {});
+
+// The name the file of `package` is restored under, before any number: the name inside it, or, for a
+// hidden file in a package whose name is not hidden, the package's base name and the file's extension
+// ("invoice.lockfern" holding ".config.tar" gives "invoice.tar").
+std::string restoredName(const OpenedPackage& package);
 
 // "NAME n.EXT": the number goes before the last extension, after the whole name when there is none.
 std::string numberedName(const std::string& name, int number);

@@ -29,7 +29,7 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
 {
     ui->setupUi(this);
     attach({QLatin1Char('D'), ui->paneLayout, ui->paneLayout->indexOf(ui->controlsD) + 1, ui->controlsD,
-            ui->passwordD});
+            ui->passwordD, ui->chooseD, ui->serviceD});
     ui->passwordD->setMaxLength(Password::kMaxCharacters);
     ui->capsLockD->watch({ui->passwordD}, services.capsLock);
     ui->serviceD->setProperty(Theme::kLook, QStringLiteral("primary"));
@@ -95,6 +95,7 @@ void Decrypt::prepareForDecryption(const QString& chosen)
         // The earlier package and its hint stay, but with nothing selected no run can reach them.
         m_selectedD = false;
         showChosenPackage();
+        showDestination({});
         return;
     }
     const QStringList lines = opened.logMessages();
@@ -106,6 +107,9 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     ui->checkMarkD->setHidden(false);
     m_selectedD = true;
     showChosenPackage();
+    // A different file of that name is kept, and the run numbers ours then.
+    showDestination(Messages::destination(Messages::Destination::WillBeRestored,
+                                          {Workflows::displayPath(Workflows::restoredName(*m_package))}));
     logLines(lines);
 }
 
@@ -117,6 +121,7 @@ void Decrypt::resetVariables()
     ui->checkMarkD->setHidden(true);
     ui->hintD->setHidden(true);
     showChosenPackage();
+    showDestination({});
 }
 
 void Decrypt::showChosenPackage()
@@ -144,9 +149,14 @@ void Decrypt::decrypt()
             const Workflows::RunControl& control) { return Workflows::restoreFile(package, password, control); },
         [this](const Workflows::RestoreResult& result) {
             const QString restored = QFile::decodeName(QByteArray::fromStdString(result.restoredPath));
-            if (result.outcome == Workflows::Outcome::Success) {
+            const bool succeeded = result.outcome == Workflows::Outcome::Success;
+            if (succeeded) {
                 m_pathD = restored;
             }
-            finishRun(result.message(), result.logMessages(), restored, result.alreadyThere);
+            const auto place = result.alreadyThere ? Messages::Destination::AlreadyThere : Messages::Destination::Saved;
+            finishRun(result.message(), result.logMessages(), restored,
+                      succeeded ? Messages::destination(place, {QFileInfo(restored).fileName()})
+                                : Messages::explain(result.failure),
+                      result.failure.reason);
         });
 }

@@ -12,6 +12,7 @@
 #include "Theme.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -47,7 +48,7 @@ Encrypt::Encrypt(const Services& services, QWidget* parent)
 {
     ui->setupUi(this);
     attach({QLatin1Char('E'), ui->paneLayout, ui->paneLayout->indexOf(ui->controlsE) + 1, ui->controlsE,
-            ui->passwordE});
+            ui->passwordE, ui->chooseE, ui->serviceE});
     ui->passwordE->setMaxLength(Password::kMaxCharacters);
     ui->repeatPasswordE->setMaxLength(Password::kMaxCharacters);
     ui->repeatPasswordE->removeToggle();
@@ -147,6 +148,7 @@ void Encrypt::prepareForEncryption(const QString& chosen)
         ui->checkMarkE->setHidden(true);
         m_fields.selectedE = false;
         showChosenFile();
+        showPackagePlace();
         return;
     }
     m_source = prepared.source;
@@ -160,6 +162,23 @@ void Encrypt::prepareForEncryption(const QString& chosen)
     ui->serviceE->setEnabled(true);
     ui->checkMarkE->setHidden(false);
     showChosenFile();
+    showPackagePlace();
+}
+
+// Said at once, so that nobody waits for a whole run to learn that the name is taken.
+void Encrypt::showPackagePlace()
+{
+    if (!m_fields.selectedE) {
+        showDestination({});
+        return;
+    }
+    const Messages::Failure failure = Workflows::checkPackagePlace(*m_source);
+    if (failure.reason != Messages::Reason::None) {
+        showDestination(Messages::explain(failure), true);
+        return;
+    }
+    const QString package = fromNative(Package::packageName(m_source->name));
+    showDestination(Messages::destination(Messages::Destination::WillBeSaved, {package}));
 }
 
 void Encrypt::encrypt()
@@ -194,10 +213,18 @@ void Encrypt::finish(const Workflows::EncryptResult& result)
         std::fputs("Can't delete folder\n", stdout);
         std::fflush(stdout);
     }
-    if (result.outcome == Workflows::Outcome::Success && services().packageMarker) {
+    const QString package = QFileInfo(fromNative(result.packagePath)).fileName();
+    const bool succeeded = result.outcome == Workflows::Outcome::Success;
+    if (succeeded && services().packageMarker) {
         services().packageMarker->mark(fromNative(result.packagePath));
     }
-    finishRun(result.message(), result.logMessages(), fromNative(result.packagePath));
+    if (!succeeded) {
+        showPackagePlace(); // it may have changed during the run
+    }
+    const Messages::Sentence detail =
+        succeeded ? Messages::destination(Messages::Destination::SavedBesideSource, {package, m_fields.fullnameE})
+                  : Messages::explain(result.failure);
+    finishRun(result.message(), result.logMessages(), fromNative(result.packagePath), detail, result.failure.reason);
 }
 
 void Encrypt::resetVariables()
@@ -219,6 +246,7 @@ void Encrypt::resetVariables()
     global().hint.clear();
     global().hintExist = false;
     showChosenFile();
+    showPackagePlace();
     showHintState();
 }
 

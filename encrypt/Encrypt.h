@@ -52,6 +52,7 @@ private:
     void viewDidLoad();
     void applyTheme();
     void showChosenFile();
+    void showPackagePlace();
     void showHintState();
     void showStrength();
     void showRepeat(bool passwordShown);

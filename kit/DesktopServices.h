@@ -52,7 +52,7 @@ public:
     DesktopMailComposer(); // the installed xdg-email, QProcess::startDetached, QDesktopServices
     DesktopMailComposer(QString xdgEmail, Starter start, UrlOpener openUrl);
 
-    void compose(const QStringList& recipients, const QString& subject, const QString& body,
+    bool compose(const QStringList& recipients, const QString& subject, const QString& body,
                  const QString& attachmentPath) override;
 
     static QStringList xdgEmailArguments(const QStringList& recipients, const QString& subject, const QString& body,

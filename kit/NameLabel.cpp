@@ -2,8 +2,11 @@
 #include "NameLabel.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
+#include <numeric>
 
 QString plainToolTip(const QString& text)
 {
@@ -14,9 +17,73 @@ QString plainToolTip(const QString& text)
     return QStringLiteral("<qt><p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p></qt>");
 }
 
-NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
+namespace {
+
+// Room for the mark before the text: its size and a gap.
+int markRoom(const QFontMetrics& metrics)
+{
+    return metrics.height() + metrics.height() / 3;
+}
+
+// Qt's elision measures with rounded advances, so its result can be a fraction of a pixel too wide
+// and lose half its last letter.
+QString elided(const QFontMetricsF& metrics, const QString& text, qreal width)
+{
+    QString shown = metrics.elidedText(text, Qt::ElideMiddle, width);
+    for (qreal narrower = width - 1; narrower > 0 && metrics.horizontalAdvance(shown) > width; narrower -= 1) {
+        shown = metrics.elidedText(text, Qt::ElideMiddle, narrower);
+    }
+    return shown;
+}
+
+} // namespace
+
+MarkedLabel::MarkedLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
+}
+
+void MarkedLabel::setMark(Theme::Mark mark)
+{
+    m_mark = mark;
+    setContentsMargins(mark == Theme::Mark::None ? 0 : markRoom(fontMetrics()), 0, 0, 0);
+    applyColours();
+    update();
+}
+
+void MarkedLabel::setDark(bool dark)
+{
+    m_dark = dark;
+    applyColours();
+}
+
+void MarkedLabel::applyColours()
+{
+    Theme::setTextColor(this, m_dark);
+    if (m_mark == Theme::Mark::Failure) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, Theme::palette(m_dark).failure);
+        setPalette(colours);
+    }
+}
+
+// Before the first line of the text, wherever the alignment puts it.
+void MarkedLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (m_mark == Theme::Mark::None || text().isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect block = metrics.boundingRect(contentsRect(), flags, text());
+    const int size = metrics.height();
+    QPainter painter(this);
+    Theme::paintMark(painter, QRectF(block.left() - markRoom(metrics), block.top(), size, size), m_mark, m_dark);
+}
+
+NameLabel::NameLabel(QWidget* parent) : MarkedLabel(parent)
+{
     QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     policy.setHorizontalStretch(1);
     setSizePolicy(policy);
@@ -24,9 +91,14 @@ NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
 
 void NameLabel::setName(const QString& name, const QString& toolTip)
 {
-    m_name = name;
-    setToolTip(plainToolTip(toolTip));
-    setAccessibleName(name); // the whole name, however little of it fits
+    setSentence({QStringLiteral("%1"), {name}}, toolTip);
+}
+
+void NameLabel::setSentence(const Messages::Sentence& sentence, const QString& toolTip)
+{
+    m_sentence = sentence;
+    m_toolTip = toolTip;
+    setAccessibleName(sentence.text()); // the whole of it, however little fits
     fit();
 }
 
@@ -36,15 +108,38 @@ void NameLabel::resizeEvent(QResizeEvent* event)
     fit();
 }
 
-// Qt's elision measures with rounded advances, so its result can be a fraction of a pixel too wide
-// and lose half its last letter.
+// A name alone takes one line. A sentence may take two, and its words keep their room: the names
+// share the rest, a short one keeping all of its own so that a long one gets what is left.
 void NameLabel::fit()
 {
     const QFontMetricsF metrics(font());
     const qreal width = std::max(contentsRect().width(), 80);
-    QString shown = metrics.elidedText(m_name, Qt::ElideMiddle, width);
-    for (qreal narrower = width - 1; narrower > 0 && metrics.horizontalAdvance(shown) > width; narrower -= 1) {
-        shown = metrics.elidedText(m_name, Qt::ElideMiddle, narrower);
+    const bool alone = m_sentence.pattern == QLatin1String("%1");
+    QStringList names = m_sentence.names;
+    Messages::Sentence bare = m_sentence;
+    bare.names = QStringList(names.size(), QString());
+    // Two lines less what wrapping at a space may leave unused at the end of the first.
+    qreal room = (alone ? width : 1.75 * width) - metrics.horizontalAdvance(bare.text());
+    std::vector<qsizetype> order(static_cast<std::size_t>(names.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return metrics.horizontalAdvance(names[a]) < metrics.horizontalAdvance(names[b]);
+    });
+    const qreal least = metrics.horizontalAdvance(QStringLiteral("mmm…mmm"));
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        // No longer than a line: a name without spaces can't wrap.
+        const qreal share = std::min(std::max(room / static_cast<qreal>(order.size() - i), least), width);
+        QString& name = names[order[i]];
+        if (metrics.horizontalAdvance(name) > share) {
+            name = elided(metrics, name, share);
+        }
+        room -= metrics.horizontalAdvance(name);
     }
-    setText(shown);
+    Messages::Sentence shown = m_sentence;
+    shown.names = names;
+    const QString text = shown.text();
+    setWordWrap(!alone && metrics.horizontalAdvance(text) > width);
+    setText(text);
+    const bool shortened = names != m_sentence.names;
+    setToolTip(plainToolTip(m_toolTip.isEmpty() && shortened && !alone ? m_sentence.text() : m_toolTip));
 }

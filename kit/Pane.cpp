@@ -3,6 +3,7 @@
 
 #include "Global.h"
 #include "NameLabel.h"
+#include "StatusLine.h"
 #include "Theme.h"
 
 #include <QBoxLayout>
@@ -14,16 +15,43 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
 using Messages::Message;
+using Messages::Reason;
+using Theme::Mark;
+
+// How a sentence looks: a refusal asks for something, a failure went wrong, a cancel is the user's own.
+Mark markOf(Message message)
+{
+    switch (message) {
+    case Message::Succeeded:
+        return Mark::Success;
+    case Message::EncryptFailed:
+    case Message::DecryptFailed:
+        return Mark::Failure;
+    case Message::EncryptCancelled:
+    case Message::DecryptCancelled:
+    case Message::FileAdded:
+        return Mark::None;
+    case Message::AlreadyEncrypted:
+    case Message::NotEncrypted:
+    case Message::Problem:
+    case Message::NoFileSelected:
+    case Message::PasswordEmpty:
+        break;
+    }
+    return Mark::Warning;
+}
 
 // The path of a drag that carries exactly one local file.
 std::optional<QString> droppedPath(const QMimeData* mime)
@@ -41,7 +69,7 @@ template <typename W> W* steady(W* widget, QChar letter, const char* name)
     return widget;
 }
 
-QLabel* line(QLabel* label, const QString& description)
+template <typename L> L* line(L* label, const QString& description)
 {
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
@@ -75,7 +103,14 @@ void Pane::attach(const Parts& parts)
 {
     m_controls = parts.controls;
     m_password = parts.password;
+    m_choose = parts.choose;
+    m_runButton = parts.run;
+    m_controlsLeast = m_controls->minimumWidth();
     const QChar letter = parts.letter;
+
+    m_destination = steady(new NameLabel(m_controls), letter, "destination");
+    m_destination->setAccessibleDescription(tr("Where the result will go"));
+    static_cast<QBoxLayout*>(m_controls->layout())->insertWidget(1, m_destination);
 
     auto* rows = new QWidget(this);
     rows->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -83,13 +118,13 @@ void Pane::attach(const Parts& parts)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(8);
 
-    m_status = line(steady(new QLabel(rows), letter, "placeholder"), tr("Status"));
+    m_status = line(steady(new StatusLine(rows), letter, "placeholder"), tr("Status"));
     m_status->setWordWrap(true);
     m_status->show(); // empty, but it is there: the status keeps its visibility when emptied
     grid->addWidget(m_status, 0, 0);
 
     m_detail = steady(new NameLabel(rows), letter, "detail");
-    line(m_detail, tr("Where the result went"));
+    line(m_detail, tr("What happened"));
     m_rate = line(steady(new QLabel(rows), letter, "rate"), tr("Speed and time left"));
     QFont small = m_rate->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -128,6 +163,11 @@ void Pane::attach(const Parts& parts)
 bool Pane::isBusy() const
 {
     return m_run->isRunning() || m_dialogOpen;
+}
+
+bool Pane::isRunning() const
+{
+    return m_run->isRunning();
 }
 
 void Pane::busyMayHaveChanged()
@@ -202,24 +242,23 @@ void Pane::passwordEdited()
         return;
     }
     if (m_password->text().isEmpty()) {
-        m_status->setText(Messages::sentence(Message::PasswordEmpty));
-        m_status->show();
+        m_status->say(Messages::sentence(Message::PasswordEmpty), markOf(Message::PasswordEmpty));
     } else {
         m_status->hide(); // its text stays
     }
 }
 
-void Pane::say(const QString& text)
+void Pane::say(Message message)
 {
-    m_status->setText(text);
-    m_status->show();
     m_detail->hide();
     m_reveal->hide();
+    m_status->say(Messages::sentence(message), markOf(message));
 }
 
 void Pane::clearResult()
 {
     m_status->setText(QString());
+    m_status->setMark(Mark::None);
     m_detail->hide();
     m_reveal->hide();
 }
@@ -242,7 +281,7 @@ bool Pane::readyToRun()
 
 void Pane::refuse(Message message)
 {
-    say(Messages::sentence(message));
+    say(message);
     global().log(Messages::logLine(message));
 }
 
@@ -260,22 +299,37 @@ void Pane::logLines(const QStringList& lines)
     }
 }
 
-void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath, bool alreadyThere)
+void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath,
+                     const Messages::Sentence& detail, Reason why)
 {
     logLines(lines);
+    // The focus moves first, so that a screen reader says where it went and then the outcome.
+    m_reveal->setVisible(outcome == Message::Succeeded);
     if (outcome == Message::Succeeded) {
-        say(Messages::sentence(outcome));
-        const QString name = QFileInfo(resultPath).fileName();
-        m_detail->setName(alreadyThere ? tr("Already there: %1").arg(name) : tr("Saved as %1").arg(name), resultPath);
-        m_detail->show();
-        m_reveal->show();
-        resetVariables();
         m_reveal->setFocus();
-        return;
+    } else if (why == Reason::SourceChanged) {
+        m_runButton->setFocus();
+    } else if (why != Reason::WrongPassword && why != Reason::Unknown && why != Reason::None) {
+        m_choose->setFocus();
+    } else {
+        m_password->setFocus();
+        m_password->selectAll();
     }
-    refuse(outcome);
-    m_password->setFocus();
-    m_password->selectAll();
+    m_detail->setSentence(detail, outcome == Message::Succeeded ? resultPath : QString());
+    m_detail->setVisible(!detail.isEmpty());
+    m_status->say(Messages::sentence(outcome), markOf(outcome), detail.text());
+    if (outcome == Message::Succeeded) {
+        resetVariables();
+    } else {
+        global().log(Messages::logLine(outcome));
+    }
+}
+
+void Pane::showDestination(const Messages::Sentence& sentence, bool warning)
+{
+    m_destination->setMark(warning ? Mark::Warning : Mark::None);
+    m_destination->setSentence(sentence);
+    m_destination->setHidden(sentence.isEmpty());
 }
 
 void Pane::reveal(const QString& path)
@@ -288,21 +342,64 @@ void Pane::reveal(const QString& path)
 
 void Pane::applyTheme(bool dark)
 {
-    for (QLabel* label : {m_status, static_cast<QLabel*>(m_detail), m_rate}) {
-        Theme::setTextColor(label, dark);
+    m_dark = dark;
+    for (MarkedLabel* label : {static_cast<MarkedLabel*>(m_status), static_cast<MarkedLabel*>(m_detail),
+                               static_cast<MarkedLabel*>(m_destination)}) {
+        label->setDark(dark);
     }
+    Theme::setTextColor(m_rate, dark);
     Theme::styleControls(this, dark);
+}
+
+// The controls keep their width in a window of the least size and grow with a wider one, so that a
+// long name gets more room.
+void Pane::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    constexpr int kSideRoom = 180; // beside the controls in a window of the least width
+    constexpr int kWidest = 640;
+    m_controls->setFixedWidth(std::clamp(width() - kSideRoom, m_controlsLeast, kWidest));
+}
+
+void Pane::setDropping(bool dropping)
+{
+    m_dropping = dropping;
+    update();
+}
+
+// While a file that would be taken is dragged over it, the pane says so: tinted, with a ring.
+void Pane::paintEvent(QPaintEvent*)
+{
+    if (!m_dropping) {
+        return;
+    }
+    const QColor ring = Theme::palette(m_dark).success; // the green of "yes, here"
+    QColor tint = ring;
+    tint.setAlpha(24);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ring, 2, Qt::DashLine));
+    painter.setBrush(tint);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(6, 2, -6, -6), 14, 14);
 }
 
 void Pane::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!isBusy() && droppedPath(event->mimeData())) {
         event->acceptProposedAction();
+        setDropping(true);
     }
+}
+
+void Pane::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    QWidget::dragLeaveEvent(event);
+    setDropping(false);
 }
 
 void Pane::dropEvent(QDropEvent* event)
 {
+    setDropping(false);
     const std::optional<QString> path = droppedPath(event->mimeData());
     if (isBusy() || !path) {
         return;

@@ -12,15 +12,17 @@
 #include <initializer_list>
 
 class NameLabel;
+class StatusLine;
 class QBoxLayout;
 class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// What the encrypt and decrypt panes share: choosing or dropping a file, the checks before a run,
-// the run itself, and the rows below the controls that tell what happened (status line, detail
-// line, progress with Cancel, and the reveal button, which take the same place so nothing moves).
+// What the encrypt and decrypt panes share: choosing or dropping a file, where its result will go,
+// the checks before a run, the run itself, and the rows below the controls that tell what happened
+// (status line, detail line, progress with Cancel, and the reveal button, which take the same place
+// so nothing moves).
 class Pane : public QWidget
 {
     Q_OBJECT
@@ -41,8 +43,10 @@ public:
         QChar letter;       // the status line is "placeholder" + letter, and so on
         QBoxLayout* layout; // the rows go into it at `index`
         int index = 0;
-        QWidget* controls; // disabled during a run
+        QWidget* controls; // disabled during a run; the line of where the result goes comes under its first row
         QLineEdit* password;
+        QPushButton* choose; // where the focus goes after a failure that choosing elsewhere mends
+        QPushButton* run;    // and after one that running again mends
     };
 
     Pane(const Services& services, Texts texts, QWidget* parent);
@@ -51,6 +55,8 @@ public:
     // A run is going or a dialog is open: the main view takes no navigation input and defers
     // open-file requests.
     bool isBusy() const;
+    // A run is going: closing the window asks first.
+    bool isRunning() const;
     // Stops a running job and waits until it has left nothing behind; for closing the window.
     void cancelAndWait();
 
@@ -72,8 +78,8 @@ protected:
 
     void attach(const Parts& parts);
 
-    // The status line shows `text`; a result shown before goes.
-    void say(const QString& text);
+    // The status line shows the sentence of `message`; a result shown before goes.
+    void say(Messages::Message message);
     // Status empty, no result, no progress: the look of a pane just shown.
     void clearResult();
     // "No file is selected." or "Password is empty." when either holds; logs it.
@@ -84,10 +90,12 @@ protected:
         hideStatusAndResult();
         m_run->start<Result>(std::move(work), std::move(done));
     }
-    // Logs the run's lines and shows its outcome; after a success, where the result went, or that it
-    // was already there and nothing was written.
+    // Logs the run's lines and shows its outcome with `detail` under it: after a success where the
+    // result went, after a failure why. The focus goes where the user continues: to the field to fix.
     void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath,
-                   bool alreadyThere = false);
+                   const Messages::Sentence& detail, Messages::Reason why = Messages::Reason::None);
+    // Where the result will go, under the chosen file; a warning when it can't go there. Empty: none.
+    void showDestination(const Messages::Sentence& sentence, bool warning = false);
     // Writes each line to the activity log.
     static void logLines(const QStringList& lines);
     // Shows the sentence of `message` and logs its line.
@@ -105,7 +113,10 @@ protected:
     BackgroundRun& run() { return *m_run; }
 
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -114,16 +125,23 @@ private:
     void hideStatusAndResult();
     void setDialogOpen(bool open);
     void busyMayHaveChanged();
+    void setDropping(bool dropping);
 
     Services m_services;
     Texts m_texts;
     QWidget* m_controls = nullptr;
+    int m_controlsLeast = 0; // their width in a window of the least size
     QLineEdit* m_password = nullptr;
-    QLabel* m_status = nullptr;
+    QPushButton* m_choose = nullptr;
+    QPushButton* m_runButton = nullptr;
+    NameLabel* m_destination = nullptr;
+    StatusLine* m_status = nullptr;
     NameLabel* m_detail = nullptr;
     QLabel* m_rate = nullptr;
     QPushButton* m_reveal = nullptr;
     BackgroundRun* m_run = nullptr;
     bool m_dialogOpen = false;
     bool m_wasBusy = false;
+    bool m_dropping = false; // a file that would be taken is dragged over the pane
+    bool m_dark = false;
 };

@@ -147,13 +147,13 @@ DesktopMailComposer::DesktopMailComposer(QString xdgEmail, Starter start, UrlOpe
 {
 }
 
-void DesktopMailComposer::compose(const QStringList& recipients, const QString& subject, const QString& body,
+bool DesktopMailComposer::compose(const QStringList& recipients, const QString& subject, const QString& body,
                                   const QString& attachmentPath)
 {
     if (!m_xdgEmail.isEmpty() && m_start(m_xdgEmail, xdgEmailArguments(recipients, subject, body, attachmentPath))) {
-        return;
+        return true;
     }
-    m_openUrl(mailtoUrl(recipients, subject, body));
+    return m_openUrl(mailtoUrl(recipients, subject, body));
 }
 
 QStringList DesktopMailComposer::xdgEmailArguments(const QStringList& recipients, const QString& subject,

@@ -7,7 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 
@@ -25,13 +27,21 @@ struct Palette
     QColor primaryFill, primaryHover, primaryPressed, primaryText;
     QColor secondaryTint, secondaryHoverTint, secondaryPressedTint, secondaryText; // pill buttons too
     QColor fieldFill, fieldText, fieldPlaceholder, fieldBorder;
-    QColor focus; // the ring of a focused control
+    QColor focus; // the ring of a focused control: 3:1 or better on every fill it rings and around it
     QColor track; // progress and strength bars
+    QColor failure, warning, success; // a failure's text and mark, a refusal's mark, a success's mark
+    QColor markInk;                   // the sign drawn inside a mark
+    QColor checkBox, checkTick;       // the theme switch's box and its tick
 };
 const Palette& palette(bool dark);
 
 // Black text in the white theme, white text in the dark one.
 void setTextColor(QWidget* widget, bool dark);
+// What a status line shows before its text: how it went, beside the words that say it.
+enum class Mark { None, Success, Warning, Failure };
+// The mark in a square of `rect`: a disc or triangle in the mark's colour with its sign inside.
+void paintMark(QPainter& painter, const QRectF& rect, Mark mark, bool dark);
+
 // "checkMark white.png" on the dark background, "checkMark black.png" on the light one.
 QString checkMarkResource(bool dark);
 QPixmap checkMark(bool dark);
@@ -45,6 +55,8 @@ void styleButton(QPushButton* button, bool dark);
 // Every button, text field and progress bar under `root`. Each sheet goes on the control itself: a
 // sheet on a parent would also restyle the labels and override the colours their palette gives them.
 void styleControls(QWidget* root, bool dark);
+// The theme switch: its tick on a box of its own, and a ring around it while it has the focus.
+void styleCheckBox(QCheckBox* box, bool dark);
 // A slim bar: the theme's track, filled with `fill`.
 void styleBar(QProgressBar* bar, const QColor& fill, bool dark);
 // A window of its own (a dialog) with the theme's background and text colour.

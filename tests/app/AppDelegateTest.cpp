@@ -2,12 +2,17 @@
 #include "AppTestSupport.h"
 
 #include "AppDelegate.h"
+#include "BackgroundRun.h"
 #include "Services.h"
 #include "CustomWindow.h"
 #include "Decrypt.h"
 #include "Encrypt.h"
 #include "Version.h"
 #include "ViewController.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -57,6 +62,11 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
     EXPECT_EQ(window.findChildren<ViewController*>().size(), 1);
     EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), start == Start::Package);
     EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, start == Start::Encrypt ? notes : QString());
+    // 560×420 is the least it takes; it grows to show more.
+    for (const auto& [asked, got] : {std::pair(QSize(300, 200), QSize(560, 420)), std::pair(QSize(900, 600), QSize(900, 600))}) {
+        window.resize(asked);
+        EXPECT_EQ(window.size(), got);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ThemesAndRequests, Launch,
@@ -86,5 +96,52 @@ TEST(Requests, encryptAfterAPackageOpensOnlyTheEncryptPane)
     EXPECT_TRUE(window.mainView()->encryptPane()->isVisible());
     EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, notes);
 }
+
+// Closing while a run is going asks first, Keep Running the default: only Quit ends it, and the run
+// then stops and leaves nothing. A quit signal ends it without asking; with no run it closes at once.
+enum class Close { NoRun, KeepRunning, Quit, Signal };
+
+class Closing : public ::testing::TestWithParam<Close>
+{
+protected:
+    TestEnvironment env;
+    CustomWindow window;
+    AppDelegate delegate{&window, Services{}};
+};
+
+TEST_P(Closing, asksFirstOnlyWhileARunIsGoing)
+{
+    const Close how = GetParam();
+    delegate.launch(std::nullopt);
+    ASSERT_TRUE(waitFor([this] { return countOf(env.logMessages(), "white theme") == 1; }));
+    QCoreApplication::processEvents();
+    window.mainView()->encrypt();
+    Encrypt* pane = window.mainView()->encryptPane();
+    pane->prepareForEncryption(QString::fromStdString(env.file("big.bin", std::string(std::size_t{3} << 20, 'b'))));
+    if (how != Close::NoRun) {
+        pane->findChild<BackgroundRun*>()->setFirstProgressHook(waitUntilCancelled);
+        QTest::keyClicks(child(pane, "passwordE"), QStringLiteral("pw"));
+        QTest::mouseClick(child(pane, "serviceE"), Qt::LeftButton);
+        ASSERT_TRUE(pane->isBusy());
+    }
+    how == Close::Signal ? delegate.quit() : static_cast<void>(window.close());
+    auto* question = window.findChild<QMessageBox*>(QStringLiteral("quitQuestion"));
+    ASSERT_EQ(question != nullptr, how == Close::KeepRunning || how == Close::Quit);
+    if (question) {
+        EXPECT_EQ(QApplication::activeModalWidget(), question);
+        EXPECT_EQ(question->defaultButton()->text(), QStringLiteral("Keep Running"));
+        for (QPushButton* button : question->findChildren<QPushButton*>()) {
+            if (button->text() == (how == Close::Quit ? QStringLiteral("Quit") : QStringLiteral("Keep Running"))) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+    }
+    EXPECT_TRUE(waitFor([&] { return window.isVisible() == (how == Close::KeepRunning); }));
+    EXPECT_EQ(pane->isBusy(), how == Close::KeepRunning);
+    pane->cancelAndWait();
+    EXPECT_EQ(folderEntries(env.work()), std::vector<std::string>{"big.bin"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, Closing, ::testing::Values(Close::NoRun, Close::KeepRunning, Close::Quit, Close::Signal));
 
 } // namespace

@@ -7,12 +7,15 @@
 #include "ViewController.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrlQuery>
@@ -21,6 +24,43 @@ namespace {
 
 const QString kSubject = QStringLiteral("Lockfern Version 1.0 (1) Support; 'quoted' \"too\"");
 const QString kBody = QStringLiteral("Type here");
+
+// The open dialog named `name`; one closed before may not be gone yet.
+QDialog* openDialog(const QWidget& window, const char* name)
+{
+    for (QDialog* dialog : window.findChildren<QDialog*>(QString::fromLatin1(name))) {
+        if (dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Presses the button labelled `text` in the open dialog named `name`; false when there is none.
+bool press(const QWidget& window, const char* name, const QString& text)
+{
+    const QDialog* dialog = openDialog(window, name);
+    for (QPushButton* button : dialog ? dialog->findChildren<QPushButton*>() : QList<QPushButton*>{}) {
+        if (button->text() == text) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The log button first shows what will be attached: the log as plain text, read-only; Send sends it.
+void sendFromThePreview(const QWidget& view)
+{
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    const QDialog* dialog = openDialog(view, "sendLog");
+    ASSERT_NE(dialog, nullptr);
+    auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("logText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->toPlainText(), global().logText());
+    EXPECT_TRUE(press(view, "sendLog", QStringLiteral("Send")));
+}
 
 // The log button mails the log through the real composer and xdg-email, here a stand-in on PATH that
 // records its arguments NUL-separated: one mail per press, and no attachment once the log file is
@@ -45,10 +85,11 @@ TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
     const auto mails = [&] {
         return QString::fromStdString(readFileBytes(record)).split(QChar(0), Qt::SkipEmptyParts);
     };
-    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    global().log(QStringLiteral("presenting hint <b>tulip</b>"));
+    sendFromThePreview(view);
     EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 1; }));
     std::filesystem::remove(runtime + Global::kLogFileName);
-    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    sendFromThePreview(view);
     EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 2; }));
     EXPECT_TRUE(child(&view, "question")->isVisible()) << "the screen stays as it was";
     qputenv("PATH", path);
@@ -88,6 +129,49 @@ TEST(DesktopMailComposer, usesAMailtoLinkOnlyWhenXdgEmailCannotStart)
         }
     }
 }
+
+class ScriptedComposer : public MailComposer
+{
+public:
+    int composed = 0;
+    bool compose(const QStringList&, const QString&, const QString&, const QString&) override { return ++composed, false; }
+};
+
+class RecordingBrowser : public FileBrowser
+{
+public:
+    QStringList revealed;
+    void reveal(const QString& path) override { revealed << path; }
+};
+
+// When no mail program starts, the user is told so and may copy the log's text or open its folder
+// instead; Cancel in the preview sends nothing.
+using NoMailProgram = ::testing::TestWithParam<const char*>;
+
+TEST_P(NoMailProgram, offersToCopyTheLogOrOpenItsFolder)
+{
+    const QString choice = QString::fromLatin1(GetParam());
+    TestEnvironment env;
+    auto composer = std::make_shared<ScriptedComposer>();
+    auto browser = std::make_shared<RecordingBrowser>();
+    global().setMailComposer(composer);
+    QApplication::clipboard()->clear();
+    ViewController view(Services{nullptr, browser, nullptr});
+    view.show();
+    QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
+    if (choice == QStringLiteral("Cancel")) {
+        EXPECT_TRUE(press(view, "sendLog", choice));
+    } else {
+        EXPECT_TRUE(press(view, "sendLog", QStringLiteral("Send")));
+        EXPECT_TRUE(press(view, "noMailProgram", choice));
+    }
+    EXPECT_EQ(composer->composed, choice == QStringLiteral("Cancel") ? 0 : 1);
+    EXPECT_EQ(QApplication::clipboard()->text(), choice == QStringLiteral("Copy Log Text") ? global().logText() : QString());
+    EXPECT_EQ(browser->revealed, choice == QStringLiteral("Open Log Folder") ? QStringList{global().logPath()} : QStringList{});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, NoMailProgram, ::testing::Values("Cancel", "Copy Log Text", "Open Log Folder", "Close"));
 
 // How a user picks an entry of the decrypt dialog.
 enum class Pick { DoubleClick, SelectAndOpen, TypeName, TypePath };

@@ -59,6 +59,8 @@ struct Screen
     const char* checkMark = nullptr;
 };
 const Screen kMain = {"background", {"appTitle", "question"}};
+const Screen kMainBackground = {"background", {}};
+const Screen kMainTexts = {nullptr, {"appTitle", "question"}};
 const Screen kAbout = {"aBackground", {"appName", "developer", "version", "themeLabel"}};
 const Screen kEncrypt = {nullptr, {"titleE", "placeholderE", "passwordLabelE", "repeatPasswordLabelE", "capsLockE"},
                          "checkMarkE"};
@@ -150,9 +152,11 @@ enum class Toggle { Click, Caption, ScreenReader };
 using ThemeSwitch = WithRows<ViewControllerTest, std::tuple<std::optional<bool>, Toggle>>;
 
 // Each screen loads in the stored theme (never written: white). However the switch is toggled (a
-// screen reader's action ticks the box without a click), the about pane recolours at once, the main
-// view on Back and each pane when it shows; the change is logged, and written to disk for the next run.
-TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
+// screen reader's action ticks the box without a click), all that is on show recolours at once: the
+// about pane, the window's background and the buttons around it; the title and prompt hidden behind
+// the pane on Back, and each pane when it shows. The change is logged, and written to disk for the
+// next run.
+TEST_P(ThemeSwitch, recoloursAllThatIsOnShowAtOnceAndTheRestWhenItShows)
 {
     const auto [stored, toggle] = GetParam();
     if (stored) {
@@ -163,6 +167,7 @@ TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
     expectTheme(*view, kAbout, dark);
     EXPECT_EQ(child<QCheckBox>(view.get(), "theme")->isChecked(), dark);
     QTest::mouseClick(child(view.get(), "aboutButton"), Qt::LeftButton);
+    const QImage button = child(view.get(), "logButton")->grab().toImage();
     if (toggle == Toggle::ScreenReader) {
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(child(view.get(), "theme"));
         ASSERT_TRUE(box && box->actionInterface());
@@ -171,7 +176,9 @@ TEST_P(ThemeSwitch, recoloursOnlyTheAboutPaneUntilBack)
         QTest::mouseClick(child(view.get(), toggle == Toggle::Click ? "theme" : "themeLabel"), Qt::LeftButton);
     }
     expectTheme(*view, kAbout, !dark);
-    expectTheme(*view, kMain, dark);
+    expectTheme(*view, kMainBackground, !dark);
+    EXPECT_NE(child(view.get(), "logButton")->grab().toImage(), button);
+    expectTheme(*view, kMainTexts, dark);
     QTest::mouseClick(child(view.get(), "bService"), Qt::LeftButton);
     expectTheme(*view, kMain, !dark);
     view->encrypt();

@@ -121,6 +121,7 @@ TEST_P(FileSystemKindTest, packagesAndRestoredFilesArePublishedWithoutReplacingA
         EXPECT_EQ(result.outcome, Outcome::Failed);
         EXPECT_EQ(result.reached, EncryptStage::Encrypted);
         EXPECT_EQ(result.logMessages(), (QStringList{"read file content", "encrypted file content"}));
+        EXPECT_EQ(Messages::explain(result.failure).text(), QStringLiteral("other.lockfern already exists in work."));
         // The old clean-up looked the name up as a folder: only a non-folder made it complain.
         EXPECT_EQ(result.cantDeleteFolder, kind != "folder" && kind != "package");
         EXPECT_EQ(identity(taken), before);
@@ -306,6 +307,7 @@ TEST_P(BadSourceTest, encryptFailsCreatingNothing)
         EXPECT_EQ(result.reached, EncryptStage::None);
         EXPECT_TRUE(result.logMessages().isEmpty());
         EXPECT_EQ(result.cantDeleteFolder, !packageNameTaken);
+        EXPECT_EQ(Messages::explain(result.failure).text(), QStringLiteral("src.bin can't be read any more."));
         EXPECT_EQ(folderEntries(env.work()), before);
     }
 }
@@ -324,7 +326,9 @@ TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
         EXPECT_EQ(::pwrite(fd, "new", 3, 2 << 20), 3);
         ::close(fd);
     };
-    EXPECT_EQ(writePackage(request(path), control).outcome, Outcome::Failed);
+    const EncryptResult result = writePackage(request(path), control);
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_EQ(result.failure.reason, Messages::Reason::SourceChanged);
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("changing.bin"));
 }
 
@@ -521,6 +525,35 @@ TEST_F(WorkflowsTest, restore_plaintextThatCannotFitIsRefusedAtOnce)
               }),
               0);
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("sparse.lockfern"));
+}
+
+// Neither direction starts what can't fit: refused at once, before a byte is read or written, with
+// the room it needs; the encrypt pane says so as soon as the file is chosen.
+TEST_F(WorkflowsTest, whatCannotFitIsRefusedAtOnceWithTheRoomItNeeds)
+{
+    const std::int64_t huge = std::int64_t{1} << 42;
+    const std::string header = RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString().substr(0, 34);
+    const std::string source = env.file("disk.img", ""), sealed = env.file("sealed.lockfern/sealed.img", header);
+    if (::truncate(source.c_str(), huge) != 0 || ::truncate(sealed.c_str(), RNCryptor::encryptedSize(huge)) != 0) {
+        GTEST_SKIP() << "no sparse file that large here";
+    }
+    const QString said = QStringLiteral("Not enough free space: 4.4 TB needed.");
+    const EncryptRequest toEncrypt = request(source);
+    EXPECT_EQ(Messages::explain(checkPackagePlace(toEncrypt.source)).text(), said);
+    int reports = 0;
+    RunControl control;
+    control.progress = [&reports](std::int64_t, std::int64_t) { ++reports; };
+    const EncryptResult encrypted = writePackage(toEncrypt, control);
+    const RestoreResult restored = restore(open(env.work() + "sealed.lockfern"), control);
+    for (const auto& [failure, lines] : {std::pair(encrypted.failure, encrypted.logMessages()),
+                                         std::pair(restored.failure, restored.logMessages())}) {
+        EXPECT_EQ(Messages::explain(failure).text(), said);
+        EXPECT_TRUE(lines.isEmpty());
+    }
+    EXPECT_EQ(encrypted.outcome, Outcome::Failed);
+    EXPECT_EQ(restored.outcome, Outcome::Failed);
+    EXPECT_EQ(reports, 0);
+    EXPECT_THAT(folderEntries(env.work()), ElementsAre("disk.img", "sealed.lockfern"));
 }
 
 } // namespace

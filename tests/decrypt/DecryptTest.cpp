@@ -11,10 +11,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -44,35 +40,10 @@ std::string makePackage(const std::string& folder, const std::optional<std::stri
     return path;
 }
 
-// Makes a folder refuse new entries: permissions for ordinary users, the immutable flag for root
-// (which permissions do not stop). False when neither is possible here.
-bool lockFolder(const std::string& path, bool locked)
-{
-    if (::geteuid() != 0) {
-        fs::permissions(path, locked ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
-        return true;
-    }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
-    int flags = 0;
-    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return ok;
-}
-
 class DecryptPane : public PaneTest<Decrypt, 'D'>
 {
 public:
-    void TearDown() override
-    {
-        if (locked) {
-            lockFolder(env.work(), false);
-        }
-    }
     QString hint() const { return child<QLabel>("hint")->text(); }
-
-    bool locked = false;
 };
 
 // ---- preparing ------------------------------------------------------------------------------------
@@ -139,6 +110,8 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
     EXPECT_EQ(pane->fileD(), prepared ? std::optional(package + "report.pdf") : std::nullopt);
     EXPECT_EQ(pane->folderD(), prepared ? std::optional(env.work()) : std::nullopt);
     EXPECT_EQ(spoken("fileName").toStdString(), prepared ? "report.lockfern" : "No package chosen");
+    EXPECT_EQ(child("destination")->isHidden() ? "" : spoken("destination").toStdString(),
+              prepared ? "Will be restored as report.pdf" : "");
 
     const auto again = logMark();
     const bool placeholder = child("placeholder")->isVisible();
@@ -173,6 +146,23 @@ const PrepareCase kPrepareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// A file that would be taken shows the pane as a place to drop it while it is over it; two files would
+// not be taken and change nothing.
+TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFileWhileItIsOver)
+{
+    const QImage before = pane->grab().toImage();
+    for (const qsizetype files : {1, 2}) {
+        QMimeData mime;
+        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(makePackage(env.work())))));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane, &enter);
+        EXPECT_EQ(pane->grab().toImage() != before, files == 1) << files;
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(pane, &leave);
+        EXPECT_EQ(pane->grab().toImage(), before) << files;
+    }
+}
+
 // ---- runs -----------------------------------------------------------------------------------------
 
 struct RunCase
@@ -188,7 +178,8 @@ struct RunCase
     std::map<std::string, std::string> files; // everything beside the package afterwards
     const char* restored;                     // pathD in the work folder; empty: none
     const char* shown;
-    const char* detail = "Saved as"; // before the restored file's name, after a success
+    const char* detail = ""; // the line under the status
+    const char* focus = "";  // where the focus went; empty: not looked at
 };
 
 using Running = WithRows<DecryptPane, RunCase>;
@@ -200,7 +191,7 @@ TEST_P(Running, reportsTheOutcome)
     if (c.beside) {
         writeFileBytes(env.work() + "report.pdf", c.beside);
     }
-    if (c.locked && !(locked = lockFolder(env.work(), true))) {
+    if (c.locked && !lockWork()) {
         GTEST_SKIP() << "no way to make a folder unwritable here";
     }
     if (c.chosen) {
@@ -220,7 +211,7 @@ TEST_P(Running, reportsTheOutcome)
 
     const std::string out = *c.restored ? env.work() + c.restored : "";
     EXPECT_EQ(status(), c.status);
-    EXPECT_EQ(spoken("placeholder"), c.status);
+    expectOutcome(c.status, c.detail, c.focus);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{OUT}", out));
     EXPECT_EQ(shown(), c.shown);
     EXPECT_EQ(pane->selectedD(), std::string(c.shown).starts_with("checkMark")) << "the mark shows a prepared package";
@@ -232,7 +223,6 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(typed().toStdString(), c.status == kSuccess ? "" : c.presses.back()) << "kept to be corrected";
     if (c.status == kSuccess) {
         expectNamedAsShown(pane);
-        EXPECT_EQ(spoken("detail").toStdString(), c.detail + (" " + std::string(c.restored)));
         click("sService");
         EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(out)}));
     }
@@ -241,20 +231,27 @@ TEST_P(Running, reportsTheOutcome)
 const std::vector<std::string> kDecrypted{"read file content", "decrypted file content", "success! saved in {OUT}"};
 const char* const kRestored = "placeholder detail sService";
 const char* const kPrepared = "checkMark hint placeholder";
+const char* const kPreparedFailed = "checkMark hint placeholder detail";
+const QString kFailed = QStringLiteral("An error occured while decrypting.");
 
 const RunCase kRunCases[] = {
     {"nothingPrepared", false, false, nullptr, false, {kPassword}, kNoFile, {"no file selected"}, {}, "", "placeholder"},
     {"emptyPassword", true, false, nullptr, false, {""}, QStringLiteral("Password is empty."), {"password empty"}, {}, "",
      kPrepared},
-    {"wrongPassword", true, false, nullptr, false, {"wrong horse"}, QStringLiteral("An error occured while decrypting."),
-     {"read file content", "an error occured while decrypting"}, {}, "", kPrepared},
+    {"wrongPassword", true, false, nullptr, false, {"wrong horse"}, kFailed,
+     {"read file content", "an error occured while decrypting"}, {}, "", kPreparedFailed,
+     "Wrong password, or the package is damaged. Check Caps Lock and the hint.", "password"},
     {"wrongThenRightPassword", true, false, nullptr, false, {"wrong horse", kPassword}, kSuccess, kDecrypted,
-     {{"report.pdf", kPlain}}, "report.pdf", kRestored},
+     {{"report.pdf", kPlain}}, "report.pdf", kRestored, "Saved as report.pdf", "sService"},
     // Nothing needs writing, so an unwritable folder is no obstacle; the user is told nothing was.
     {"unwritableFolderWithTheIdenticalFileThere", true, false, kPlain.c_str(), true, {kPassword}, kSuccess, kDecrypted,
-     {{"report.pdf", kPlain}}, "report.pdf", kRestored, "Already there:"},
+     {{"report.pdf", kPlain}}, "report.pdf", kRestored, "Already there: report.pdf"},
+    // Otherwise it is, once the password has proved right.
+    {"unwritableFolder", true, false, nullptr, true, {kPassword}, kFailed,
+     {"read file content", "decrypted file content", "an error occured while decrypting"}, {}, "", kPreparedFailed,
+     "You can't write to work.", "choose"},
     {"differentFileThere", true, false, "my draft", false, {kPassword}, kSuccess, kDecrypted,
-     {{"report.pdf", "my draft"}, {"report 2.pdf", kPlain}}, "report 2.pdf", kRestored},
+     {{"report.pdf", "my draft"}, {"report 2.pdf", kPlain}}, "report 2.pdf", kRestored, "Saved as report 2.pdf"},
     // A refusal disarms the pane: the earlier package can no longer be decrypted, not even by Return in
     // the password field while the button is off.
     {"refusedFileAfterThePackage", true, true, nullptr, false, {kPassword}, kNoFile, {"no file selected"},
@@ -277,6 +274,7 @@ TEST_P(HostileName, isShownAsItIsWhereverItAppears)
     choose(package.toStdString());
     expectShownAsIs(child<QLabel>("fileName"), QFileInfo(package).fileName(), package);
     expectShownAsIs(child<QLabel>("hint"), QStringLiteral("Hint: ") + QString::fromStdString(name));
+    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be restored as ") + QString::fromStdString(inner));
     type(kPassword);
     click("service");
     ASSERT_TRUE(waitIdle());

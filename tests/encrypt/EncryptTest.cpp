@@ -54,7 +54,8 @@ struct ChoiceCase
     const char* chosen;
     const char* status; // empty: taken
     const char* line;
-    const char* fields; // fileE|nameE|fullnameE|folderE|pathE without the work folder
+    const char* fields;      // fileE|nameE|fullnameE|folderE|pathE without the work folder
+    const char* destination; // the line under the file, said at once; empty: none
 };
 
 using Choosing = WithRows<EncryptPane, ChoiceCase>;
@@ -84,6 +85,7 @@ TEST_P(Choosing, takesOrRefusesTheFile)
         const auto& f = pane->fields();
         const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
         EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+        EXPECT_EQ(child("destination")->isHidden() ? "" : spoken("destination").toStdString(), c.destination);
         choose(std::nullopt, FileChooser::Response::Cancelled);
     }
     const std::string presented = "select file view presented", dismissed = "select file view dismissed";
@@ -98,7 +100,7 @@ TEST_P(Choosing, takesOrRefusesTheFile)
     EXPECT_TRUE(pane->fields().fileE.isEmpty() && typed().isEmpty() && global().hint.isEmpty());
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
     EXPECT_EQ(shown(), taken ? "" : "placeholder");
-    EXPECT_TRUE(status().isEmpty());
+    EXPECT_TRUE(status().isEmpty() && child("destination")->isHidden());
 }
 
 const char* const kAlready = "This file is already encrypted.";
@@ -106,16 +108,22 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Choosing,
     ::testing::Values(
         ChoiceCase{"plainFile", {"docs/report.pdf"}, "docs/report.pdf", "", "file added succesfully",
-                   "docs/report.pdf|report|report.pdf|docs/|docs/report.lockfern"},
+                   "docs/report.pdf|report|report.pdf|docs/|docs/report.lockfern", "Will be saved as report.lockfern"},
+        // Contract.pdf's package already there when Contract.docx is chosen: said now, not after a run.
+        ChoiceCase{"packageNameTaken", {"docs/Contract.pdf", "docs/Contract.lockfern/Contract.pdf", "docs/Contract.docx"},
+                   "docs/Contract.docx", "", "file added succesfully",
+                   "docs/Contract.docx|Contract|Contract.docx|docs/|docs/Contract.lockfern",
+                   "Contract.lockfern already exists in docs."},
         ChoiceCase{"encryptedFileInPackage", {"report.lockfern/report.pdf", "report.lockfern/hint.lockfern"},
                    "report.lockfern/report.pdf", "", "file added succesfully",
-                   "report.lockfern/report.pdf|report|report.pdf|report.lockfern/|report.lockfern/report.lockfern"},
+                   "report.lockfern/report.pdf|report|report.pdf|report.lockfern/|report.lockfern/report.lockfern",
+                   "Will be saved as report.lockfern"},
         ChoiceCase{"package", {"report.lockfern/report.pdf"}, "report.lockfern", kAlready, "file already encrypted",
-                   "||||"},
+                   "||||", ""},
         ChoiceCase{"hintFile", {"report.lockfern/hint.lockfern"}, "report.lockfern/hint.lockfern", kAlready,
-                   "file already encrypted", "||||"},
+                   "file already encrypted", "||||", ""},
         ChoiceCase{"removedBeforeOpening", {}, "gone.txt", "There's a problem.",
-                   "there was a problem while adding file", "||||"}),
+                   "there was a problem while adding file", "||||", ""}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- typing, showing, theme ----------------------------------------------------------------------
@@ -229,9 +237,10 @@ enum class Press { Button, ReturnInRepeat, ShownThenButton };
 struct RunCase
 {
     const char* label;
-    bool chosen;       // report.pdf, in the work folder
-    bool sourceGone;   // deleted once chosen
-    const char* taken; // what holds the package's name first: "package", "folder", or nullptr
+    bool chosen;        // report.pdf, in the work folder
+    bool sourceGone;    // deleted once chosen
+    const char* around; // "package" or "folder" holds the package's name first, the folder is "locked", or
+                        // the source is rewritten as it is read ("changing"); nullptr: none of these
     std::string password;
     std::optional<std::string> repeated; // typed into the repeat field; nullopt: the password again
     Press press;
@@ -240,6 +249,9 @@ struct RunCase
     std::vector<std::string> lines; // "{P}" stands for the package's path
     std::string out;                // on stdout
     const char* shown;
+    const char* detail;      // the line under the status
+    const char* focus;       // where the focus went; empty: not looked at
+    const char* destination; // what the line under the file then says
 };
 
 std::vector<std::string> successLines(const char* hintLine)
@@ -253,6 +265,7 @@ using Running = WithRows<EncryptPane, RunCase>;
 TEST_P(Running, reportsTheOutcome)
 {
     const RunCase& c = GetParam();
+    const std::string around = c.around ? c.around : "";
     const std::string source = env.file("report.pdf", kContent);
     const std::string package = env.work() + "report.lockfern";
     if (c.chosen) {
@@ -261,12 +274,16 @@ TEST_P(Running, reportsTheOutcome)
     if (c.sourceGone) {
         std::filesystem::remove(source);
     }
-    if (c.taken) {
+    if (around == "package" || around == "folder") {
         std::filesystem::create_directory(package);
     }
-    if (c.taken && std::string(c.taken) == "package") {
+    if (around == "package") {
         env.file("report.lockfern/report.pdf", "sealed");
         env.file("report.lockfern/hint.lockfern", "");
+    }
+    if (around == "changing") {
+        pane->findChild<BackgroundRun*>()->setFirstProgressHook(
+            [&source](const std::atomic<bool>&) { writeFileBytes(source, kContent); });
     }
     if (c.hint) {
         enterHint(*c.hint);
@@ -277,6 +294,9 @@ TEST_P(Running, reportsTheOutcome)
         EXPECT_FALSE(child("repeatPassword")->isVisible());
     }
     type(c.password, c.repeated);
+    if (around == "locked" && !lockWork()) {
+        GTEST_SKIP() << "no way to make a folder unwritable here";
+    }
     const auto before = snapshot(env.work());
     const auto mark = logMark();
     testing::internal::CaptureStdout();
@@ -286,7 +306,8 @@ TEST_P(Running, reportsTheOutcome)
     ASSERT_TRUE(idle);
 
     EXPECT_EQ(status(), c.status);
-    EXPECT_EQ(spoken("placeholder"), c.status);
+    expectOutcome(c.status, c.detail, c.focus);
+    EXPECT_EQ(child("destination")->isHidden() ? "" : spoken("destination").toStdString(), c.destination);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
     // The new package is marked as Lockfern's for the file manager, and nothing else ever is.
@@ -318,37 +339,51 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_TRUE(typed().isEmpty()) << "the password is still in the field's undo history";
     EXPECT_FALSE(global().hintExist);
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
-    EXPECT_EQ(spoken("detail"), QStringLiteral("Saved as report.lockfern"));
     click("sService");
     EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(package)}));
 }
+
+const char* const kSaved = "Saved as report.lockfern. report.pdf is still there, unencrypted.";
+const char* const kWillBeSaved = "Will be saved as report.lockfern";
+const char* const kTaken = "report.lockfern already exists in work.";
+const char* const kGone = "report.pdf can't be read any more.";
+const char* const kFailed = "checkMark placeholder detail";
+const std::vector<std::string> kEncryptedThenFailed{"read file content", "encrypted file content",
+                                                    "an error occured while encrypting"};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,
     ::testing::Values(
         // The file, then the password, then its repeat.
         RunCase{"noFile", false, false, nullptr, "pw", "other", Press::Button, std::nullopt,
-                QStringLiteral("No file is selected."), {"no file selected"}, "", "placeholder"},
+                QStringLiteral("No file is selected."), {"no file selected"}, "", "placeholder", "", "", ""},
         // The password is checked before the missing source is noticed.
         RunCase{"emptyPassword", true, true, nullptr, "", "x", Press::Button, std::nullopt,
-                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder"},
+                QStringLiteral("Password is empty."), {"password empty"}, "", "checkMark placeholder", "", "",
+                kWillBeSaved},
         RunCase{"passwordsDiffer", true, false, nullptr, "correct horse", "correct hose", Press::ReturnInRepeat,
                 std::nullopt, QStringLiteral("The passwords don't match."), {"passwords don't match"}, "",
-                "checkMark placeholder"},
+                "checkMark placeholder", "", "repeatPassword", kWillBeSaved},
         RunCase{"oneSpacePasswordNoHint", true, false, nullptr, " ", std::nullopt, Press::ReturnInRepeat, std::nullopt,
-                kSuccess, successLines("hint is empty"), "", "placeholder detail sService"},
+                kSuccess, successLines("hint is empty"), "", "placeholder detail sService", kSaved, "sService", ""},
         RunCase{"withHintAndThePasswordShown", true, false, nullptr, "correct horse", std::nullopt,
                 Press::ShownThenButton, "caf\xc3\xa9", kSuccess, successLines("added hint caf\xc3\xa9"), "",
-                "placeholder detail sService"},
+                "placeholder detail sService", kSaved, "sService", ""},
         // The package already there is not the run's to delete.
         RunCase{"packageAlreadyThere", true, false, "package", "second", std::nullopt, Press::Button, std::nullopt,
-                kError, {"read file content", "encrypted file content", "an error occured while encrypting"}, "",
-                "checkMark placeholder"},
+                kError, kEncryptedThenFailed, "", kFailed, kTaken, "choose", kTaken},
         RunCase{"sourceDeletedAfterChoosing", true, true, nullptr, "pw", std::nullopt, Press::Button, std::nullopt,
-                kError, {"an error occured while encrypting"}, "Can't delete folder\n", "checkMark placeholder"},
+                kError, {"an error occured while encrypting"}, "Can't delete folder\n", kFailed, kGone, "choose",
+                kWillBeSaved},
         // Nothing was ours to delete, and the folder of that name was there to be found.
         RunCase{"sourceDeletedBesideAFolderOfThePackagesName", true, true, "folder", "pw", std::nullopt, Press::Button,
-                std::nullopt, kError, {"an error occured while encrypting"}, "", "checkMark placeholder"}),
+                std::nullopt, kError, {"an error occured while encrypting"}, "", kFailed, kGone, "choose", kTaken},
+        RunCase{"unwritableFolder", true, false, "locked", "pw", std::nullopt, Press::Button, std::nullopt, kError,
+                kEncryptedThenFailed, "Can't delete folder\n", kFailed, "You can't write to work.", "choose",
+                "You can't write to work."},
+        RunCase{"sourceRewrittenWhileRead", true, false, "changing", "pw", std::nullopt, Press::Button, std::nullopt,
+                kError, {"an error occured while encrypting"}, "Can't delete folder\n", kFailed,
+                "The file was changed while it was being encrypted.", "service", kWillBeSaved}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A name is shown as it is, never as markup: the chosen file, its path, the package it became.
@@ -359,12 +394,16 @@ TEST_P(HostileName, isShownAsItIsWhereverItAppears)
     const QString path = QString::fromStdString(env.file(GetParam(), kContent));
     choose(path.toStdString());
     expectShownAsIs(child<QLabel>("fileName"), QFileInfo(path).fileName(), path);
+    const QString package = pane->fields().pathE;
+    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be saved as ") + QFileInfo(package).fileName());
     type("pw");
     click("service");
     ASSERT_TRUE(waitIdle());
-    const QString package = pane->fields().pathE;
     EXPECT_EQ(status(), kSuccess);
-    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QFileInfo(package).fileName(), package);
+    expectShownAsIs(child<QLabel>("detail"),
+                    QStringLiteral("Saved as %1. %2 is still there, unencrypted.")
+                        .arg(QFileInfo(package).fileName(), QFileInfo(path).fileName()),
+                    package);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));

@@ -115,7 +115,8 @@ TEST_F(FaultsTest, damaged_cliReportsTheDecryptSentence)
     packageHolding(real);
     const ProcessRun run = runCliBinary({"decrypt", "--password-stdin", env.work() + "d.lockfern"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "lockfern-cli: " + env.work() + "d.lockfern: An error occured while decrypting.\n");
+    EXPECT_EQ(run.err, "lockfern-cli: " + env.work() + "d.lockfern: An error occured while decrypting. Wrong password, or "
+                       "the package is damaged. Check Caps Lock and the hint.\n");
     EXPECT_EQ(run.out, "");
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("d.lockfern"));
 }
@@ -272,7 +273,8 @@ TEST_F(FaultsTest, parallelEncryptsGiveOnePackageAndParallelDecryptsOneFile)
     };
     const QString package = QString::fromStdString(env.work() + "shared.lockfern");
     EXPECT_EQ(eightAtOnce({"encrypt", "--quiet", "--password-stdin", QString::fromStdString(path)},
-                          "lockfern-cli: " + path + ": An error occured while encrypting.\n"),
+                          "lockfern-cli: " + path + ": An error occured while encrypting. shared.lockfern already "
+                                                    "exists in work.\n"),
               1);
     EXPECT_THAT(folderEntries(env.work()), ElementsAre("shared.bin", "shared.lockfern"));
 

@@ -195,30 +195,35 @@ struct DiskCase
 {
     const char* label;
     int freePages; // left free for the package, whose encrypted file needs 257 pages
+    bool fits;
 };
 
 using DiskFullProcessTest = WithRows<ProcessFaultsTest, DiskCase>;
 
-TEST_P(DiskFullProcessTest, encryptOnAFullDiskFailsAndLeavesNothing)
+// Refused at once, before a byte is written, when the folder can't hold the package; the sweeps above
+// fill the disk in the middle of a run.
+TEST_P(DiskFullProcessTest, encryptIsRefusedAtOnceWhereThePackageCantFit)
 {
     const std::string script =
         "mount -t tmpfs -o size=4m tmpfs \"$1\" || exit 90\n"
         "head -c 1048576 /dev/zero > \"$1/src.bin\"\n"
         "avail=$(stat -f -c %a \"$1\")\n"
         "head -c $(( (avail - " + std::to_string(GetParam().freePages) + ") * 4096 )) /dev/zero > \"$1/filler\"\n"
-        "printf 'pw\\n' | \"$2\" encrypt --password-stdin \"$1/src.bin\" >/dev/null 2>&1\n"
+        "printf 'pw\\n' | \"$2\" encrypt --quiet --password-stdin \"$1/src.bin\" 2>&1 >/dev/null\n"
         "echo \"rc=$?\"\n"
         "ls -A \"$1\"\n";
     const ProcessRun run = inMountNamespace(script, {env.work(), cliBinary()});
     if (run.exitCode == 90 || run.out.empty()) {
         GTEST_SKIP() << "no private tmpfs here";
     }
-    EXPECT_EQ(run.out, "rc=1\nfiller\nsrc.bin\n");
+    EXPECT_EQ(run.out, GetParam().fits ? "rc=0\nfiller\nsrc.bin\nsrc.lockfern\n"
+                                       : "lockfern-cli: " + env.work() + "src.bin: An error occured while encrypting. "
+                                         "Not enough free space: 1.0 MB needed.\nrc=1\nfiller\nsrc.bin\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, DiskFullProcessTest,
-                         ::testing::Values(DiskCase{"firstWrite", 0}, DiskCase{"middleWrite", 128},
-                                           DiskCase{"lastWrite", 256}),
+                         ::testing::Values(DiskCase{"nothingFree", 0, false}, DiskCase{"onePageShort", 256, false},
+                                           DiskCase{"roomEnough", 300, true}),
                          [](const auto& info) { return info.param.label; });
 
 // A package of a few kilobytes on disk that claims gigabytes: refused before anything is written.
@@ -254,10 +259,10 @@ TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
         GTEST_SKIP() << "no read-only bind mount here";
     }
     EXPECT_EQ(encrypt.exitCode, 1);
-    EXPECT_EQ(encrypt.err, "lockfern-cli: " + env.work() + "other.txt: An error occured while encrypting.\n");
+    EXPECT_EQ(encrypt.err, "lockfern-cli: " + env.work() + "other.txt: An error occured while encrypting. work is read-only.\n");
     const ProcessRun decrypt = inMountNamespace(script, {env.work(), cliBinary(), "decrypt", package});
     EXPECT_EQ(decrypt.exitCode, 1);
-    EXPECT_EQ(decrypt.err, "lockfern-cli: " + package + ": An error occured while decrypting.\n");
+    EXPECT_EQ(decrypt.err, "lockfern-cli: " + package + ": An error occured while decrypting. work is read-only.\n");
     EXPECT_EQ(folderEntries(env.work()), (std::vector<std::string>{"data.lockfern", "other.txt"}));
 }
 

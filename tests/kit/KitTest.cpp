@@ -125,6 +125,7 @@ struct Pair
     const char* label;
     QColor Theme::Palette::*text;
     QColor Theme::Palette::*fill; // nullptr: straight on the background
+    double least = 4.5;           // text; 3 for a ring, a mark or a tick (WCAG 2.1 non-text contrast)
 };
 
 const Pair kPairs[] = {
@@ -137,16 +138,31 @@ const Pair kPairs[] = {
     {"secondary, pressed", &Theme::Palette::secondaryText, &Theme::Palette::secondaryPressedTint},
     {"field text", &Theme::Palette::fieldText, &Theme::Palette::fieldFill},
     {"field placeholder", &Theme::Palette::fieldPlaceholder, &Theme::Palette::fieldFill},
+    {"a failure's text", &Theme::Palette::failure, nullptr},
+    // The focus ring against the fill it rings and against what is around it.
+    {"focus ring around", &Theme::Palette::focus, nullptr, 3},
+    {"focus ring on a primary button", &Theme::Palette::focus, &Theme::Palette::primaryFill, 3},
+    {"focus ring on a hovered primary button", &Theme::Palette::focus, &Theme::Palette::primaryHover, 3},
+    {"focus ring on a secondary button", &Theme::Palette::focus, &Theme::Palette::secondaryTint, 3},
+    {"focus ring on a field", &Theme::Palette::focus, &Theme::Palette::fieldFill, 3},
+    {"theme switch's tick", &Theme::Palette::checkTick, &Theme::Palette::checkBox, 3},
+    {"failure mark", &Theme::Palette::failure, nullptr, 3},
+    {"warning mark", &Theme::Palette::warning, nullptr, 3},
+    {"success mark", &Theme::Palette::success, nullptr, 3},
+    {"sign in a failure mark", &Theme::Palette::markInk, &Theme::Palette::failure, 3},
+    {"sign in a warning mark", &Theme::Palette::markInk, &Theme::Palette::warning, 3},
+    {"sign in a success mark", &Theme::Palette::markInk, &Theme::Palette::success, 3},
 };
 
-TEST(Contrast, everyTextReadsAtFourAndAHalfToOneInBothThemes)
+TEST(Contrast, everyTextReadsAtFourAndAHalfToOneAndEveryRingMarkAndTickStandsOutAtThreeInBothThemes)
 {
     for (const bool dark : {false, true}) {
         const Theme::Palette& p = Theme::palette(dark);
         for (const Pair& pair : kPairs) {
             for (const QColor& background : {p.backgroundTop, p.backgroundBottom}) {
                 const QColor fill = pair.fill ? p.*pair.fill : QColor(Qt::transparent);
-                EXPECT_GE(contrast(p.*pair.text, fill, background), 4.5) << pair.label << (dark ? ", dark" : ", white");
+                EXPECT_GE(contrast(p.*pair.text, fill, background), pair.least)
+                    << pair.label << (dark ? ", dark" : ", white");
             }
         }
     }
@@ -155,16 +171,20 @@ TEST(Contrast, everyTextReadsAtFourAndAHalfToOneInBothThemes)
 // ---- names --------------------------------------------------------------------------------------
 
 // Shown as typed, never as markup, and shortened in the middle so that its end stays whole in
-// whatever font the desktop gives; a screen reader gets all of it.
+// whatever font the desktop gives; a screen reader gets all of it. In a sentence only the names are
+// shortened: its words stay whole, on two lines when one can't hold them.
 TEST(NameLabelFit, keepsBothEndsAndFitsItsWidthInEveryFontSize)
 {
-    NameLabel label;
+    NameLabel label, sentence;
     label.resize(220, 30);
+    sentence.resize(360, 60);
     label.show();
+    sentence.show();
     for (qreal points = 7; points <= 14; points += 0.5) {
         QFont font = label.font();
         font.setPointSizeF(points);
         label.setFont(font);
+        sentence.setFont(font);
         for (const QString& name : {QStringLiteral("<h1>mmmmmmmmmmmmmmmmmmmmmmmmmmmmmm final.pdf"),
                                     QStringLiteral("<h1>quarterly report of the garden and greenhouse final.pdf")}) {
             label.setName(name);
@@ -175,6 +195,17 @@ TEST(NameLabelFit, keepsBothEndsAndFitsItsWidthInEveryFontSize)
             EXPECT_TRUE(shown.endsWith(QStringLiteral(".pdf")));
             EXPECT_LE(QFontMetricsF(label.font()).horizontalAdvance(shown), label.contentsRect().width());
             EXPECT_EQ(label.accessibleName(), name);
+
+            const Messages::Sentence saved =
+                Messages::destination(Messages::Destination::SavedBesideSource, {name, name});
+            sentence.setSentence(saved);
+            const QString said = sentence.text();
+            EXPECT_TRUE(said.startsWith(QStringLiteral("Saved as <h1>"))) << said.toStdString();
+            EXPECT_TRUE(said.contains(QStringLiteral(".pdf. <h1>"))) << said.toStdString();
+            EXPECT_TRUE(said.endsWith(QStringLiteral(".pdf is still there, unencrypted."))) << said.toStdString();
+            EXPECT_TRUE(sentence.wordWrap() ||
+                        QFontMetricsF(font).horizontalAdvance(said) <= sentence.contentsRect().width());
+            EXPECT_EQ(sentence.accessibleName(), saved.text());
         }
     }
 }

@@ -19,6 +19,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <utility>
 
 class ScriptedChooser : public FileChooser
@@ -133,6 +137,24 @@ inline std::vector<std::string> withPath(std::vector<std::string> lines, const s
     return lines;
 }
 
+// Makes a folder refuse new entries: permissions for ordinary users, the immutable flag for root
+// (which permissions do not stop). False when neither is possible here.
+inline bool lockFolder(const std::string& path, bool locked)
+{
+    namespace fs = std::filesystem;
+    if (::geteuid() != 0) {
+        fs::permissions(path, locked ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
+        return true;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return ok;
+}
+
 template <typename Pane, char Letter> class PaneTest : public ::testing::Test
 {
 public:
@@ -154,6 +176,14 @@ public:
         container.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&container));
     }
+    void TearDown() override
+    {
+        if (m_locked) {
+            lockFolder(env.work(), false);
+        }
+    }
+    // The work folder takes no new entries until the test ends.
+    bool lockWork() { return m_locked = lockFolder(env.work(), true); }
 
     template <typename W = QWidget> W* child(const char* name) const
     {
@@ -167,6 +197,24 @@ public:
     QString spoken(const char* name) const
     {
         return QAccessible::queryAccessibleInterface(child(name))->text(QAccessible::Name);
+    }
+    // The status line and the line under it as they are shown, and as they are announced: a
+    // notification, whatever has the focus, with the line under it as its description. Where the
+    // focus went.
+    void expectOutcome(const QString& status, const char* detail, const char* focus) const
+    {
+        EXPECT_EQ(spoken("placeholder"), status);
+        EXPECT_EQ(child("detail")->isHidden() ? "" : spoken("detail").toStdString(), detail);
+        const QWidget* line = child("placeholder");
+        QAccessibleInterface* announced =
+            QAccessible::queryAccessibleInterface(line->findChild<QWidget*>(QStringLiteral("announcer")));
+        ASSERT_NE(announced, nullptr);
+        EXPECT_EQ(announced->role(), QAccessible::Notification);
+        EXPECT_EQ(announced->text(QAccessible::Name), status);
+        EXPECT_EQ(announced->text(QAccessible::Description).toStdString(), detail);
+        if (*focus) {
+            EXPECT_EQ(pane->focusWidget(), child(focus)) << "the focus is on " << focus;
+        }
     }
 
     QString typed() const { return child<QLineEdit>("password")->text(); }
@@ -302,4 +350,7 @@ public:
     std::shared_ptr<ScriptedCapsLock> capsLock = std::make_shared<ScriptedCapsLock>();
     QWidget container; // stands in for the main view's pane holder
     Pane* pane = nullptr;
+
+private:
+    bool m_locked = false;
 };
