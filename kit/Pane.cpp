@@ -48,6 +48,7 @@ Mark markOf(Message message)
     case Message::Problem:
     case Message::NoFileSelected:
     case Message::PasswordEmpty:
+    case Message::PasswordsDiffer:
         break;
     }
     return Mark::Warning;

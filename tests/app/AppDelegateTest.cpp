@@ -121,6 +121,7 @@ TEST_P(Closing, asksFirstOnlyWhileARunIsGoing)
     if (how != Close::NoRun) {
         pane->findChild<BackgroundRun*>()->setFirstProgressHook(waitUntilCancelled);
         QTest::keyClicks(child(pane, "passwordE"), QStringLiteral("pw"));
+        QTest::keyClicks(child(pane, "repeatPasswordE"), QStringLiteral("pw"));
         QTest::mouseClick(child(pane, "serviceE"), Qt::LeftButton);
         ASSERT_TRUE(pane->isBusy());
     }

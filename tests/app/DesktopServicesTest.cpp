@@ -156,7 +156,9 @@ TEST_P(NoMailProgram, offersToCopyTheLogOrOpenItsFolder)
     auto browser = std::make_shared<RecordingBrowser>();
     global().setMailComposer(composer);
     QApplication::clipboard()->clear();
-    ViewController view(Services{nullptr, browser, nullptr});
+    Services services;
+    services.fileBrowser = browser;
+    ViewController view(services);
     view.show();
     QTest::mouseClick(child(&view, "logButton"), Qt::LeftButton);
     if (choice == QStringLiteral("Cancel")) {
