@@ -167,8 +167,7 @@ bool carriesMarker(archive_entry* entry)
     archive_entry_xattr_reset(entry);
     while (archive_entry_xattr_next(entry, &name, &value, &size) == ARCHIVE_OK) {
         if (std::strcmp(name, Support::kMarkerName) == 0) {
-            return size == sizeof Support::kMarkerValue - 1 &&
-                   std::memcmp(value, Support::kMarkerValue, size) == 0;
+            return size == sizeof Support::kMarkerValue - 1 && std::memcmp(value, Support::kMarkerValue, size) == 0;
         }
     }
     return false;
@@ -254,8 +253,8 @@ class Extraction
 {
 public:
     Extraction(Reader& reader, int intoFolderFd, const Control& control)
-        : m_reader(reader), m_rootFd(intoFolderFd), m_control(control),
-          m_entriesLeft(reader.size() / 512), m_bytesLeft(reader.size())
+        : m_reader(reader), m_rootFd(intoFolderFd), m_control(control), m_entriesLeft(reader.size() / 512),
+          m_bytesLeft(reader.size())
     {}
 
     void addRoot(archive_entry* entry)
@@ -379,8 +378,8 @@ private:
             damaged("a sparse entry");
         }
         m_bytesLeft -= size;
-        UniqueFd fd(::openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                             0600));
+        UniqueFd fd(
+            ::openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600));
         if (!fd) {
             createFailed("create file", errno);
         }

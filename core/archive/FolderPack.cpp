@@ -45,8 +45,7 @@ bool sameTime(const timespec& a, const timespec& b)
 
 bool unchanged(const struct stat& a, const struct stat& b)
 {
-    return sameFile(a, b) && a.st_size == b.st_size && sameTime(a.st_mtim, b.st_mtim) &&
-           sameTime(a.st_ctim, b.st_ctim);
+    return sameFile(a, b) && a.st_size == b.st_size && sameTime(a.st_mtim, b.st_mtim) && sameTime(a.st_ctim, b.st_ctim);
 }
 
 // The entry `name` of an open folder, opened without following a link or blocking on a FIFO, when it is
@@ -240,8 +239,8 @@ public:
             break;
         case S_IFLNK:
             start(path, AE_IFLNK, entry.st);
-            archive_entry_copy_symlink(m_entry,
-                                       linkTarget(entry.folderFd, entry.name, entry.relative, entry.st.st_size).c_str());
+            archive_entry_copy_symlink(
+                m_entry, linkTarget(entry.folderFd, entry.name, entry.relative, entry.st.st_size).c_str());
             writeHeader();
             break;
         case S_IFREG:
@@ -272,8 +271,8 @@ private:
         archive_entry_set_mtime(m_entry, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     }
 
-    // Exactly the size it had when opened; more, fewer, or another file under its name by the end is a
-    // change, as is a new time stamp.
+    // Exactly the size it had when opened; fewer bytes, another size or time by the end, or another file
+    // under its name is a change.
     void addFile(const Listed& entry, const std::string& path)
     {
         const UniqueFd fd = openListed(entry.folderFd, entry.name, entry.relative, entry.st, 0);
@@ -296,9 +295,9 @@ private:
                 m_control.progress(m_done, m_total);
             }
         }
-        char more = 0;
+        // The name is checked too: a file replaced while open need not show it in its own times.
         struct stat named {};
-        if (Posix::readFully(fd.get(), &more, 1) != 0 || !unchanged(Posix::statOf(fd.get()), opened) ||
+        if (!unchanged(Posix::statOf(fd.get()), opened) ||
             ::fstatat(entry.folderFd, entry.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
             !sameFile(named, opened)) {
             changed(entry.relative);
