@@ -16,6 +16,7 @@
 #include <exception>
 #include <fcntl.h>
 #include <iterator>
+#include <memory>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,18 +37,18 @@ class Reader
 {
 public:
     explicit Reader(int fd)
-        : m_fd(fd), m_size(Posix::statOf(fd).st_size), m_buffer(Support::kBufferSize), m_archive(archive_read_new())
+        : m_fd(fd), m_size(Posix::statOf(fd).st_size), m_buffer(Support::kBufferSize),
+          m_archive(archive_read_new(), &archive_read_free)
     {
         if (!m_archive) {
             Posix::fail("archive", ENOMEM);
         }
         // Tar in its variants only: no compression filters, no other formats.
-        if (archive_read_support_format_tar(m_archive) != ARCHIVE_OK ||
-            archive_read_open2(m_archive, this, nullptr, &Reader::read, nullptr, nullptr) != ARCHIVE_OK) {
+        if (archive_read_support_format_tar(m_archive.get()) != ARCHIVE_OK ||
+            archive_read_open2(m_archive.get(), this, nullptr, &Reader::read, nullptr, nullptr) != ARCHIVE_OK) {
             failed();
         }
     }
-    ~Reader() { archive_read_free(m_archive); }
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
 
@@ -58,7 +59,7 @@ public:
     archive_entry* next()
     {
         archive_entry* entry = nullptr;
-        const int result = archive_read_next_header(m_archive, &entry);
+        const int result = archive_read_next_header(m_archive.get(), &entry);
         if (result == ARCHIVE_EOF) {
             return nullptr;
         }
@@ -72,7 +73,7 @@ public:
     bool block(const void*& data, std::size_t& size, std::int64_t& offset)
     {
         la_int64_t at = 0;
-        const int result = archive_read_data_block(m_archive, &data, &size, &at);
+        const int result = archive_read_data_block(m_archive.get(), &data, &size, &at);
         if (result == ARCHIVE_EOF) {
             return false;
         }
@@ -89,7 +90,7 @@ private:
         if (m_readError) {
             std::rethrow_exception(m_readError);
         }
-        const char* reason = archive_error_string(m_archive);
+        const char* reason = archive_error_string(m_archive.get());
         damaged(reason ? reason : "unreadable archive");
     }
 
@@ -120,7 +121,7 @@ private:
     std::int64_t m_size;
     std::int64_t m_position = 0;
     std::vector<char> m_buffer;
-    archive* m_archive;
+    std::unique_ptr<archive, decltype(&archive_read_free)> m_archive;
     std::exception_ptr m_readError;
 };
 

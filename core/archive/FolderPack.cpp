@@ -81,7 +81,9 @@ template <typename Visit> void walk(int folderFd, const std::string& prefix, con
 {
     for (const std::string& name : Support::sortedNames(folderFd)) {
         const std::string relative = prefix + name;
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             errno == ENOENT ? changed(relative) : Posix::fail("stat " + relative, errno);
         }
@@ -194,27 +196,34 @@ class Packer
 {
 public:
     Packer(int out, const Control& control, std::int64_t total)
-        : m_out(out), m_control(control), m_total(total), m_archive(archive_write_new()), m_entry(archive_entry_new()),
-          m_buffer(Support::kBufferSize)
+        : m_out(out), m_control(control), m_total(total), m_archive(archive_write_new(), &closeAndFree),
+          m_entry(archive_entry_new(), &archive_entry_free), m_buffer(Support::kBufferSize)
     {
         if (!m_archive || !m_entry) {
             Posix::fail("archive", ENOMEM);
         }
-        if (archive_write_set_format_pax(m_archive) != ARCHIVE_OK ||
-            archive_write_set_format_option(m_archive, "pax", "xattrheader", "SCHILY") != ARCHIVE_OK ||
-            archive_write_set_bytes_per_block(m_archive, kBlockSize) != ARCHIVE_OK ||
-            archive_write_set_bytes_in_last_block(m_archive, 1) != ARCHIVE_OK ||
-            archive_write_open2(m_archive, this, nullptr, &Packer::write, nullptr, nullptr) != ARCHIVE_OK) {
+        if (archive_write_set_format_pax(m_archive.get()) != ARCHIVE_OK ||
+            archive_write_set_format_option(m_archive.get(), "pax", "xattrheader", "SCHILY") != ARCHIVE_OK ||
+            archive_write_set_bytes_per_block(m_archive.get(), kBlockSize) != ARCHIVE_OK ||
+            archive_write_set_bytes_in_last_block(m_archive.get(), 1) != ARCHIVE_OK ||
+            archive_write_open2(m_archive.get(), this, nullptr, &Packer::write, nullptr, nullptr) != ARCHIVE_OK) {
             failed("start the archive");
         }
     }
+    // After a failure nothing more reaches the output, yet the writer is closed all the same: libarchive
+    // 3.6 frees its block buffer on close only. A file left half written is first filled with zeros
+    // here, a buffer at a time, rather than by libarchive's close a kilobyte at a time.
     ~Packer()
     {
-        if (!m_closed) {
-            archive_write_fail(m_archive); // no end-of-archive blocks after a failure
+        m_discard = true;
+        std::fill(m_buffer.begin(), m_buffer.end(), '\0');
+        while (m_entryLeft > 0) {
+            const auto size = static_cast<std::size_t>(std::min<std::int64_t>(m_entryLeft, std::ssize(m_buffer)));
+            if (archive_write_data(m_archive.get(), m_buffer.data(), size) <= 0) {
+                break;
+            }
+            m_entryLeft -= static_cast<std::int64_t>(size);
         }
-        archive_write_free(m_archive);
-        archive_entry_free(m_entry);
     }
     Packer(const Packer&) = delete;
     Packer& operator=(const Packer&) = delete;
@@ -223,7 +232,7 @@ public:
     {
         m_rootName = name;
         start(m_rootName, AE_IFDIR, st);
-        archive_entry_xattr_add_entry(m_entry, Support::kMarkerName, Support::kMarkerValue,
+        archive_entry_xattr_add_entry(m_entry.get(), Support::kMarkerName, Support::kMarkerValue,
                                       sizeof Support::kMarkerValue - 1);
         writeHeader();
     }
@@ -240,7 +249,7 @@ public:
         case S_IFLNK:
             start(path, AE_IFLNK, entry.st);
             archive_entry_copy_symlink(
-                m_entry, linkTarget(entry.folderFd, entry.name, entry.relative, entry.st.st_size).c_str());
+                m_entry.get(), linkTarget(entry.folderFd, entry.name, entry.relative, entry.st.st_size).c_str());
             writeHeader();
             break;
         case S_IFREG:
@@ -253,22 +262,28 @@ public:
 
     Packed finish()
     {
-        if (archive_write_close(m_archive) != ARCHIVE_OK) {
+        if (archive_write_close(m_archive.get()) != ARCHIVE_OK) {
             failed("finish the archive");
         }
-        m_closed = true;
         return m_packed;
     }
 
 private:
+    // Closed even after a failure, which free alone would skip.
+    static void closeAndFree(archive* writer)
+    {
+        archive_write_close(writer);
+        archive_write_free(writer);
+    }
+
     void start(const std::string& path, unsigned int type, const struct stat& st)
     {
         // Owners stay out: a cleared entry has uid and gid 0 and no names.
-        archive_entry_clear(m_entry);
-        archive_entry_copy_pathname(m_entry, path.c_str());
-        archive_entry_set_filetype(m_entry, type);
-        archive_entry_set_perm(m_entry, st.st_mode & 0777);
-        archive_entry_set_mtime(m_entry, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+        archive_entry_clear(m_entry.get());
+        archive_entry_copy_pathname(m_entry.get(), path.c_str());
+        archive_entry_set_filetype(m_entry.get(), type);
+        archive_entry_set_perm(m_entry.get(), st.st_mode & 0777);
+        archive_entry_set_mtime(m_entry.get(), st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     }
 
     // Exactly the size it had when opened; fewer bytes, another size or time by the end, or another file
@@ -278,25 +293,27 @@ private:
         const UniqueFd fd = openListed(entry.folderFd, entry.name, entry.relative, entry.st, 0);
         const struct stat opened = Posix::statOf(fd.get());
         start(path, AE_IFREG, opened);
-        archive_entry_set_size(m_entry, opened.st_size);
+        archive_entry_set_size(m_entry.get(), opened.st_size);
         writeHeader();
-        for (std::int64_t left = opened.st_size; left > 0;) {
+        for (m_entryLeft = opened.st_size; m_entryLeft > 0;) {
             checkCancel(m_control);
-            const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, std::ssize(m_buffer)));
+            const auto want = static_cast<std::size_t>(std::min<std::int64_t>(m_entryLeft, std::ssize(m_buffer)));
             if (Posix::readFully(fd.get(), m_buffer.data(), want) != want) {
                 changed(entry.relative);
             }
-            if (archive_write_data(m_archive, m_buffer.data(), want) != static_cast<la_ssize_t>(want)) {
+            if (archive_write_data(m_archive.get(), m_buffer.data(), want) != static_cast<la_ssize_t>(want)) {
                 failed("write " + entry.relative);
             }
-            left -= static_cast<std::int64_t>(want);
+            m_entryLeft -= static_cast<std::int64_t>(want);
             m_done += static_cast<std::int64_t>(want);
             if (m_control.progress) {
                 m_control.progress(m_done, m_total);
             }
         }
         // The name is checked too: a file replaced while open need not show it in its own times.
-        struct stat named {};
+        struct stat named
+        {
+        };
         if (!unchanged(Posix::statOf(fd.get()), opened) ||
             ::fstatat(entry.folderFd, entry.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
             !sameFile(named, opened)) {
@@ -307,8 +324,8 @@ private:
     // A warning is a name that is not UTF-8, written as bytes.
     void writeHeader()
     {
-        if (archive_write_header(m_archive, m_entry) < ARCHIVE_WARN) {
-            failed("write " + std::string(archive_entry_pathname(m_entry)));
+        if (archive_write_header(m_archive.get(), m_entry.get()) < ARCHIVE_WARN) {
+            failed("write " + std::string(archive_entry_pathname(m_entry.get())));
         }
     }
 
@@ -318,8 +335,8 @@ private:
         if (m_writeError) {
             std::rethrow_exception(m_writeError);
         }
-        const char* reason = archive_error_string(m_archive);
-        const int error = archive_errno(m_archive);
+        const char* reason = archive_error_string(m_archive.get());
+        const int error = archive_errno(m_archive.get());
         Posix::fail(what + ": " + (reason ? reason : "archive error"), error > 0 ? error : EIO);
     }
 
@@ -327,6 +344,9 @@ private:
     static la_ssize_t write(archive* /*unused*/, void* self, const void* data, size_t size) noexcept
     {
         auto* packer = static_cast<Packer*>(self);
+        if (packer->m_discard) {
+            return static_cast<la_ssize_t>(size);
+        }
         try {
             Posix::writeAll(packer->m_out, data, size);
             return static_cast<la_ssize_t>(size);
@@ -340,13 +360,14 @@ private:
     const Control& m_control;
     std::int64_t m_total;
     std::int64_t m_done = 0;
-    archive* m_archive;
-    archive_entry* m_entry;
+    std::int64_t m_entryLeft = 0; // bytes of the file being written
+    std::unique_ptr<archive, decltype(&closeAndFree)> m_archive;
+    std::unique_ptr<archive_entry, decltype(&archive_entry_free)> m_entry;
     std::vector<char> m_buffer;
     std::string m_rootName;
     Packed m_packed;
     std::exception_ptr m_writeError;
-    bool m_closed = false;
+    bool m_discard = false;
 };
 
 } // namespace
