@@ -521,7 +521,7 @@ const HostileCase kHostile[] = {
     {"duplicateName", {kRoot, {'f', "Photos/a", "1"}, {'f', "Photos/a", "2"}}, true},
     {"outOfOrder", {kRoot, {'d', "Photos/a"}, {'f', "Photos/b", "x"}, {'f', "Photos/a/c", "x"}}, true},
     {"damagedAfterReadOnlyFolder",
-     {kRoot, {'d', "Photos/ro", "", 0555}, {'f', "Photos/ro/a", "a"}, {'f', "Photos/z", "z"}, {'f', "Photos/z", "z"}},
+     {kRoot, {'d', "Photos/ro", "", 0}, {'f', "Photos/ro/a", "a"}, {'f', "Photos/z", "z"}, {'f', "Photos/z", "z"}},
      true},
     {"manyEntries", manyFiles(5000), false, {}, {"f4999 644"}},
 };
