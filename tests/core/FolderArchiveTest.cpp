@@ -101,13 +101,15 @@ protected:
     // Read-only folders and names that are not UTF-8 would outlive the test's temporary folder.
     ~FolderArchiveTest() override
     {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(env.work())) {
-            if (entry.is_directory() && !entry.is_symlink()) {
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(
+                 env.work(), std::filesystem::directory_options::skip_permission_denied, ignored)) {
+            if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
                 std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add);
+                                             std::filesystem::perm_options::add, ignored);
             }
         }
-        std::filesystem::remove_all(env.work());
+        std::filesystem::remove_all(env.work(), ignored);
     }
 
     std::string source() const { return env.work() + "Photos"; }
