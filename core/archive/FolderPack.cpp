@@ -381,7 +381,8 @@ Packed pack(const std::string& folder, int out, const Control& control)
 {
     const UniqueFd root = openFolder(folder);
     const std::string rootName = rootNameOf(folder);
-    const Scan totals = scanOpen(root.get());
+    // The total for progress takes a walk of its own, made only for someone who asks.
+    const Scan totals = control.progress ? scanOpen(root.get()) : Scan{};
     const PipeSignalBlock pipeSignal;
     const Support::Utf8Names utf8Names;
     Packer packer(out, control, totals.contentBytes);
