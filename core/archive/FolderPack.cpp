@@ -196,7 +196,7 @@ class Packer
 {
 public:
     Packer(int out, const Control& control, std::int64_t total)
-        : m_out(out), m_control(control), m_total(total), m_archive(archive_write_new(), &closeAndFree),
+        : m_out(out), m_control(control), m_total(total), m_archive(archive_write_new(), &archive_write_free),
           m_entry(archive_entry_new(), &archive_entry_free), m_buffer(Support::kBufferSize)
     {
         if (!m_archive || !m_entry) {
@@ -210,9 +210,9 @@ public:
             failed("start the archive");
         }
     }
-    // After a failure nothing more reaches the output, yet the writer is closed all the same: libarchive
-    // 3.6 frees its block buffer on close only. A file left half written is first filled with zeros
-    // here, a buffer at a time, rather than by libarchive's close a kilobyte at a time.
+    // After a failure nothing more reaches the output, yet the writer is closed all the same, which free
+    // alone skips after an error: libarchive 3.6 frees its block buffer on close only. A file left half
+    // written is first filled with zeros here, a buffer at a time, rather than by close a kilobyte at a time.
     ~Packer()
     {
         m_discard = true;
@@ -224,6 +224,7 @@ public:
             }
             m_entryLeft -= static_cast<std::int64_t>(size);
         }
+        archive_write_close(m_archive.get());
     }
     Packer(const Packer&) = delete;
     Packer& operator=(const Packer&) = delete;
@@ -269,13 +270,6 @@ public:
     }
 
 private:
-    // Closed even after a failure, which free alone would skip.
-    static void closeAndFree(archive* writer)
-    {
-        archive_write_close(writer);
-        archive_write_free(writer);
-    }
-
     void start(const std::string& path, unsigned int type, const struct stat& st)
     {
         // Owners stay out: a cleared entry has uid and gid 0 and no names.
@@ -311,9 +305,7 @@ private:
             }
         }
         // The name is checked too: a file replaced while open need not show it in its own times.
-        struct stat named
-        {
-        };
+        struct stat named {};
         if (!unchanged(Posix::statOf(fd.get()), opened) ||
             ::fstatat(entry.folderFd, entry.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
             !sameFile(named, opened)) {
@@ -361,7 +353,7 @@ private:
     std::int64_t m_total;
     std::int64_t m_done = 0;
     std::int64_t m_entryLeft = 0; // bytes of the file being written
-    std::unique_ptr<archive, decltype(&closeAndFree)> m_archive;
+    std::unique_ptr<archive, decltype(&archive_write_free)> m_archive;
     std::unique_ptr<archive_entry, decltype(&archive_entry_free)> m_entry;
     std::vector<char> m_buffer;
     std::string m_rootName;
