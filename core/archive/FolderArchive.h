@@ -30,9 +30,10 @@ private:
     Kind m_kind;
 };
 
-// How a run reports and is stopped; both may be empty. Progress is called from the calling thread
-// after each block of file data: bytes of file content against the scan's total when packing,
-// bytes of the archive read against its size when extracting.
+// How a run reports and is stopped; both may be empty, and both are looked at between blocks of file
+// data. Progress is called from the calling thread: when packing, after each block, with the bytes of
+// file content so far against the folder's scan (made only when progress is asked for); when
+// extracting, after each block and each entry, with the bytes of the archive read against its size.
 struct Control
 {
     std::function<void(std::int64_t done, std::int64_t total)> progress;
