@@ -7,7 +7,7 @@ packages=("$@")
 [ $# -gt 0 ] || packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libx11-dev libglib2.0-dev
-    libssl-dev openssl libzxcvbn-dev
+    libssl-dev openssl libzxcvbn-dev libarchive-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time
     desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db python3 dpkg-dev lintian
