@@ -7,6 +7,8 @@
 #include <QTextBoundaryFinder>
 #include <QValidator>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
@@ -25,26 +27,30 @@ QString mask(const QLineEdit* field, qsizetype length)
     return QString(length, QChar(field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field)));
 }
 
-// The field moves over a password as over one word, so it reads as one word, line and sentence; its
-// characters are graphemes. (Qt's own stepping through words never ends on a text of mask signs.)
-std::pair<int, int> unitAt(const QString& text, int offset, QAccessible::TextBoundaryType type)
+// The unit of text at `offset`: a masked field moves over its password as over one word, so it reads
+// as one word, line and sentence; a shown one by its words; both by graphemes. At the end of the text
+// it is the last unit, where Qt's own stepping through words never ends.
+std::pair<int, int> unitAt(const QString& text, int offset, QAccessible::TextBoundaryType type, bool masked)
 {
     const auto size = static_cast<int>(text.size());
-    if (type != QAccessible::CharBoundary) {
+    const bool words = type == QAccessible::WordBoundary && !masked;
+    if (type != QAccessible::CharBoundary && !words) {
         return {0, size};
     }
-    if (offset >= size) {
+    if (offset >= size && (!words || size == 0)) {
         return {size, size};
     }
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    graphemes.setPosition(offset);
-    const int start = graphemes.isAtBoundary() ? offset : static_cast<int>(graphemes.toPreviousBoundary());
-    graphemes.setPosition(start);
-    const auto end = static_cast<int>(graphemes.toNextBoundary());
+    offset = std::min(offset, size - 1);
+    QTextBoundaryFinder units(words ? QTextBoundaryFinder::Word : QTextBoundaryFinder::Grapheme, text);
+    units.setPosition(offset);
+    const int start = units.isAtBoundary() ? offset : static_cast<int>(units.toPreviousBoundary());
+    units.setPosition(start);
+    const auto end = static_cast<int>(units.toNextBoundary());
     return {start, end < 0 ? size : end};
 }
 
-// A line edit that tells its text only while it is shown, and otherwise its mask.
+// A line edit that tells its text only while it is shown, and otherwise its mask. Every line edit
+// takes it: Qt 6.4's own hangs when asked for the word at the end of a field's text.
 class MaskedLineEdit : public QAccessibleWidget,
                        public QAccessibleTextInterface,
                        public QAccessibleEditableTextInterface
@@ -180,17 +186,17 @@ private:
         if (type == QAccessible::NoBoundary || offset < 0 || offset > text.size()) {
             return {};
         }
-        std::pair<int, int> unit = unitAt(text, offset, type);
+        std::pair<int, int> unit = unitAt(text, offset, type, isMasked(field()));
         if (step < 0) {
             if (unit.first == 0) {
                 return {};
             }
-            unit = unitAt(text, unit.first - 1, type);
+            unit = unitAt(text, unit.first - 1, type, isMasked(field()));
         } else if (step > 0) {
             if (unit.second >= text.size()) {
                 return {};
             }
-            unit = unitAt(text, unit.second, type);
+            unit = unitAt(text, unit.second, type, isMasked(field()));
         }
         if (unit.first == unit.second) {
             return {};
@@ -204,12 +210,9 @@ private:
     QString shown() const { return isMasked(field()) ? mask(field(), field()->text().size()) : field()->text(); }
 };
 
-// A field that can be shown and hidden keeps one interface for its life, so it takes this one from
-// the start; any other line edit only when it is masked when first asked.
 QAccessibleInterface* maskedFactory(const QString&, QObject* object)
 {
-    auto* field = qobject_cast<QLineEdit*>(object);
-    if (field && (isMasked(field) || field->inherits("PasswordField"))) {
+    if (auto* field = qobject_cast<QLineEdit*>(object)) {
         return new MaskedLineEdit(field);
     }
     return nullptr;

@@ -8,7 +8,8 @@ namespace MaskedAccessibility {
 
 // Once the QApplication is there; later calls do nothing. From then on every line edit whose echo
 // mode is not Normal reports its changes in mask characters, and answers queries of its text in
-// them; a PasswordField answers with its text only while the text is on show.
+// them; a PasswordField answers with its text only while the text is on show. Every line edit answers
+// through our interface, which also steps through words without Qt 6.4's endless loop at the end.
 void install();
 
 } // namespace MaskedAccessibility

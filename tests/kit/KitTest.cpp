@@ -2,6 +2,7 @@
 // What both panes are built from, tested once: the background run, the theme's contrast, names that fit.
 #include "BackgroundRun.h"
 #include "DesktopServices.h"
+#include "MaskedAccessibility.h"
 #include "NameLabel.h"
 #include "PasswordField.h"
 #include "TestEnvironment.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -281,6 +283,35 @@ TEST(PasswordFieldToggle, showsAndHidesByKeyOrPressAndIsNamedForWhatItDoes)
     repeat->setFocus();
     QTest::keyClick(repeat, Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(repeat->isShown());
+}
+
+// What a screen reader reads by word in a line edit: the words of a shown text, the whole of a masked
+// one, and at the end of the text the last of them, where Qt's own answer never comes.
+struct WordCase
+{
+    const char* text;
+    bool masked;
+    int offset;
+    const char* word;
+    int start, end;
+};
+
+TEST(LineEditWords, areReadByWordUpToTheEndAndAMaskedTextAsOne)
+{
+    MaskedAccessibility::install();
+    const WordCase cases[] = {{"my hint", false, 7, "hint", 3, 7},   {"my hint", false, 1, "my", 0, 2},
+                              {"my hint", false, 2, " ", 2, 3},      {"!!!", false, 3, "!", 2, 3},
+                              {"", false, 0, "", -1, -1},            {"my hint", true, 7, "\u25cf", 0, 7}};
+    for (const WordCase& c : cases) {
+        QLineEdit field(QString::fromUtf8(c.text));
+        field.setEchoMode(c.masked ? QLineEdit::Password : QLineEdit::Normal);
+        int start = 0, end = 0;
+        const QString word = QAccessible::queryAccessibleInterface(&field)->textInterface()->textAtOffset(
+            c.offset, QAccessible::WordBoundary, &start, &end);
+        const QChar mask = static_cast<QChar>(field.style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter));
+        EXPECT_EQ(word, c.masked ? QString(7, mask) : QString::fromUtf8(c.word)) << c.text << " at " << c.offset;
+        EXPECT_EQ(std::pair(start, end), std::pair(c.start, c.end)) << c.text << " at " << c.offset;
+    }
 }
 
 } // namespace
