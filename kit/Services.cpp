@@ -4,6 +4,7 @@
 #include "DesktopServices.h"
 
 #include "Package.h"
+#include "SupportMail.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -22,7 +23,7 @@ namespace {
 
 bool isPackageFolder(const QString& path)
 {
-    return QFileInfo(path).isDir() && Package::isPackagePath(QFile::encodeName(path).toStdString());
+    return QFileInfo(path).isDir() && Package::isPackagePath(Path::fromText(path));
 }
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
@@ -70,9 +71,9 @@ private:
 };
 
 // xdg-open gets the URI exactly as built; QDesktopServices only where xdg-open cannot start.
-void openFolder(const QString& folder)
+void openFolder(const Path& folder)
 {
-    const QString uri = DesktopFileBrowser::fileUri(folder);
+    const QString uri = folder.fileUri();
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (xdgOpen.isEmpty() || !QProcess::startDetached(xdgOpen, {uri})) {
         QDesktopServices::openUrl(QUrl::fromEncoded(uri.toLatin1()));
@@ -98,25 +99,21 @@ FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& o
     }
     Result result{Response::Ok, std::nullopt};
     if (dialog.package) {
-        result.path = dialog.package;
-    } else if (const QStringList files = dialog.selectedFiles(); !files.isEmpty()) {
-        result.path = files.first();
+        result.path = Path::fromText(*dialog.package);
+    } else if (const QList<QUrl> urls = dialog.selectedUrls(); !urls.isEmpty()) {
+        // URLs, not file names: a platform's dialog may name a file that is not UTF-8 only this way.
+        result.path = Path::fromUrl(urls.first());
     }
     return result;
 }
 
-QString DesktopFileBrowser::fileUri(const QString& path)
+void DesktopFileBrowser::reveal(const Path& path)
 {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
-}
-
-void DesktopFileBrowser::reveal(const QString& path)
-{
-    const QString folder = QFileInfo(path).absolutePath();
+    const Path folder = path.parent();
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{fileUri(path)} << QString();
+    call << QStringList{path.fileUri()} << QString();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         openFolder(folder);

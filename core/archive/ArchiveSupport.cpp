@@ -33,7 +33,7 @@ Utf8Names::~Utf8Names()
 
 void checkCancel(const Control& control)
 {
-    if (control.cancel && control.cancel->load()) {
+    if (control.cancelled()) {
         throw Error(Error::Kind::Cancelled, "cancelled");
     }
 }

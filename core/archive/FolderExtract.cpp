@@ -317,9 +317,7 @@ public:
 private:
     void report() const
     {
-        if (m_control.progress) {
-            m_control.progress(m_reader.position(), m_reader.size());
-        }
+        m_control.report(m_reader.position(), m_reader.size());
     }
 
     static std::string relative(const std::vector<std::string>& components)

@@ -9,7 +9,7 @@
 #include "Encrypt.h"
 #include "Hint.h"
 #include "Posix.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 #include "Services.h"
 #include "SingleInstance.h"
 #include "ViewController.h"
@@ -95,8 +95,8 @@ TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunni
     EXPECT_EQ(startSecond({}), 0);
     EXPECT_EQ(env.logMessages(), before);
 
-    const QString path = makePackage(env, "report.lockfern");
-    const QString other = makePackage(env, "other.lockfern");
+    const QString path = packageFolder(env, "report.lockfern");
+    const QString other = packageFolder(env, "other.lockfern");
     EXPECT_EQ(startSecond({QStringLiteral("./report.lockfern/")}, work), 0);
     EXPECT_EQ(startSecond({other}), 0);
     EXPECT_TRUE(forwarded(path));
@@ -116,6 +116,39 @@ TEST_F(ProcessTest, aSecondStartWithTheHintFileOrToEncryptIsCarriedOutByTheRunni
     EXPECT_EQ(startSecond({QString::fromStdString(hint)}), 0);
     EXPECT_TRUE(taken(hint));
     EXPECT_EQ(startSecond({QStringLiteral("--encrypt"), QStringLiteral("notes.txt")}, work), 0);
+    EXPECT_TRUE(taken(notes));
+}
+
+// A name that is not UTF-8 is taken as the bytes the command line gives, as lockfern-cli takes it: a
+// package opened at start, and a file to encrypt handed over by a second start. The log shows it as text.
+TEST_F(ProcessTest, namesThatAreNotUtf8OpenAtStartAndWhenHandedOver)
+{
+    const std::string package = env.work() + "caf\xe9.lockfern", notes = env.file("n\xe9.txt", "notes");
+    env.file("caf\xe9.lockfern/caf\xe9.pdf", RNCryptor::Encryptor(QStringLiteral("pw")).encrypt("x").toStdString());
+    // QProcess passes text: a shell's printf turns the octal escapes back into bytes.
+    const auto throughShell = [this](const std::string& path, const QString& option) {
+        QString escaped;
+        for (const char byte : path) {
+            escaped += QString::asprintf("\\%03o", static_cast<unsigned char>(byte));
+        }
+        return QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" %1 \"$(printf \"$1\")\"").arg(option), m_app,
+                           escaped};
+    };
+    const auto taken = [this](const std::string& path) {
+        return waitFor([&] {
+            const auto lines = env.logMessages();
+            const auto selected = std::find(lines.begin(), lines.end(), "file selected " + QString::fromStdString(path).toStdString());
+            return selected != lines.end() && std::find(selected, lines.end(), "file added succesfully") != lines.end();
+        });
+    };
+    m_running.setProgram(QStringLiteral("/bin/sh"));
+    m_running.setArguments(throughShell(package, QString()));
+    ASSERT_TRUE(startRunning());
+    EXPECT_TRUE(taken(package));
+    QProcess second;
+    second.start(QStringLiteral("/bin/sh"), throughShell(notes, QStringLiteral("--encrypt")));
+    ASSERT_TRUE(second.waitForFinished(15000));
+    EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(taken(notes));
 }
 
@@ -165,7 +198,7 @@ TEST_F(ProcessTest, silentConnectionsAndNoDescriptorsLeftNeverEndTheServer)
     };
     // Taken once the connections held before it are dropped.
     connectSilently(SingleInstance::kMaxConnections);
-    const QString first = makePackage(env, "first.lockfern");
+    const QString first = packageFolder(env, "first.lockfern");
     EXPECT_EQ(startSecond({first}), 0);
     EXPECT_TRUE(said("received " + first.toUtf8()));
 
@@ -181,7 +214,7 @@ TEST_F(ProcessTest, silentConnectionsAndNoDescriptorsLeftNeverEndTheServer)
 
     ASSERT_TRUE(setLimit(kLimit));
     silent.clear();
-    const QString after = makePackage(env, "after.lockfern");
+    const QString after = packageFolder(env, "after.lockfern");
     EXPECT_EQ(startSecond({after}), 0);
     EXPECT_TRUE(said("received " + after.toUtf8()));
     EXPECT_TRUE(Posix::exists(socketPath));
@@ -210,7 +243,7 @@ TEST_P(BadMessages, areRefusedAndTheInstanceKeepsServing)
         }
     }
     EXPECT_EQ(env.logMessages(), before);
-    const QString path = makePackage(env, "after.lockfern");
+    const QString path = packageFolder(env, "after.lockfern");
     EXPECT_EQ(startSecond({path}), 0);
     EXPECT_TRUE(forwarded(path));
 }
@@ -224,10 +257,10 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, BadMessages,
     ::testing::Values(
         BadMessage{"tooLong", header(SingleInstance::kMaxMessageBytes + 1) + QByteArray(64, 'a')},
-        BadMessage{"relativePath", SingleInstance::encode({Request::Action::Open, QStringLiteral("report.lockfern")})},
-        BadMessage{"missingPath", SingleInstance::encode({Request::Action::Open, QStringLiteral("/nonexistent/x.lockfern")})},
-        BadMessage{"embeddedNul", SingleInstance::encode({Request::Action::Open, QStringLiteral("/tmp") + QChar(0) + QStringLiteral("x")})},
-        BadMessage{"notUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
+        BadMessage{"relativePath", header(15) + QByteArray("report.lockfern")},
+        BadMessage{"missingPath", SingleInstance::encode({Request::Action::Open, Path("/nonexistent/x.lockfern")})},
+        BadMessage{"embeddedNul", header(6) + QByteArray("/tmp\0x", 6)},
+        BadMessage{"missingNotUtf8", header(3) + QByteArray("/\xff\xfe", 3)}),
     [](const auto& info) { return std::string(info.param.first); });
 
 // A second start while a dialog of the running window is open, or a run goes on: its request waits
@@ -248,7 +281,7 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosedOrTheRunHasEnded)
     QCoreApplication::processEvents();
     window.mainView()->encrypt();
     const QPointer<ViewController> view = window.mainView();
-    const QString package = makePackage(env, "report.lockfern");
+    const QString package = packageFolder(env, "report.lockfern");
 
     QProcess second;
     bool untouchedMeanwhile = false;

@@ -95,7 +95,7 @@ protected:
     std::unique_ptr<ViewController> load(bool fromFile = false) const
     {
         global().isOpenedFromFile = fromFile;
-        global().openedFile = fromFile ? QString::fromStdString(env.work() + "report.lockfern") : QString();
+        global().openedFile = fromFile ? Path(env.work() + "report.lockfern") : Path();
         auto view = std::make_unique<ViewController>(Services{});
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));

@@ -2,7 +2,7 @@
 #include "CliRunner.h"
 #include "Hardening.h"
 #include "Password.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 #include "Terminal.h"
 #include "Text.h"
 #include "TestEnvironment.h"

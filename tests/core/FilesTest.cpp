@@ -6,6 +6,8 @@
 #include "TestEnvironment.h"
 #include "Text.h"
 
+#include <QUrl>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -33,11 +35,11 @@ TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashesAndNamesItsPackage)
         path = path.starts_with("CWD") ? (cwd == "/" ? "" : cwd) + path.substr(3) : path;
         return path.empty() ? "/" : path;
     };
-    const std::string clean = Paths::clean(std::string(c.typed));
-    EXPECT_EQ(clean, resolved(c.clean ? c.clean : c.typed));
+    const Path clean(c.typed);
+    EXPECT_EQ(clean.bytes(), resolved(c.clean ? c.clean : c.typed));
     EXPECT_EQ(Package::isPackagePath(clean), c.isPackage);
     if (c.packagePath) {
-        EXPECT_EQ(Package::packagePath(Paths::parentOf(clean), Paths::lastComponent(clean)), resolved(c.packagePath));
+        EXPECT_EQ(Package::packagePath(clean).bytes(), resolved(c.packagePath));
     }
 }
 
@@ -63,6 +65,18 @@ INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest, ::testing::ValuesIn(kPaths));
 TEST(PackagePath, emptyIsNotAPackage)
 {
     EXPECT_FALSE(Package::isPackagePath(""));
+}
+
+// A name that is not UTF-8 keeps its bytes through a file: URL, as a drop or a platform's file dialog
+// hands it over, and shows with a replacement character.
+TEST(PathBytes, surviveAUrlAndShowAsText)
+{
+    const Path latin1("/data/caf\xe9 #1.txt");
+    EXPECT_EQ(latin1.fileUri(), QStringLiteral("file:///data/caf%E9%20%231.txt"));
+    EXPECT_EQ(Path::fromUrl(QUrl::fromEncoded(latin1.fileUri().toLatin1())), latin1);
+    EXPECT_EQ(latin1.display(), QString::fromUtf8("/data/caf\xef\xbf\xbd #1.txt"));
+    EXPECT_EQ(Path::fromText(latin1.display()).bytes(), "/data/caf\xef\xbf\xbd #1.txt") << "text loses the byte";
+    EXPECT_TRUE(Path::fromUrl(QUrl(QStringLiteral("https://example.org/a"))).isEmpty());
 }
 
 // What a hostile name or hint shows on a terminal: controls and stray bytes as escapes, text as is.
@@ -100,8 +114,8 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     }
     const std::size_t before = folderEntries(w).size();
     Staging::features().anonymousFiles = false;
-    const Staging::StagedFile liveFile(w, 0600);
-    const Staging::StagedFolder liveFolder(w);
+    const Staging::StagedFile liveFile(Path(w), 0600);
+    const Staging::StagedFolder liveFolder{Path(w)};
     Staging::features() = {};
     // All but the two stale entries; the two live ones are there under their own names.
     auto kept = folderEntries(w);
@@ -109,7 +123,7 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     std::erase(kept, ".lockfern-staleFile0");
     std::erase(kept, ".lockfern-staleFoldr");
 
-    Staging::removeStale(w);
+    Staging::removeStale(Path(w));
     EXPECT_EQ(folderEntries(w), kept);
 }
 

@@ -116,12 +116,12 @@ protected:
     std::string archivePath() const { return env.work() + "archive.tar"; }
     std::string into() const { return env.work() + "outer/into"; }
 
-    FolderArchive::Packed pack(const FolderArchive::Control& control = {})
+    FolderArchive::Packed pack(const RunControl& control = {})
     {
         const UniqueFd out(::open(archivePath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
         return FolderArchive::pack(source(), out.get(), control);
     }
-    FolderArchive::Extracted extract(const FolderArchive::Control& control = {})
+    FolderArchive::Extracted extract(const RunControl& control = {})
     {
         std::filesystem::create_directories(into());
         const UniqueFd in(::open(archivePath().c_str(), O_RDONLY | O_CLOEXEC));
@@ -289,7 +289,7 @@ TEST_P(ChangedWhilePackedTest, failsTheRun)
     env.file("Photos/z", "z");
     std::atomic<bool> cancel{false};
     bool changed = false;
-    const FolderArchive::Control control{[&](std::int64_t, std::int64_t) {
+    const RunControl control{[&](std::int64_t, std::int64_t) {
                                              if (!std::exchange(changed, true)) {
                                                  GetParam().during(source(), cancel);
                                              }

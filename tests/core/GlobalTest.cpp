@@ -17,16 +17,16 @@ protected:
 
     void setClock(int h, int m, int s)
     {
-        global().setClock([h, m, s] { return QTime(h, m, s); });
+        global().activityLog().setClock([h, m, s] { return QTime(h, m, s); });
     }
 
     // Everything the log wrote to its stream, through a temporary file.
     std::string captureLog(const std::function<void()>& body)
     {
         std::FILE* stream = std::tmpfile();
-        global().setLogStream(stream);
+        global().activityLog().setStream(stream);
         body();
-        global().setLogStream(nullptr);
+        global().activityLog().setStream(nullptr);
         return readWhole(stream);
     }
 };
@@ -127,12 +127,12 @@ TEST_F(GlobalTest, temporary_fallsBackToAPrivateFolderInTheUsersCache)
             ::setenv("HOME", (root + "/home").c_str(), 1);
         }
         const std::string expected = root + (xdgCache ? "/cache/lockfern/" : "/home/.cache/lockfern/");
-        EXPECT_EQ(Folder::temporary().path(), expected);
+        EXPECT_EQ(Folder::temporary().path().bytes() + "/", expected);
         struct stat st {};
         ASSERT_EQ(::stat(expected.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0700u);
         global().log(QStringLiteral("logged"));
-        EXPECT_NE(readFileBytes(expected + Global::kLogFileName).find(" logged\n"), std::string::npos);
+        EXPECT_NE(readFileBytes(expected + ActivityLog::kFileName).find(" logged\n"), std::string::npos);
     }
     previousHome ? ::setenv("HOME", previousHome->c_str(), 1) : ::unsetenv("HOME");
 }

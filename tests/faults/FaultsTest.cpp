@@ -6,7 +6,7 @@
 #include "FaultSupport.h"
 #include "Files.h"
 #include "Password.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 #include "Workflows.h"
 
 #include <gmock/gmock.h>
@@ -37,7 +37,7 @@ protected:
     {
         env.file("d.lockfern/d.bin", bytes);
         env.file("d.lockfern/hint.lockfern", "");
-        const OpenResult opened = openPackage(env.work() + "d.lockfern");
+        const OpenResult opened = openPackage(Path(env.work() + "d.lockfern"));
         EXPECT_EQ(opened.outcome, OpenOutcome::Prepared);
         return opened.package.value_or(OpenedPackage{});
     }
@@ -46,7 +46,7 @@ protected:
     void expectRefused(const std::string& bytes, const std::string& label)
     {
         const OpenedPackage package = packageHolding(bytes);
-        const RestoreResult result = restoreFile(package, pw());
+        const RunReport result = restoreFile(package, pw());
         EXPECT_EQ(result.outcome, Outcome::Failed) << label;
         EXPECT_THAT(folderEntries(env.work()), ElementsAre("d.lockfern")) << label;
     }
@@ -144,12 +144,12 @@ TEST_P(SpecialFileTest, encryptedFileIsNeverReadThroughIt)
     const std::string package = env.work() + "s.lockfern";
     env.file("s.lockfern/hint.lockfern", "");
     makeSpecial(package + "/s.bin", GetParam(), elsewhere);
-    EXPECT_EQ(openPackage(package).outcome, OpenOutcome::Problem);
+    EXPECT_EQ(openPackage(Path(package)).outcome, OpenOutcome::Problem);
 
     // Swapped in after preparation: the run refuses it without hanging.
     ::unlink((package + "/s.bin").c_str());
     writeFileBytes(package + "/s.bin", encryptedBytes(10));
-    const OpenResult opened = openPackage(package);
+    const OpenResult opened = openPackage(Path(package));
     ASSERT_EQ(opened.outcome, OpenOutcome::Prepared);
     ::unlink((package + "/s.bin").c_str());
     makeSpecial(package + "/s.bin", GetParam(), elsewhere);
@@ -162,7 +162,7 @@ TEST_P(SpecialFileTest, hintFileIsNeverReadThroughIt)
     const std::string elsewhere = env.file("elsewhere.txt", "not our hint");
     env.file("h.lockfern/h.bin", encryptedBytes(10));
     makeSpecial(env.work() + "h.lockfern/hint.lockfern", GetParam(), elsewhere);
-    EXPECT_EQ(openPackage(env.work() + "h.lockfern").outcome, OpenOutcome::Problem);
+    EXPECT_EQ(openPackage(Path(env.work() + "h.lockfern")).outcome, OpenOutcome::Problem);
 }
 
 TEST_P(SpecialFileTest, sourceThatIsNotARegularFileFailsWithoutHanging)
@@ -195,7 +195,7 @@ TEST_F(FaultsTest, hugeSparseHintIsRefusedAfterBoundedReading)
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, 8LL << 30), 0);
     ::close(fd);
-    EXPECT_EQ(openPackage(package).outcome, OpenOutcome::Problem);
+    EXPECT_EQ(openPackage(Path(package)).outcome, OpenOutcome::Problem);
     EXPECT_EQ(runCliBinary({"hint", package}, "").exitCode, 1);
 }
 
@@ -221,7 +221,7 @@ TEST_P(NameTest, roundTripsOrFailsCleanly)
         return;
     }
     ASSERT_EQ(encrypted, 0);
-    const std::string package = env.work() + Paths::baseNameOf(c.name) + ".lockfern";
+    const std::string package = env.work() + Path::baseNameOf(c.name) + ".lockfern";
     ASSERT_EQ(::unlink(path.c_str()), 0);
     const CliRun decrypted = runCliInProcess({"decrypt", "--password-stdin", "--", package}, "pw\n");
     ASSERT_EQ(decrypted.status, 0);

@@ -3,7 +3,7 @@
 // folder (private mount namespaces).
 
 #include "FaultSupport.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <QStandardPaths>
 
@@ -91,7 +91,7 @@ protected:
         }
     }
 
-    void makePackage()
+    void encryptThenRemoveSource()
     {
         ASSERT_EQ(run(encrypting).exitCode, 0);
         ASSERT_EQ(::unlink(source.c_str()), 0);
@@ -137,7 +137,7 @@ TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
     // EINVAL from renameat2 is what NFS and many FUSE and SMB mounts answer for RENAME_NOREPLACE.
     const bool noReplaceUnsupported = std::string(c.action) == "error=EINVAL";
     if (c.decrypting) {
-        makePackage();
+        encryptThenRemoveSource();
     }
     const Command& command = c.decrypting ? decrypting : encrypting;
     const std::string& input = c.decrypting ? package : source;
@@ -250,7 +250,7 @@ TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWritin
 
 TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
 {
-    makePackage();
+    encryptThenRemoveSource();
     const std::string script = "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 90\n"
                                "printf 'pw\\n' | \"$2\" $3 --password-stdin \"$4\"\n";
     const ProcessRun encrypt =

@@ -49,7 +49,7 @@ protected:
     {
         on.setFirstProgressHook([](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
         on.start<int>(
-            [throws](const Workflows::RunControl& control) {
+            [throws](const RunControl& control) {
                 throws ? throw std::runtime_error("the job failed") : control.progress(1, 4);
                 return control.cancel->load() ? 2 : 1;
             },

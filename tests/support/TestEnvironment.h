@@ -49,7 +49,7 @@ public:
         ::chmod(work().c_str(), 0755);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root() + QStringLiteral("/config"));
         global().reset();
-        global().setLogStream(nullptr);
+        global().activityLog().setStream(nullptr);
     }
     ~TestEnvironment()
     {
@@ -63,7 +63,7 @@ public:
     QString root() const { return m_root.path(); }
     std::string work() const { return root().toStdString() + "/work/"; }
     std::string runtime() const { return root().toStdString() + "/runtime/"; }
-    std::string logPath() const { return runtime() + Global::kLogFileName; }
+    std::string logPath() const { return runtime() + ActivityLog::kFileName; }
 
     // A file of the work folder, its folders made first; its absolute path.
     std::string file(const std::string& relative, const std::string& bytes) const
