@@ -222,6 +222,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Keys,
                                            std::pair("bService", A), std::pair("chooseE", E),
                                            std::pair("hintButtonE", E), std::pair("serviceE", E),
                                            std::pair("chooseD", D), std::pair("serviceD", D)),
-                         [](const auto& info) { return std::string(info.param.first); });
+                         [](const auto& row) { return std::string(row.param.first); });
 
 } // namespace

@@ -266,7 +266,7 @@ const TreeCase kTrees[] = {
      {}},
 };
 INSTANTIATE_TEST_SUITE_P(Trees, RoundTripTest, ::testing::ValuesIn(kTrees),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct ChangeCase
 {
@@ -318,7 +318,7 @@ const ChangeCase kChanges[] = {
     {"cancelled", [](const std::string&, std::atomic<bool>& cancel) { cancel = true; }, Error::Kind::Cancelled},
 };
 INSTANTIATE_TEST_SUITE_P(Changes, ChangedWhilePackedTest, ::testing::ValuesIn(kChanges),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderArchiveTest, readerThatGoesAwayIsAnErrorNotASignal)
 {
@@ -528,6 +528,6 @@ const HostileCase kHostile[] = {
     {"manyEntries", manyFiles(5000), false, {}, {"f4999 644"}},
 };
 INSTANTIATE_TEST_SUITE_P(Archives, HostileArchiveTest, ::testing::ValuesIn(kHostile),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

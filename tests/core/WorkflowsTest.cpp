@@ -509,7 +509,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"asciiWrongOnce", "right", "wrong", false, 1},
                       FormCase{"wrongInEveryForm", "right", "caf\xc3\xa9", false, 2},
                       FormCase{"notUtf8OnlyItself", "caf\xc3\xa9", "caf\xe9", false, 1}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& row) { return std::string(row.param.label); });
 
 // A hostile package of a few kilobytes of sparse file is refused before a byte is decrypted or
 // written, where its plaintext can't fit; so is one too large for the process's file-size limit.

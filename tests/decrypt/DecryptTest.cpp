@@ -136,7 +136,7 @@ const PrepareCase kPrepareCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& row) { return std::string(row.param.label); });
 
 // A file that would be taken shows the pane as a place to drop it while it is over it; two files would
 // not be taken and change nothing.
@@ -253,7 +253,7 @@ const RunCase kRunCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Running, ::testing::ValuesIn(kRunCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& row) { return std::string(row.param.label); });
 
 // A name or a hint is shown as it is, never as markup: the package, its path, its hint, the file it
 // restored. The package is dropped as a file manager drops it, by its URL, which keeps the bytes of a

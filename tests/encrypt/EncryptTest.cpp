@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "file already encrypted", "No file chosen|", ""},
         ChoiceCase{"removedBeforeOpening", {}, "gone.txt", "There's a problem.",
                    "there was a problem while adding file", "No file chosen|", ""}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& row) { return std::string(row.param.label); });
 
 // ---- typing, showing, theme ----------------------------------------------------------------------
 
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, true, " ",
                  {"hint view presented", "got hint  ", "hint view closed"}},
         HintCase{"escapeStoresNothing", "old", "xyz", Qt::Key_Escape, true, "old", {"hint view presented"}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& row) { return std::string(row.param.label); });
 
 // ---- runs ----------------------------------------------------------------------------------------
 
@@ -390,7 +390,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"sourceRewrittenWhileRead", true, false, "changing", "pw", std::nullopt, Press::Button, std::nullopt,
                 kError, {"an error occured while encrypting"}, "Can't delete folder\n", kFailed,
                 "The file was changed while it was being encrypted.", "service", kWillBeSaved}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& row) { return std::string(row.param.label); });
 
 // A name is shown as it is, never as markup: the chosen file, its path, the package it became.
 using HostileName = WithRows<EncryptPane, const char*>;

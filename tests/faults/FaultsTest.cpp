@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"longestThatFits", std::string(246, 'a'), true},
                       NameCase{"longest255WithExtension", std::string(251, 'b') + ".txt", false},
                       NameCase{"longest255", std::string(255, 'c'), false}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& row) { return row.param.label; });
 
 // ---- parallel runs --------------------------------------------------------------------------------
 

@@ -76,10 +76,10 @@ protected:
 
     // What a run makes, present and whole (the source's bytes restored, or a package that opens to
     // them) or absent.
-    void expectOutput(bool decrypting, bool present, const std::string& label)
+    void expectOutput(bool restored, bool present, const std::string& label)
     {
-        ASSERT_EQ(::access((decrypting ? source : package).c_str(), F_OK) == 0, present) << label;
-        if (present && decrypting) {
+        ASSERT_EQ(::access((restored ? source : package).c_str(), F_OK) == 0, present) << label;
+        if (present && restored) {
             EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
         } else if (present) {
             EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, Sweep,
                                            SweepCase{"diskFullEncrypting", false, "error=ENOSPC"},
                                            SweepCase{"noReplaceUnsupportedEncrypting", false, "error=EINVAL"},
                                            SweepCase{"ioErrorDecrypting", true, "error=EIO"}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& row) { return row.param.label; });
 
 // Runs `script` in a private mount namespace; skips when this machine does not allow one.
 ProcessRun inMountNamespace(const std::string& script, const std::vector<std::string>& arguments)
@@ -224,7 +224,7 @@ TEST_P(DiskFullProcessTest, encryptIsRefusedAtOnceWhereThePackageCantFit)
 INSTANTIATE_TEST_SUITE_P(Points, DiskFullProcessTest,
                          ::testing::Values(DiskCase{"nothingFree", 0, false}, DiskCase{"onePageShort", 256, false},
                                            DiskCase{"roomEnough", 300, true}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& row) { return row.param.label; });
 
 // A package of a few kilobytes on disk that claims gigabytes: refused before anything is written.
 TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWriting)

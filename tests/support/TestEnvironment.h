@@ -90,6 +90,29 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
+// Whether other processes of its user may read or trace the process: one that is not dumpable has its
+// /proc entries turned root's, which its own user sees. Nothing when it is gone.
+inline std::optional<bool> isDumpable(pid_t pid)
+{
+    struct stat st {};
+    if (::stat(("/proc/" + std::to_string(pid) + "/status").c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return st.st_uid != 0;
+}
+
+// What to start a program with so that isDumpable can tell: root's own processes are root's anyway,
+// so under root it runs as another user, in the test's folders opened to that user.
+inline std::vector<std::string> asAnotherUser(const TestEnvironment& env)
+{
+    if (::geteuid() != 0) {
+        return {};
+    }
+    ::chmod(env.work().c_str(), 0777);
+    ::chmod(env.root().toLocal8Bit().constData(), 0755);
+    return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+}
+
 // Failure messages show a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
