@@ -31,6 +31,11 @@ Utf8Names::~Utf8Names()
     ::freelocale(m_utf8);
 }
 
+void damaged(const std::string& what)
+{
+    throw Error(Error::Kind::Damaged, what);
+}
+
 void checkCancel(const Control& control)
 {
     if (control.cancelled()) {
