@@ -255,23 +255,4 @@ INSTANTIATE_TEST_SUITE_P(
                       DialogCase{Pick::TypePath, "report.lockfern", true},
                       DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
 
-// File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.
-using RevealUri = ::testing::TestWithParam<std::pair<const char*, const char*>>;
-
-TEST_P(RevealUri, isFullyEncoded)
-{
-    const QString path = QString::fromUtf8(GetParam().first);
-    const QString uri = Path::fromText(path).fileUri();
-    EXPECT_EQ(uri, QString::fromLatin1(GetParam().second));
-    EXPECT_EQ(QUrl::fromEncoded(uri.toLatin1(), QUrl::StrictMode).toLocalFile(), path);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, RevealUri,
-    ::testing::Values(
-        std::pair("/home/ann/report.lockfern", "file:///home/ann/report.lockfern"),
-        std::pair("/home/ann/Tax return \u00e9.lockfern", "file:///home/ann/Tax%20return%20%C3%A9.lockfern"),
-        std::pair("/home/ann/#2 100% done?.lockfern", "file:///home/ann/%232%20100%25%20done%3F.lockfern"),
-        std::pair("/home/\u00e5sa/\u65e5\u8a18 #1/a%20b", "file:///home/%C3%A5sa/%E6%97%A5%E8%A8%98%20%231/a%2520b")));
-
 } // namespace

@@ -28,7 +28,7 @@ protected:
 };
 
 // Taken whole, exactly as typed: a password cut short would open a package that another
-// implementation writes with the whole password never. Typed in the other Unicode form, it still opens.
+// implementation writes with the whole password never. (The other Unicode form: see the workflow tests.)
 TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
 {
     const std::string path = env.file("s.txt", "s");
@@ -39,8 +39,7 @@ TEST_F(CliTest, passwordLineIsTakenWholeAndOnlyItsLineFeedRemoved)
     using Row = std::pair<std::string, std::vector<std::pair<std::string, int>>>;
     for (const auto& [encryptedWith, decrypts] : {Row{" ", {{"\n", 1}, {" ", 0}}},
                                                   Row{longer, {{longer.substr(0, 4096) + "\n", 1}, {longer, 0}}},
-                                                  Row{longest, {{longest + "\n", 0}}},
-                                                  Row{"cafe\xcc\x81", {{"caf\xc3\xa9\n", 0}, {"cafe\n", 1}}}}) {
+                                                  Row{longest, {{longest + "\n", 0}}}}) {
         SCOPED_TRACE(encryptedWith.size());
         ASSERT_EQ(run({"encrypt", "--password-stdin", path}, encryptedWith + "\n").status, 0);
         for (const auto& [input, status] : decrypts) {
@@ -99,6 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "W/plain.txt: Password is empty."},
         FailureCase{"notEncrypted", {"decrypt", "--password-stdin", "W/plain.txt"}, "p\n", 1,
                     "W/plain.txt: This file is not encrypted."},
+        FailureCase{"wrongPassword", {"decrypt", "--password-stdin", "W/plain.lockfern"}, "wrong\n", 1,
+                    "W/plain.lockfern: An error occured while decrypting. Wrong password, or the package is damaged. "
+                    "Check Caps Lock and the hint."},
         FailureCase{"noSuchPackage", {"decrypt", "--password-stdin", "W/nothing.lockfern"}, "p\n", 1,
                     "W/nothing.lockfern: There's a problem."},
         FailureCase{"noCommand", {}, "", 2, ""}, FailureCase{"unknownCommand", {"shred", "W/x"}, "", 2, ""},

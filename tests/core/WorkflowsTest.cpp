@@ -172,42 +172,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FileSystemKindTest,
                                             ::testing::Values(0, 15, 16, kChunk - 1, kChunk, kChunk + 1,
                                                               3 * kChunk + 5)));
 
-// A run killed half-way leaves no plaintext that was never authenticated, at most a staging entry of
-// partial ciphertext, and the next run in the folder removes what is left.
-using KilledRunTest = WithRows<WorkflowsTest, std::tuple<bool, bool>>;
-
-TEST_P(KilledRunTest, leavesNothingOnceTheNextRunHasBeen)
-{
-    const auto [decrypting, anonymousFiles] = GetParam();
-    const std::string path = env.file("big.bin", patternBytes(3 << 20));
-    const OpenedPackage package = open(encrypt(path).path);
-    decrypting ? std::filesystem::remove(path) : std::filesystem::remove_all(package.packagePath.bytes());
-    const int status = inChild([&, decrypting = decrypting, anonymousFiles = anonymousFiles] {
-        Staging::features().anonymousFiles = anonymousFiles;
-        RunControl control;
-        control.progress = [](std::int64_t done, std::int64_t) {
-            if (done >= (2 << 20)) {
-                ::raise(SIGKILL);
-            }
-        };
-        if (decrypting) {
-            restore(package, control);
-        } else {
-            writePackage(request(path), control);
-        }
-        return 0;
-    });
-    ASSERT_EQ(status, -SIGKILL);
-    const int staging = stagingEntries(env.work());
-    EXPECT_EQ(staging, decrypting && anonymousFiles ? 0 : 1);
-    EXPECT_EQ(folderEntries(env.work()).size(), 1u + staging) << "the source or the package, and what staging is left";
-
-    EXPECT_EQ(decrypting ? restore(package).outcome : encrypt(path).outcome, Outcome::Success);
-    EXPECT_EQ(stagingEntries(env.work()), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Runs, KilledRunTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
-
 // Where others may rename entries (a team folder, 2775), a private folder or a package of ours that
 // one of them renamed to a staging name looks stale but is never taken for it; where nobody else can
 // (only we write, or the folder is sticky), a stale entry is a killed run's and goes.
@@ -319,27 +283,9 @@ TEST_P(BadSourceTest, encryptFailsCreatingNothing)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BadSourceTest, ::testing::Values("missing", "fifo", "device-link", "dangling-link", "folder"));
 
-// Rewritten in place while it is read: a package of neither version is never published.
-TEST_F(WorkflowsTest, encrypt_sourceChangedDuringTheRunFails)
-{
-    const std::string path = env.file("changing.bin", patternBytes(3 << 20));
-    const timespec longAgo[2] = {{946684800, 0}, {946684800, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), longAgo, 0), 0);
-    RunControl control;
-    control.progress = [&path](std::int64_t, std::int64_t) {
-        const int fd = ::open(path.c_str(), O_WRONLY);
-        EXPECT_EQ(::pwrite(fd, "new", 3, 2 << 20), 3);
-        ::close(fd);
-    };
-    const RunReport result = writePackage(request(path), control);
-    EXPECT_EQ(result.outcome, Outcome::Failed);
-    EXPECT_EQ(result.failure.reason, Messages::Reason::SourceChanged);
-    EXPECT_THAT(folderEntries(env.work()), ElementsAre("changing.bin"));
-}
-
-// What file managers can open of a package is its hint file; one outside a package is still refused.
-// The package here is of a link, which is encrypted as its target into a package named after the link
-// and beside it, and restored under the link's name.
+// What file managers can open of a package is its hint file; one outside a package is refused. The
+// package here is of a link, which is encrypted as its target into a package named after the link and
+// beside it, and restored under the link's name.
 TEST_F(WorkflowsTest, open_hintFileStandsForItsPackage)
 {
     const std::string target = env.file("elsewhere/real.txt", "target bytes");
