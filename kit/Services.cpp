@@ -4,6 +4,7 @@
 #include "DesktopServices.h"
 
 #include "Package.h"
+#include "Posix.h"
 #include "SupportMail.h"
 
 #include <QDBusConnection>
@@ -12,18 +13,16 @@
 #include <QDBusPendingReply>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrlQuery>
 
 namespace {
 
-bool isPackageFolder(const QString& path)
+bool isPackageFolder(const Path& path)
 {
-    return QFileInfo(path).isDir() && Package::isPackagePath(Path::fromText(path));
+    return Posix::isFolder(path.bytes()) && Package::isPackagePath(path);
 }
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
@@ -52,16 +51,16 @@ public:
         }
     }
 
-    std::optional<QString> package;
+    std::optional<Path> package;
 
 private:
-    bool takeIfPackage(const QString& path)
+    bool takeIfPackage(const QString& chosen)
     {
-        const QString clean = QDir::cleanPath(path); // a typed "name.lockfern/" too
-        if (!isPackageFolder(clean)) {
+        const Path path = Path::fromText(chosen); // a typed "name.lockfern/" too
+        if (!isPackageFolder(path)) {
             return false;
         }
-        package = clean;
+        package = path;
         // Not QFileDialog::accept(), which would enter the folder instead of closing.
         done(Accepted);
         return true;
@@ -99,7 +98,7 @@ FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& o
     }
     Result result{Response::Ok, std::nullopt};
     if (dialog.package) {
-        result.path = Path::fromText(*dialog.package);
+        result.path = dialog.package;
     } else if (const QList<QUrl> urls = dialog.selectedUrls(); !urls.isEmpty()) {
         // URLs, not file names: a platform's dialog may name a file that is not UTF-8 only this way.
         result.path = Path::fromUrl(urls.first());

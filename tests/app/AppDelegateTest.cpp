@@ -42,7 +42,7 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
     }
     delegate.launch(request);
     ASSERT_TRUE(waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; }));
-    EXPECT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible() == (start == Start::Package); }));
+    EXPECT_TRUE(waitFor([&] { return child(window.mainView(), "dView")->isVisible() == (start == Start::Package); }));
     QCoreApplication::processEvents();
 
     std::vector<std::string> expected = {"main view presented"};
@@ -61,7 +61,7 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
     EXPECT_EQ(countOf(messages, "white theme") + countOf(messages, "dark theme"), 1);
     // The main views replaced on the way are gone, so only one takes the package up.
     EXPECT_EQ(window.findChildren<ViewController*>().size(), 1);
-    EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), start == Start::Package);
+    EXPECT_EQ(child(window.mainView(), "dView")->isVisible(), start == Start::Package);
     EXPECT_EQ(shownToolTip(child(window.mainView(), "fileNameE")), start == Start::Encrypt ? notes : QString());
     // 560×420 is the least it takes; it grows to show more.
     for (const auto& [asked, got] : {std::pair(QSize(300, 200), QSize(560, 420)), std::pair(QSize(900, 600), QSize(900, 600))}) {
@@ -85,7 +85,7 @@ TEST(Requests, encryptAfterAPackageOpensOnlyTheEncryptPane)
     ASSERT_TRUE(waitFor([&] { return countOf(env.logMessages(), "white theme") == 1; }));
     const QString package = packageFolder(env, "report.lockfern");
     delegate.handleForwarded({Request::Action::Open, Path::fromText(package)});
-    ASSERT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible(); }));
+    ASSERT_TRUE(waitFor([&] { return child(window.mainView(), "dView")->isVisible(); }));
 
     const QString notes = QString::fromStdString(env.file("notes.txt", "notes"));
     const std::size_t mark = env.logMessages().size();

@@ -306,7 +306,7 @@ TEST_P(RequestDuringDialog, waitsUntilTheDialogHasClosedOrTheRunHasEnded)
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(untouchedMeanwhile);
     ASSERT_TRUE(forwarded(package));
-    EXPECT_TRUE(waitFor([&] { return view.isNull() && window.mainView()->decryptPane()->isVisible(); }));
+    EXPECT_TRUE(waitFor([&] { return view.isNull() && child(window.mainView(), "dView")->isVisible(); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, RequestDuringDialog, ::testing::Values("fileDialog", "hintDialog", "run"));
