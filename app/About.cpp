@@ -20,7 +20,7 @@ void About::viewDidLoad()
 {
     Theme::applyTitleFont(ui->appName);
     ui->version->setText(global().getVersion());
-    ui->theme->setChecked(Global::isDark());
+    ui->theme->setChecked(global().theme().isDark());
     // Drawn at twice the size so it stays crisp on high-density screens.
     QPixmap icon = QPixmap(QStringLiteral(":/images/lockfern.png"))
                        .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -28,6 +28,7 @@ void About::viewDidLoad()
     ui->icon->setPixmap(icon);
     // Toggled, not clicked: Space and a screen reader's toggle action change the theme as a click does.
     connect(ui->theme, &QCheckBox::toggled, this, &About::themeChanged);
+    connect(&global().theme(), &ThemePreference::changed, this, &About::changeColors);
     // The caption is a separate label; a click on it should still flip the switch.
     ui->themeLabel->installEventFilter(this);
     changeColors();
@@ -59,19 +60,17 @@ bool About::eventFilter(QObject* watched, QEvent* event)
 void About::themeChanged()
 {
     if (ui->theme->checkState() == Qt::Checked) {
-        Global::setDark(true);
+        global().theme().setDark(true);
         global().log(QStringLiteral("theme changed to dark"));
     } else if (ui->theme->checkState() == Qt::Unchecked) {
-        Global::setDark(false);
+        global().theme().setDark(false);
         global().log(QStringLiteral("theme changed to white"));
     }
-    changeColors();
-    emit themeSwitched();
 }
 
 void About::changeColors()
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     ui->aBackground->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
     for (QWidget* text : std::initializer_list<QWidget*>{ui->appName, ui->developer, ui->version, ui->themeLabel}) {
         Theme::setTextColor(text, dark);

@@ -9,8 +9,8 @@ namespace Ui {
 class About;
 }
 
-// The about pane: name, developer, version and the theme switch. It recolours itself and says so;
-// the screens hidden behind it pick up a new theme when they next theme themselves.
+// The about pane: name, developer, version and the theme switch. What is on show follows the theme
+// preference's change at once; the screens hidden behind it when they next theme themselves.
 class About : public QWidget
 {
     Q_OBJECT
@@ -21,10 +21,6 @@ public:
 
     void themeChanged();
     void changeColors();
-
-signals:
-    // The theme was switched: what is on show around the pane follows at once.
-    void themeSwitched();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -48,13 +48,13 @@ void AppDelegate::launch(const std::optional<Request>& start)
     });
 }
 
-bool AppDelegate::openFile(const QString& path)
+bool AppDelegate::openFile(const Path& path)
 {
     perform({Request::Action::Open, path});
     return true;
 }
 
-void AppDelegate::encryptFile(const QString& path)
+void AppDelegate::encryptFile(const Path& path)
 {
     perform({Request::Action::Encrypt, path});
 }
@@ -64,28 +64,27 @@ void AppDelegate::perform(const Request& request)
     if (m_quitting) {
         return;
     }
-    const Request clean{request.action, Paths::clean(request.path)};
     // A run or an open dialog of the main view must not have the view replaced under it.
     const ViewController* view = m_window ? m_window->mainView() : nullptr;
     if ((view && view->isBusy()) || QApplication::activeModalWidget()) {
-        m_waiting.append(clean);
+        m_waiting.append(request);
         return;
     }
-    if (clean.action == Request::Action::Open) {
+    if (request.action == Request::Action::Open) {
         global().isOpenedFromFile = true;
-        global().openedFile = clean.path;
-        global().log(QStringLiteral("opened from finder with file ") + clean.path);
+        global().openedFile = request.path;
+        global().log(QStringLiteral("opened from finder with file ") + request.path.display());
         installFreshMainView();
         return;
     }
     // The package handed over earlier has been taken up; a fresh main view must not take it up again.
     global().isOpenedFromFile = false;
-    global().openedFile.clear();
+    global().openedFile = {};
     installFreshMainView();
     if (ViewController* fresh = m_window ? m_window->mainView() : nullptr) {
         fresh->show(); // now rather than once the window's layout gets to it, so the pane resets first
         fresh->encrypt();
-        fresh->encryptPane()->prepareForEncryption(clean.path);
+        fresh->encryptPane()->prepareForEncryption(request.path);
     }
 }
 
@@ -118,7 +117,7 @@ void AppDelegate::applicationWillTerminate()
         }
     }
     try {
-        Folder::temporary().file(Global::kLogFileName).remove();
+        Folder::temporary().file(ActivityLog::kFileName).remove();
     } catch (const FileSystemError&) {
         // Nothing to clean up, or nothing we could do about it on the way out.
     }

@@ -29,9 +29,9 @@ public:
 
     // A package to open. While a run is going or a dialog is open the request waits for its end, so
     // it never replaces a pane that is working or a dialog's owner.
-    bool openFile(const QString& path);
+    bool openFile(const Path& path);
     // The encrypt pane with `path` chosen, in a fresh main view; waits as openFile does.
-    void encryptFile(const QString& path);
+    void encryptFile(const Path& path);
     // A request forwarded from a second start: carried out, and the window brought to the front.
     void handleForwarded(const Request& request);
     void applicationDidFinishLaunching();

@@ -85,6 +85,6 @@ void CustomWindow::askBeforeClosing()
             closeWithoutAsking();
         }
     });
-    Theme::styleWindow(question, Global::isDark());
+    Theme::styleWindow(question, global().theme().isDark());
     question->open();
 }

@@ -20,24 +20,25 @@ namespace {
 
 void offerOtherWays(QWidget* window, const Services& services)
 {
+    const SupportMail& mail = global().supportMail();
     auto* box = new QMessageBox(QMessageBox::Warning, QObject::tr("No Mail Program"),
                                 QObject::tr("No mail program could be started."), QMessageBox::NoButton, window);
     box->setObjectName(QStringLiteral("noMailProgram"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setInformativeText(QObject::tr("Copy the log text into a mail to %1, or open the folder that holds the log "
                                         "file and attach it.")
-                                .arg(global().supportAddress()));
+                                .arg(SupportMail::address()));
     QPushButton* copy = box->addButton(QObject::tr("Copy Log Text"), QMessageBox::ActionRole);
     QPushButton* folder = box->addButton(QObject::tr("Open Log Folder"), QMessageBox::ActionRole);
     box->setDefaultButton(box->addButton(QObject::tr("Close"), QMessageBox::RejectRole));
-    QObject::connect(box, &QMessageBox::buttonClicked, box, [copy, folder, services](QAbstractButton* clicked) {
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [copy, folder, services, &mail](QAbstractButton* clicked) {
         if (clicked == copy) {
-            QGuiApplication::clipboard()->setText(global().logText());
-        } else if (clicked == folder && services.fileBrowser && !global().logPath().isEmpty()) {
-            services.fileBrowser->reveal(global().logPath());
+            QGuiApplication::clipboard()->setText(mail.log().text());
+        } else if (const Path log = mail.log().path(); clicked == folder && services.fileBrowser && !log.isEmpty()) {
+            services.fileBrowser->reveal(log);
         }
     });
-    Theme::styleWindow(box, Global::isDark());
+    Theme::styleWindow(box, global().theme().isDark());
     box->open();
 }
 
@@ -45,7 +46,7 @@ void offerOtherWays(QWidget* window, const Services& services)
 
 void open(QWidget* window, const Services& services)
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     auto* dialog = new QDialog(window);
     dialog->setObjectName(QStringLiteral("sendLog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -61,7 +62,7 @@ void open(QWidget* window, const Services& services)
     auto* text = new QPlainTextEdit(dialog);
     text->setObjectName(QStringLiteral("logText"));
     text->setReadOnly(true);
-    text->setPlainText(global().logText());
+    text->setPlainText(global().supportMail().log().text());
     text->setAccessibleName(QObject::tr("Activity log"));
     QPalette colours = text->palette();
     colours.setColor(QPalette::Base, Theme::palette(dark).backgroundBottom);
@@ -77,7 +78,7 @@ void open(QWidget* window, const Services& services)
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     QObject::connect(dialog, &QDialog::accepted, window, [window, services] {
-        if (!global().getLog()) {
+        if (!global().supportMail().send()) {
             offerOtherWays(window, services);
         }
     });

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
-#include "Text.h"
-
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QThread>
@@ -169,21 +166,19 @@ bool SingleInstance::forward(const Request& request) const
 QByteArray SingleInstance::encode(const Request& request)
 {
     const QByteArray text = (request.action == Request::Action::Encrypt ? kEncryptVerb : QByteArray()) +
-                            request.path.toUtf8();
+                            QByteArray::fromStdString(request.path.bytes());
     QByteArray message(4, '\0');
     qToBigEndian(static_cast<quint32>(text.size()), message.data());
     return message + text;
 }
 
-bool SingleInstance::isAcceptablePath(const QString& path)
+bool SingleInstance::isAcceptablePath(const QByteArray& path)
 {
     if (path.isEmpty()) {
         return true; // only a request to come to the front
     }
-    if (path.contains(QChar(0)) || !QFileInfo(path).isAbsolute()) {
-        return false;
-    }
-    return QFileInfo::exists(path);
+    struct stat st {};
+    return !path.contains('\0') && path.startsWith('/') && ::stat(path.constData(), &st) == 0;
 }
 
 void SingleInstance::answer(QLocalSocket* socket)
@@ -208,14 +203,12 @@ void SingleInstance::answer(QLocalSocket* socket)
         request.action = Request::Action::Encrypt;
         bytes.remove(0, kEncryptVerb.size());
     }
-    const std::optional<QString> path = Text::decodeUtf8(bytes);
-    const bool accepted =
-        path && isAcceptablePath(*path) && (request.action == Request::Action::Open || !path->isEmpty());
+    const bool accepted = isAcceptablePath(bytes) && (request.action == Request::Action::Open || !bytes.isEmpty());
     socket->putChar(accepted ? kAccepted : kRefused);
     socket->flush();
     socket->disconnectFromServer();
     if (accepted) {
-        request.path = *path; // cleaned where every request is carried out
+        request.path = bytes.isEmpty() ? Path() : Path(bytes.toStdString());
         emit requestReceived(request);
     }
 }

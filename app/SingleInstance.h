@@ -3,6 +3,7 @@
 
 // One running Lockfern per user. A second start hands its path to the running one and ends.
 
+#include "Path.h"
 #include "Posix.h"
 
 #include <QLockFile>
@@ -20,7 +21,7 @@ struct Request
 {
     enum class Action { Open, Encrypt };
     Action action = Action::Open;
-    QString path; // absolute; empty (with Open) only to bring the window to the front
+    Path path; // none (with Open) only to bring the window to the front
 
     bool operator==(const Request&) const = default;
 };
@@ -30,8 +31,8 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
-    // Messages are a 4-byte big-endian length and that many bytes of UTF-8 path, after "encrypt" and
-    // a NUL byte for a file to encrypt.
+    // Messages are a 4-byte big-endian length and that many bytes of path, as the file system has
+    // them, after "encrypt" and a NUL byte for a file to encrypt.
     static constexpr quint32 kMaxMessageBytes = 16 * 1024;
     static constexpr int kTimeoutMs = 5000; // how long a start waits for the running instance's answer
     // Connections held at once; further starts wait in the socket's queue. One that has not sent its
@@ -54,8 +55,8 @@ public:
     QString socketPath() const { return m_folder + QStringLiteral("/lockfern.socket"); }
     QString lockPath() const { return m_folder + QStringLiteral("/lockfern.lock"); }
 
-    // What a received path must be before it is acted on: absolute, clean text, existing.
-    static bool isAcceptablePath(const QString& path);
+    // What a received path must be before it is acted on: absolute, without NUL, existing.
+    static bool isAcceptablePath(const QByteArray& path);
     static QByteArray encode(const Request& request);
 
 signals:

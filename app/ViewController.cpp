@@ -40,7 +40,7 @@ ViewController::ViewController(const Services& services, QWidget* parent)
     connect(ui->aboutButton, &QPushButton::clicked, this, &ViewController::about);
     connect(ui->logButton, &QPushButton::clicked, this, &ViewController::getLog);
     // Nothing on show keeps the old theme; the title and prompt, hidden behind the pane, follow on Back.
-    connect(m_about, &About::themeSwitched, this, &ViewController::colourSurroundings);
+    connect(&global().theme(), &ThemePreference::changed, this, &ViewController::colourSurroundings);
     connect(m_encrypt, &Encrypt::busyChanged, this, [this](bool busy) {
         m_encryptBusy = busy;
         paneBusyChanged();
@@ -118,7 +118,7 @@ void ViewController::getLog()
 
 void ViewController::changeColors()
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     colourSurroundings();
     Theme::setTextColor(ui->appTitle, dark);
     Theme::setTextColor(ui->question, dark);
@@ -126,7 +126,7 @@ void ViewController::changeColors()
 
 void ViewController::colourSurroundings()
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     ui->background->setMaterial(dark ? Theme::kMaterialDark : Theme::kMaterialLight);
     for (QPushButton* button : {ui->eService, ui->dService, ui->bService, ui->aboutButton, ui->logButton}) {
         Theme::styleButton(button, dark);

@@ -40,8 +40,6 @@ public:
     void cancelRuns();
 
     Encrypt* encryptPane() const { return m_encrypt; }
-    Decrypt* decryptPane() const { return m_decrypt; }
-    About* aboutPane() const { return m_about; }
 
 signals:
     void busyChanged(bool busy);

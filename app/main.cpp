@@ -8,12 +8,12 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,26 +47,28 @@ std::optional<int> answerOnTerminal(int argc, char* argv[])
 }
 
 // What the command line asks: `lockfern PATH` as `Exec=lockfern %f` passes it, or `lockfern
-// --encrypt FILE`. The path is made absolute, because a running instance has its own working folder,
-// and clean, so that "notes.lockfern/" is the package. Nullopt with `usageError` set for a bad line.
-std::optional<Request> startRequest(const QStringList& arguments, bool& usageError)
+// --encrypt FILE`. The path is the argument's bytes, whether or not they are UTF-8, made absolute,
+// because a running instance has its own working folder, and clean, so that "notes.lockfern/" is the
+// package. Nullopt with `usageError` set for a bad line. Qt has taken its own options out by now.
+std::optional<Request> startRequest(int argc, char* argv[], bool& usageError)
 {
     Request request;
     bool endOfOptions = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!endOfOptions && argument == QStringLiteral("--")) {
+    bool taken = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (!endOfOptions && argument == "--") {
             endOfOptions = true;
-        } else if (!endOfOptions && argument == QStringLiteral("--encrypt")) {
+        } else if (!endOfOptions && argument == "--encrypt") {
             request.action = Request::Action::Encrypt;
-        } else if (!endOfOptions && argument.startsWith(QLatin1Char('-'))) {
+        } else if (!endOfOptions && argument.starts_with('-')) {
             usageError = true;
             return std::nullopt;
-        } else if (request.path.isEmpty()) {
-            request.path = Paths::clean(argument);
+        } else if (!std::exchange(taken, true)) {
+            request.path = Path(argument);
         }
     }
-    if (request.path.isEmpty()) {
+    if (!taken) {
         usageError = request.action == Request::Action::Encrypt;
         return std::nullopt;
     }
@@ -90,7 +92,7 @@ bool standardOutputIsTheJournal()
 std::optional<QString> privateFolder()
 {
     try {
-        return QString::fromStdString(Folder::temporary().path());
+        return Folder::temporary().path().display();
     } catch (const FileSystemError&) {
         return std::nullopt;
     }
@@ -105,20 +107,21 @@ int main(int argc, char* argv[])
     }
     hardenProcess();
     if (standardOutputIsTheJournal()) {
-        global().setLogStream(nullptr);
+        global().activityLog().setStream(nullptr);
     }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
     bool usageError = false;
-    const std::optional<Request> start = startRequest(QCoreApplication::arguments(), usageError);
+    const std::optional<Request> start = startRequest(argc, argv, usageError);
     if (usageError) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (start && !QFileInfo::exists(start->path)) {
-        std::fprintf(stderr, "lockfern: %s: no such file or folder\n", qUtf8Printable(start->path));
+    struct stat st {};
+    if (start && ::stat(start->path.c_str(), &st) != 0) {
+        std::fprintf(stderr, "lockfern: %s: no such file or folder\n", qUtf8Printable(start->path.display()));
         return 2;
     }
 
@@ -135,7 +138,7 @@ int main(int argc, char* argv[])
     }
 
     const Services services = Services::desktop();
-    global().setMailComposer(services.mailComposer);
+    global().supportMail().setComposer(services.mailComposer);
     CustomWindow window;
     AppDelegate delegate(&window, services);
     QuitSignals quitSignals;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small message should cost about one PBKDF2 run: the two key derivations run side by side.
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <benchmark/benchmark.h>
 #include <openssl/evp.h>

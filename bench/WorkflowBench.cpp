@@ -25,31 +25,29 @@ int main(int argc, char* argv[])
     std::atomic<std::int64_t> done{0};
     std::atomic<std::int64_t> total{0};
     std::atomic<bool> cancel{false};
-    Workflows::RunControl control;
+    RunControl control;
     control.cancel = &cancel;
     control.progress = [&done, &total](std::int64_t now, std::int64_t all) {
         total.store(all, std::memory_order_relaxed);
         done.store(now, std::memory_order_relaxed);
     };
     const std::string command = argv[1];
-    std::string result;
+    Workflows::RunReport report;
     if (command == "encrypt") {
-        const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
+        const Workflows::PrepareResult prepared = Workflows::prepareSource(Path(path));
         if (prepared.source) {
-            const Workflows::EncryptResult run = Workflows::writePackage({*prepared.source, password, {}}, control);
-            result = run.outcome == Workflows::Outcome::Success ? run.packagePath : "";
+            report = Workflows::writePackage({*prepared.source, password, {}}, control);
         }
     } else {
-        const Workflows::OpenResult opened = Workflows::openPackage(path);
+        const Workflows::OpenResult opened = Workflows::openPackage(Path(path));
         if (opened.package) {
-            const Workflows::RestoreResult run = Workflows::restoreFile(*opened.package, password, control);
-            result = run.outcome == Workflows::Outcome::Success ? run.restoredPath : "";
+            report = Workflows::restoreFile(*opened.package, password, control);
         }
     }
-    if (result.empty() || done.load() != total.load()) {
+    if (!report.succeeded() || done.load() != total.load()) {
         std::fprintf(stderr, "bench_workflow: the run failed\n");
         return 1;
     }
-    std::printf("%s\n", result.c_str());
+    std::printf("%s\n", report.path.c_str());
     return 0;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cli.h"
+#include "CliOptions.h"
 
-#include "Files.h"
-#include "Text.h"
+#include "ActivityLog.h"
 #include "Global.h"
 #include "Messages.h"
 #include "Package.h"
@@ -10,6 +10,8 @@
 #include "PasswordStrength.h"
 #include "Posix.h"
 #include "SecretLine.h"
+#include "SupportMail.h"
+#include "Text.h"
 #include "Workflows.h"
 
 #include <QElapsedTimer>
@@ -59,18 +61,6 @@ void onInterrupt(int)
     interrupted.store(true);
 }
 
-struct Options
-{
-    std::string command;
-    std::optional<std::string> hintText; // --hint
-    std::optional<std::string> hintFile; // --hint-file
-    std::optional<QString> hint;
-    bool passwordFromStdin = false;
-    bool verbose = false;
-    bool quiet = false;
-    std::vector<std::string> paths;
-};
-
 class Cli
 {
 public:
@@ -79,15 +69,11 @@ public:
     int run(int argc, char* argv[]);
 
 private:
-    std::optional<Options> parse(int argc, char* argv[]);
-    // The hint from --hint or --hint-file, checked as the package's reader will take it; nullopt
-    // with m_refusal set otherwise.
-    std::optional<QString> takeHint(const Options& options);
     // One line, shown safely when the stream is a terminal.
     static void say(std::FILE* stream, const std::string& line);
     int usageError(const std::string& message);
     // "lockfern-cli: PATH: " and the sentence, then why, when that is known.
-    void fail(const std::string& path, Messages::Message message, const Messages::Failure& failure = {});
+    void fail(const Path& path, Messages::Message message, const Messages::Failure& failure = {});
     std::optional<SecureBytes> readPassword(const Options& options);
     std::optional<SecureBytes> askOnTerminal(const char* prompt);
     // One password line from `fd`, or nullopt after saying why there is none.
@@ -95,107 +81,24 @@ private:
     int encrypt(const Options& options);
     int decrypt(const Options& options);
     int hint(const Options& options);
-    Workflows::RunControl runControl();
+    RunControl runControl();
     // Asks the password once, then does each path on its own; exit status of the whole.
-    int forEachPath(const Options& options,
-                    const std::function<bool(const std::string& path, const SecureBytes& password)>& run);
+    int forEachPath(const Options& options, const std::function<bool(const Path& path, const SecureBytes& password)>& run);
     // Logs a finished run and prints its result; false when it did not succeed.
-    bool finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
-                   const std::string& resultPath, const Messages::Failure& failure);
-    // Logs and prints why the run for `path` did not happen or did not succeed; false.
-    bool refuse(const std::string& path, Messages::Message message, const Messages::Failure& failure = {});
+    bool finishRun(const Path& path, const Workflows::RunReport& report);
+    // Logs and prints why the run for `path` did not happen; false.
+    bool refuse(const Path& path, Messages::Message message);
     // One line on standard error, never in the log or on standard output.
     void warnIfWeak(const SecureBytes& password);
-    void log(const QString& message) { global().log(message); }
+    void log(const QString& message) { m_log.log(message); }
 
     CliStreams m_streams;
+    ActivityLog& m_log = global().activityLog();
     std::string m_refusal; // why an argument was refused, when it is not a usage slip
     QElapsedTimer m_runClock;
     qint64 m_lastDraw = 0;
     bool m_drewProgress = false;
 };
-
-std::optional<Options> Cli::parse(int argc, char* argv[])
-{
-    Options options;
-    options.command = argv[1];
-    bool endOfOptions = false;
-    for (int i = 2; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (!endOfOptions && argument == "--") {
-            endOfOptions = true;
-        } else if (!endOfOptions && (argument == "--hint" || argument == "--hint-file") && options.command == "encrypt") {
-            if (++i == argc || options.hintText || options.hintFile) {
-                return std::nullopt;
-            }
-            (argument == "--hint" ? options.hintText : options.hintFile) = argv[i];
-        } else if (!endOfOptions && argument == "--password-stdin" && options.command != "hint") {
-            options.passwordFromStdin = true;
-        } else if (!endOfOptions && argument == "--verbose" && options.command != "hint") {
-            options.verbose = true;
-        } else if (!endOfOptions && argument == "--quiet" && options.command != "hint") {
-            options.quiet = true;
-        } else if (!endOfOptions && argument.size() > 1 && argument.front() == '-') {
-            return std::nullopt;
-        } else {
-            options.paths.push_back(argument);
-        }
-    }
-    if (options.paths.empty() || (options.command == "hint" && options.paths.size() != 1)) {
-        return std::nullopt;
-    }
-    if (options.hintFile == "-" && options.passwordFromStdin) {
-        m_refusal = "standard input can't give both the password and the hint";
-        return std::nullopt;
-    }
-    if (options.hintText || options.hintFile) {
-        std::optional<QString> hint = takeHint(options);
-        if (!hint) {
-            return std::nullopt;
-        }
-        if (!hint->isEmpty()) {
-            options.hint = std::move(hint);
-        }
-    }
-    return options;
-}
-
-std::optional<QString> Cli::takeHint(const Options& options)
-{
-    QByteArray bytes;
-    if (options.hintFile) {
-        const bool fromStdin = *options.hintFile == "-";
-        try {
-            UniqueFd file(fromStdin ? -1 : ::open(options.hintFile->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-            if (!fromStdin && !file) {
-                Posix::fail(*options.hintFile, errno);
-            }
-            // One byte over the limit and a line feed: enough to tell a hint that is too long.
-            bytes.resize(static_cast<qsizetype>(Package::kMaxHintBytes) + 2);
-            bytes.resize(static_cast<qsizetype>(Posix::readFully(fromStdin ? ::fileno(m_streams.in) : file.get(),
-                                                                 bytes.data(), static_cast<std::size_t>(bytes.size()))));
-        } catch (const FileSystemError& error) {
-            m_refusal = "can't read the hint from " + *options.hintFile + ": " + std::strerror(error.error());
-            return std::nullopt;
-        }
-        if (bytes.endsWith('\n')) {
-            bytes.chop(1); // as echo and editors leave it
-        }
-    } else if (options.hintText) {
-        bytes = QByteArray::fromStdString(*options.hintText);
-    }
-    // The reader takes no more than its limit, and the hint file is UTF-8 by definition. The length
-    // comes first: a read stopped at the limit may end inside a character.
-    if (bytes.size() > static_cast<qsizetype>(Package::kMaxHintBytes)) {
-        m_refusal = "the hint is longer than " + std::to_string(Package::kMaxHintBytes) + " bytes";
-        return std::nullopt;
-    }
-    std::optional<QString> hint = Text::decodeUtf8(bytes);
-    if (!hint) {
-        m_refusal = "the hint is not valid UTF-8 text";
-    }
-    return hint;
-}
 
 int Cli::usageError(const std::string& message)
 {
@@ -204,10 +107,10 @@ int Cli::usageError(const std::string& message)
     return kExitUsage;
 }
 
-void Cli::fail(const std::string& path, Messages::Message message, const Messages::Failure& failure)
+void Cli::fail(const Path& path, Messages::Message message, const Messages::Failure& failure)
 {
     const Messages::Sentence why = Messages::explain(failure);
-    say(m_streams.err, "lockfern-cli: " + path + ": " + Messages::sentence(message).toStdString() +
+    say(m_streams.err, "lockfern-cli: " + path.bytes() + ": " + Messages::sentence(message).toStdString() +
                            (why.isEmpty() ? "" : " " + why.text().toStdString()));
 }
 
@@ -229,13 +132,13 @@ int Cli::run(int argc, char* argv[])
         return kExitSuccess;
     }
     if (first == "--version") {
-        std::fprintf(m_streams.out, "%s\n", global().getVersion().toUtf8().constData());
+        std::fprintf(m_streams.out, "%s\n", versionText().toUtf8().constData());
         return kExitSuccess;
     }
     if (first != "encrypt" && first != "decrypt" && first != "hint") {
         return usageError("unknown command '" + first + "'");
     }
-    const std::optional<Options> options = parse(argc, argv);
+    const std::optional<Options> options = parseOptions(argc, argv, m_streams.in, m_refusal);
     if (!options && !m_refusal.empty()) {
         say(m_streams.err, "lockfern-cli: " + m_refusal);
         return kExitUsage;
@@ -245,8 +148,8 @@ int Cli::run(int argc, char* argv[])
     }
 
     // No activity-log file: the lines go to standard error with --verbose, otherwise nowhere.
-    global().setLogFileEnabled(false);
-    global().setLogStream(options->verbose ? m_streams.err : nullptr);
+    m_log.setFileEnabled(false);
+    m_log.setStream(options->verbose ? m_streams.err : nullptr);
 
     if (options->command == "hint") {
         return hint(*options);
@@ -304,12 +207,12 @@ std::optional<SecureBytes> Cli::readPassword(const Options& options)
     return password;
 }
 
-Workflows::RunControl Cli::runControl()
+RunControl Cli::runControl()
 {
     m_runClock.start();
     m_lastDraw = 0;
     m_drewProgress = false;
-    Workflows::RunControl control;
+    RunControl control;
     control.cancel = &interrupted;
     if (::isatty(::fileno(m_streams.err))) {
         control.progress = [this](std::int64_t done, std::int64_t total) {
@@ -330,24 +233,23 @@ Workflows::RunControl Cli::runControl()
     return control;
 }
 
-bool Cli::finishRun(const std::string& path, Messages::Message outcome, const QStringList& logLines,
-                    const std::string& resultPath, const Messages::Failure& failure)
+bool Cli::finishRun(const Path& path, const Workflows::RunReport& report)
 {
     if (m_drewProgress) {
         std::fputs("\n", m_streams.err);
     }
-    for (const QString& line : logLines) {
+    for (const QString& line : report.lines) {
         log(line);
     }
-    if (outcome == Messages::Message::Succeeded) {
-        say(m_streams.out, resultPath);
+    if (report.succeeded()) {
+        say(m_streams.out, report.path.bytes());
         return true;
     }
-    return refuse(path, outcome, failure);
+    fail(path, report.message, report.failure);
+    return false;
 }
 
-int Cli::forEachPath(const Options& options,
-                     const std::function<bool(const std::string& path, const SecureBytes& password)>& run)
+int Cli::forEachPath(const Options& options, const std::function<bool(const Path& path, const SecureBytes& password)>& run)
 {
     const std::optional<SecureBytes> password = readPassword(options);
     if (!password) {
@@ -356,13 +258,13 @@ int Cli::forEachPath(const Options& options,
     int status = kExitSuccess;
     for (const std::string& typed : options.paths) {
         // Absolute and clean is how a path is tested, logged and printed, however it was typed.
-        const std::string path = Paths::cleanOrAsTyped(typed);
+        const Path path(typed);
         if (interrupted.load()) {
             fail(path, Messages::Message::EncryptCancelled);
             status = kExitFailure;
             continue;
         }
-        log(QStringLiteral("file selected ") + Workflows::displayPath(path));
+        log(QStringLiteral("file selected ") + path.display());
         if (!run(path, *password)) {
             status = kExitFailure;
         }
@@ -385,7 +287,7 @@ void Cli::warnIfWeak(const SecureBytes& password)
 int Cli::encrypt(const Options& options)
 {
     bool warned = options.quiet;
-    return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
+    return forEachPath(options, [&](const Path& path, const SecureBytes& password) {
         const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
         log(Messages::logLine(prepared.message()));
         if (!prepared.source) {
@@ -398,15 +300,13 @@ int Cli::encrypt(const Options& options)
         if (!std::exchange(warned, true)) {
             warnIfWeak(password);
         }
-        const Workflows::EncryptResult result =
-            Workflows::writePackage({*prepared.source, password, options.hint}, runControl());
-        return finishRun(path, result.message(), result.logMessages(), result.packagePath, result.failure);
+        return finishRun(path, Workflows::writePackage({*prepared.source, password, options.hint}, runControl()));
     });
 }
 
 int Cli::decrypt(const Options& options)
 {
-    return forEachPath(options, [&](const std::string& path, const SecureBytes& password) {
+    return forEachPath(options, [&](const Path& path, const SecureBytes& password) {
         const Workflows::OpenResult opened = Workflows::openPackage(path);
         for (const QString& line : opened.logMessages()) {
             log(line);
@@ -418,21 +318,20 @@ int Cli::decrypt(const Options& options)
         if (password.empty()) {
             return refuse(path, Messages::Message::PasswordEmpty);
         }
-        const Workflows::RestoreResult result = Workflows::restoreFile(*opened.package, password, runControl());
-        return finishRun(path, result.message(), result.logMessages(), result.restoredPath, result.failure);
+        return finishRun(path, Workflows::restoreFile(*opened.package, password, runControl()));
     });
 }
 
-bool Cli::refuse(const std::string& path, Messages::Message message, const Messages::Failure& failure)
+bool Cli::refuse(const Path& path, Messages::Message message)
 {
     log(Messages::logLine(message));
-    fail(path, message, failure);
+    fail(path, message);
     return false;
 }
 
 int Cli::hint(const Options& options)
 {
-    const std::string path = Paths::cleanOrAsTyped(options.paths.front());
+    const Path path(options.paths.front());
     const Workflows::OpenResult opened = Workflows::openPackage(path);
     if (!opened.package) {
         fail(path, opened.message());

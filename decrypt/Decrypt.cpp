@@ -3,13 +3,9 @@
 
 #include "ui_Decrypt.h"
 
-#include "Files.h"
 #include "Global.h"
 #include "Password.h"
 #include "Theme.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -45,32 +41,22 @@ Decrypt::Decrypt(const Services& services, QWidget* parent)
 
 Decrypt::~Decrypt() = default;
 
-std::optional<std::string> Decrypt::fileD() const
-{
-    return m_package ? std::optional(m_package->encryptedFilePath) : std::nullopt;
-}
-
-std::optional<std::string> Decrypt::folderD() const
-{
-    return m_package ? std::optional(m_package->containingFolder) : std::nullopt;
-}
-
 void Decrypt::viewDidAppear()
 {
     resetVariables();
     global().log(QStringLiteral("decrypt view presented"));
     clearResult();
     applyTheme();
-    if (global().isOpenedFromFile && m_flag) {
+    if (global().isOpenedFromFile && m_takeOpenedFile) {
         global().log(QStringLiteral("file selected from finder"));
         prepareForDecryption(global().openedFile);
-        m_flag = false;
+        m_takeOpenedFile = false;
     }
 }
 
 void Decrypt::applyTheme()
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     for (QWidget* widget : {static_cast<QWidget*>(ui->titleD), static_cast<QWidget*>(ui->passwordLabelD),
                             static_cast<QWidget*>(ui->hintD), static_cast<QWidget*>(ui->fileNameD),
                             static_cast<QWidget*>(ui->capsLockD)}) {
@@ -80,20 +66,19 @@ void Decrypt::applyTheme()
     Pane::applyTheme(dark);
 }
 
-void Decrypt::prepareForDecryption(const QString& chosen)
+void Decrypt::prepareForDecryption(const Path& file)
 {
     if (run().isRunning()) {
         return;
     }
-    const QString file = Paths::clean(chosen);
-    global().log(QStringLiteral("file selected ") + file);
-    Workflows::OpenResult opened = Workflows::openPackage(QFile::encodeName(file).toStdString());
+    global().log(QStringLiteral("file selected ") + file.display());
+    Workflows::OpenResult opened = Workflows::openPackage(file);
     if (!opened.package) {
         refuse(opened.message());
         ui->serviceD->setEnabled(false);
         ui->checkMarkD->setHidden(true);
-        // The earlier package and its hint stay, but with nothing selected no run can reach them.
-        m_selectedD = false;
+        // The earlier package's hint stays on show, but with nothing selected no run can reach it.
+        m_package.reset();
         showChosenPackage();
         showDestination({});
         return;
@@ -105,11 +90,10 @@ void Decrypt::prepareForDecryption(const QString& chosen)
     ui->hintD->setHidden(false);
     ui->serviceD->setEnabled(true);
     ui->checkMarkD->setHidden(false);
-    m_selectedD = true;
     showChosenPackage();
     // A different file of that name is kept, and the run numbers ours then.
     showDestination(Messages::destination(Messages::Destination::WillBeRestored,
-                                          {Workflows::displayPath(Workflows::restoredName(*m_package))}));
+                                          {Path::displayName(Workflows::restoredName(*m_package))}));
     logLines(lines);
 }
 
@@ -117,7 +101,7 @@ void Decrypt::resetVariables()
 {
     ui->passwordD->setText(QString());
     ui->passwordD->setShown(false);
-    m_selectedD = false;
+    m_package.reset();
     ui->checkMarkD->setHidden(true);
     ui->hintD->setHidden(true);
     showChosenPackage();
@@ -126,9 +110,8 @@ void Decrypt::resetVariables()
 
 void Decrypt::showChosenPackage()
 {
-    if (m_selectedD && m_package) {
-        const QString path = Workflows::displayPath(m_package->packagePath);
-        ui->fileNameD->setName(QFileInfo(path).fileName(), path);
+    if (m_package) {
+        ui->fileNameD->setName(Path::displayName(m_package->packagePath.name()), m_package->packagePath.display());
     } else {
         ui->fileNameD->setName(tr("No package chosen"));
     }
@@ -136,7 +119,7 @@ void Decrypt::showChosenPackage()
 
 void Decrypt::showFile()
 {
-    reveal(m_pathD);
+    reveal(m_restored);
 }
 
 void Decrypt::decrypt()
@@ -144,19 +127,14 @@ void Decrypt::decrypt()
     if (!readyToRun()) {
         return;
     }
-    startRun<Workflows::RestoreResult>(
-        [package = *m_package, password = Password::bytes(ui->passwordD->text())](
-            const Workflows::RunControl& control) { return Workflows::restoreFile(package, password, control); },
-        [this](const Workflows::RestoreResult& result) {
-            const QString restored = QFile::decodeName(QByteArray::fromStdString(result.restoredPath));
-            const bool succeeded = result.outcome == Workflows::Outcome::Success;
-            if (succeeded) {
-                m_pathD = restored;
+    startRun<Workflows::RunReport>(
+        [package = *m_package, password = Password::bytes(ui->passwordD->text())](const RunControl& control) {
+            return Workflows::restoreFile(package, password, control);
+        },
+        [this](const Workflows::RunReport& report) {
+            if (report.succeeded()) {
+                m_restored = report.path;
             }
-            const auto place = result.alreadyThere ? Messages::Destination::AlreadyThere : Messages::Destination::Saved;
-            finishRun(result.message(), result.logMessages(), restored,
-                      succeeded ? Messages::destination(place, {QFileInfo(restored).fileName()})
-                                : Messages::explain(result.failure),
-                      result.failure.reason);
+            finishRun(report);
         });
 }

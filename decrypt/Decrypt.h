@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace Ui {
 class Decrypt;
@@ -21,23 +20,15 @@ public:
     explicit Decrypt(const Services& services, QWidget* parent = nullptr);
     ~Decrypt() override;
 
-    // Working state.
-    bool selectedD() const { return m_selectedD; }
-    // The encrypted file of the prepared package, and the folder that holds the package.
-    std::optional<std::string> fileD() const;
-    std::optional<std::string> folderD() const;
-    QString pathD() const { return m_pathD; }
-    bool flag() const { return m_flag; }
-
-    void prepareForDecryption(const QString& file);
+    void prepareForDecryption(const Path& file);
     void decrypt();
     void resetVariables() override;
     void showFile();
 
 protected:
     void viewDidAppear() override;
-    void prepare(const QString& path) override { prepareForDecryption(path); }
-    bool isSelected() const override { return m_selectedD; }
+    void prepare(const Path& path) override { prepareForDecryption(path); }
+    bool isSelected() const override { return m_package.has_value(); }
 
 private:
     void applyTheme();
@@ -45,8 +36,7 @@ private:
 
     std::unique_ptr<Ui::Decrypt> ui;
 
-    bool m_selectedD = false;
-    std::optional<Workflows::OpenedPackage> m_package; // fileD and folderD
-    QString m_pathD;
-    bool m_flag = true;
+    std::optional<Workflows::OpenedPackage> m_package; // the package chosen, while one is
+    Path m_restored;                                   // the last file restored, which Show reveals
+    bool m_takeOpenedFile = true; // a package from the file manager is taken once, when first shown
 };

@@ -3,7 +3,6 @@
 
 #include "ui_Encrypt.h"
 
-#include "Files.h"
 #include "Global.h"
 #include "Hint.h"
 #include "Package.h"
@@ -11,22 +10,9 @@
 #include "PasswordStrength.h"
 #include "Theme.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstdio>
 
 namespace {
-
-std::string toNative(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString fromNative(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The meter's colour for each level, weakest first; the line beside it says the level in words.
 const QColor kLevelColours[] = {QColor(0xd6, 0x45, 0x45), QColor(0xe0, 0x7b, 0x2a), QColor(0xc9, 0xa2, 0x27),
@@ -90,7 +76,7 @@ void Encrypt::viewDidAppear()
 
 void Encrypt::applyTheme()
 {
-    const bool dark = Global::isDark();
+    const bool dark = global().theme().isDark();
     Theme::setTextColor(ui->titleE, dark);
     Theme::setTextColor(ui->passwordLabelE, dark);
     Theme::setTextColor(ui->repeatPasswordLabelE, dark);
@@ -121,7 +107,7 @@ void Encrypt::showStrength()
     const auto level = static_cast<int>(estimate.level);
     ui->strengthBarE->setValue(level + 1);
     ui->strengthBarE->setProperty("fill", kLevelColours[level]);
-    Theme::styleBar(ui->strengthBarE, kLevelColours[level], Global::isDark());
+    Theme::styleBar(ui->strengthBarE, kLevelColours[level], global().theme().isDark());
     ui->strengthE->setText(PasswordStrength::levelName(estimate.level) + QStringLiteral(": ") +
                            PasswordStrength::timeToGuess(estimate.seconds) + QStringLiteral(" to guess on one GPU"));
 }
@@ -137,27 +123,19 @@ void Encrypt::showRepeat(bool passwordShown)
     }
 }
 
-void Encrypt::prepareForEncryption(const QString& chosen)
+void Encrypt::prepareForEncryption(const Path& file)
 {
-    const QString file = Paths::clean(chosen);
-    global().log(QStringLiteral("file selected ") + file);
-    const Workflows::PrepareResult prepared = Workflows::prepareSource(toNative(file));
+    global().log(QStringLiteral("file selected ") + file.display());
+    const Workflows::PrepareResult prepared = Workflows::prepareSource(file);
+    m_source = prepared.source;
     if (!prepared.source) {
         refuse(prepared.message());
         ui->serviceE->setEnabled(false);
         ui->checkMarkE->setHidden(true);
-        m_fields.selectedE = false;
         showChosenFile();
         showPackagePlace();
         return;
     }
-    m_source = prepared.source;
-    m_fields.fileE = fromNative(m_source->path);
-    m_fields.nameE = fromNative(m_source->baseName);
-    m_fields.fullnameE = fromNative(m_source->name);
-    m_fields.folderE = fromNative(m_source->containingFolder);
-    m_fields.selectedE = true;
-    m_fields.pathE = fromNative(m_source->packagePath);
     global().log(Messages::logLine(prepared.message()));
     ui->serviceE->setEnabled(true);
     ui->checkMarkE->setHidden(false);
@@ -168,7 +146,7 @@ void Encrypt::prepareForEncryption(const QString& chosen)
 // Said at once, so that nobody waits for a whole run to learn that the name is taken.
 void Encrypt::showPackagePlace()
 {
-    if (!m_fields.selectedE) {
+    if (!m_source) {
         showDestination({});
         return;
     }
@@ -177,7 +155,7 @@ void Encrypt::showPackagePlace()
         showDestination(Messages::explain(failure), true);
         return;
     }
-    const QString package = fromNative(Package::packageName(m_source->name));
+    const QString package = Path::displayName(m_source->packagePath.name());
     showDestination(Messages::destination(Messages::Destination::WillBeSaved, {package}));
 }
 
@@ -192,39 +170,32 @@ void Encrypt::encrypt()
         ui->repeatPasswordE->selectAll();
         return;
     }
-    m_fields.finishedE = fromNative(Package::packageName(m_source->name));
     Workflows::EncryptRequest request{*m_source, Password::bytes(ui->passwordE->text()), std::nullopt};
     if (global().hintExist) {
         request.hint = global().hint;
     }
-    startRun<Workflows::EncryptResult>(
-        [request = std::move(request)](const Workflows::RunControl& control) {
+    startRun<Workflows::RunReport>(
+        [request = std::move(request)](const RunControl& control) {
             return Workflows::writePackage(request, control);
         },
-        [this](const Workflows::EncryptResult& result) { finish(result); });
+        [this](const Workflows::RunReport& report) { finish(report); });
 }
 
-void Encrypt::finish(const Workflows::EncryptResult& result)
+void Encrypt::finish(const Workflows::RunReport& report)
 {
-    if (result.reached >= Workflows::EncryptStage::ChoseHint) {
-        m_fields.hintE = result.hint;
-    }
-    if (result.outcome == Workflows::Outcome::Failed && result.cantDeleteFolder) {
+    if (report.outcome == Workflows::Outcome::Failed && report.cantDeleteFolder) {
         std::fputs("Can't delete folder\n", stdout);
         std::fflush(stdout);
     }
-    const QString package = QFileInfo(fromNative(result.packagePath)).fileName();
-    const bool succeeded = result.outcome == Workflows::Outcome::Success;
-    if (succeeded && services().packageMarker) {
-        services().packageMarker->mark(fromNative(result.packagePath));
-    }
-    if (!succeeded) {
+    if (report.succeeded()) {
+        m_package = report.path;
+        if (services().packageMarker) {
+            services().packageMarker->mark(report.path);
+        }
+    } else {
         showPackagePlace(); // it may have changed during the run
     }
-    const Messages::Sentence detail =
-        succeeded ? Messages::destination(Messages::Destination::SavedBesideSource, {package, m_fields.fullnameE})
-                  : Messages::explain(result.failure);
-    finishRun(result.message(), result.logMessages(), fromNative(result.packagePath), detail, result.failure.reason);
+    finishRun(report);
 }
 
 void Encrypt::resetVariables()
@@ -232,17 +203,8 @@ void Encrypt::resetVariables()
     ui->passwordE->setText(QString()); // clear() would keep the password in the field's undo history
     ui->repeatPasswordE->setText(QString());
     ui->passwordE->setShown(false);
-    m_fields.fileE.clear();
     ui->checkMarkE->setHidden(true);
-    m_fields.selectedE = false;
-    // Keeps the last package's name; a second reset must not turn it into a bare extension.
-    if (!m_fields.nameE.isEmpty()) {
-        m_fields.finishedE = fromNative(Package::packageName(toNative(m_fields.fullnameE)));
-    }
-    m_fields.fullnameE.clear();
-    m_fields.hintE.clear();
-    m_fields.nameE.clear();
-    m_fields.folderE.clear();
+    m_source.reset();
     global().hint.clear();
     global().hintExist = false;
     showChosenFile();
@@ -257,7 +219,7 @@ void Encrypt::showHintState()
 
 void Encrypt::showFile()
 {
-    reveal(m_fields.pathE);
+    reveal(m_package);
 }
 
 void Encrypt::openHint()
@@ -269,8 +231,8 @@ void Encrypt::openHint()
 
 void Encrypt::showChosenFile()
 {
-    if (m_fields.selectedE) {
-        ui->fileNameE->setName(m_fields.fullnameE, m_fields.fileE);
+    if (m_source) {
+        ui->fileNameE->setName(Path::displayName(m_source->path.name()), m_source->path.display());
     } else {
         ui->fileNameE->setName(tr("No file chosen"));
     }

@@ -3,8 +3,6 @@
 
 #include "Pane.h"
 
-#include <QString>
-
 #include <memory>
 #include <optional>
 
@@ -19,25 +17,10 @@ class Encrypt : public Pane
     Q_OBJECT
 
 public:
-    // The working state of the pane; paths are as the user sees them.
-    struct Fields
-    {
-        QString hintE;
-        QString fileE;
-        bool selectedE = false;
-        QString nameE;
-        QString fullnameE;
-        QString folderE;
-        QString finishedE;
-        QString pathE;
-    };
-
     explicit Encrypt(const Services& services, QWidget* parent = nullptr);
     ~Encrypt() override;
 
-    const Fields& fields() const { return m_fields; }
-
-    void prepareForEncryption(const QString& file);
+    void prepareForEncryption(const Path& file);
     void encrypt();
     void resetVariables() override;
     void showFile();
@@ -45,8 +28,8 @@ public:
 
 protected:
     void viewDidAppear() override;
-    void prepare(const QString& path) override { prepareForEncryption(path); }
-    bool isSelected() const override { return m_fields.selectedE; }
+    void prepare(const Path& path) override { prepareForEncryption(path); }
+    bool isSelected() const override { return m_source.has_value(); }
 
 private:
     void viewDidLoad();
@@ -56,9 +39,9 @@ private:
     void showHintState();
     void showStrength();
     void showRepeat(bool passwordShown);
-    void finish(const Workflows::EncryptResult& result);
+    void finish(const Workflows::RunReport& report);
 
     std::unique_ptr<Ui::Encrypt> ui;
-    Fields m_fields;
-    std::optional<Workflows::PreparedSource> m_source; // while selectedE
+    std::optional<Workflows::PreparedSource> m_source; // the file chosen, while one is
+    Path m_package;                                    // the last package written, which Show reveals
 };

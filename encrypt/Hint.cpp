@@ -32,7 +32,7 @@ Hint::Hint(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Hint>())
     ui->hint->setValidator(new HintLimit(ui->hint));
     ui->hint->setAccessibleDescription(ui->hintLabel->text()); // the warning is read with the field
     ui->closeButton->setProperty(Theme::kLook, QStringLiteral("primary"));
-    Theme::styleWindow(this, Global::isDark());
+    Theme::styleWindow(this, global().theme().isDark());
     adjustSize(); // room for the wrapped explanation
     connect(ui->closeButton, &QPushButton::clicked, this, &Hint::close);
     viewDidLoad();

@@ -11,7 +11,7 @@
 // Messages are built here with libcrypto directly, not with the engine's encoder, so the two are
 // checked against each other.
 
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
@@ -119,9 +119,10 @@ std::optional<QByteArray> decryptStreamed(const QByteArray& input)
     QByteArray plain;
     std::optional<QByteArray> result;
     try {
-        decryptStreamWithKeys(fd, input.size(), [&plain](const unsigned char* data, std::size_t size) {
+        const PlaintextSink sink = [&plain](const unsigned char* data, std::size_t size) {
             plain.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-        }, fixedKeys());
+        };
+        decryptStream(fd, input.size(), sink, fixedKeys());
         result = plain;
     } catch (const Error& error) {
         if (error.kind() != Error::Kind::Authentication) {

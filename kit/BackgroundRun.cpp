@@ -35,7 +35,7 @@ BackgroundRun::~BackgroundRun()
     m_watcher.waitForFinished();
 }
 
-void BackgroundRun::begin(std::function<void(const Workflows::RunControl&)> work, std::function<void()> done)
+void BackgroundRun::begin(std::function<void(const RunControl&)> work, std::function<void()> done)
 {
     auto shared = std::make_shared<Shared>();
     m_shared = shared;
@@ -53,11 +53,11 @@ void BackgroundRun::begin(std::function<void(const Workflows::RunControl&)> work
     emit runningChanged(true);
 
     m_watcher.setFuture(QtConcurrent::run([shared, work = std::move(work), hook = m_hook]() {
-        Workflows::RunControl control;
+        RunControl control;
         control.cancel = &shared->cancel;
-        control.progress = [shared, hook, first = true](std::int64_t done, std::int64_t total) mutable {
+        control.progress = [shared, hook, first = true](std::int64_t reached, std::int64_t total) mutable {
             shared->total.store(total, std::memory_order_relaxed);
-            shared->done.store(done, std::memory_order_relaxed);
+            shared->done.store(reached, std::memory_order_relaxed);
             if (std::exchange(first, false) && hook) {
                 hook(shared->cancel);
             }

@@ -32,10 +32,10 @@ public:
     ~BackgroundRun() override;
 
     template <typename Result>
-    void start(std::function<Result(const Workflows::RunControl&)> work, std::function<void(const Result&)> done)
+    void start(std::function<Result(const RunControl&)> work, std::function<void(const Result&)> done)
     {
         auto result = std::make_shared<Result>();
-        begin([work = std::move(work), result](const Workflows::RunControl& control) { *result = work(control); },
+        begin([work = std::move(work), result](const RunControl& control) { *result = work(control); },
               [done = std::move(done), result] { done(*result); });
     }
 
@@ -62,7 +62,7 @@ private:
         std::atomic<bool> cancel{false};
     };
 
-    void begin(std::function<void(const Workflows::RunControl&)> work, std::function<void()> done);
+    void begin(std::function<void(const RunControl&)> work, std::function<void()> done);
     void poll();
     void finish();
 

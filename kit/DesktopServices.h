@@ -3,8 +3,8 @@
 
 // The real platform services behind Services::desktop().
 
-#include "Global.h"
 #include "Services.h"
+#include "SupportMail.h"
 
 #include <QUrl>
 
@@ -22,10 +22,7 @@ public:
 class DesktopFileBrowser : public FileBrowser
 {
 public:
-    void reveal(const QString& path) override;
-
-    // The file: URI of a local path, percent-encoded throughout (RFC 3986), as file managers parse it.
-    static QString fileUri(const QString& path);
+    void reveal(const Path& path) override;
 };
 
 // GIO's metadata::custom-icon, which GVfs keeps in its own store, never in the folder; without its
@@ -36,10 +33,10 @@ class DesktopPackageMarker : public PackageMarker
 public:
     DesktopPackageMarker();
 
-    void mark(const QString& packagePath) override;
+    void mark(const Path& packagePath) override;
 
 private:
-    QString m_iconPath;
+    Path m_iconPath;
 };
 
 // xdg-email when installed, otherwise a mailto: link (which cannot carry the attachment).

@@ -54,13 +54,13 @@ Mark markOf(Message message)
     return Mark::Warning;
 }
 
-// The path of a drag that carries exactly one local file.
-std::optional<QString> droppedPath(const QMimeData* mime)
+// The path of a drag that carries exactly one local file, as the bytes its URL names.
+std::optional<Path> droppedPath(const QMimeData* mime)
 {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile()) {
         return std::nullopt;
     }
-    return mime->urls().front().toLocalFile(); // cleaned where it is prepared
+    return Path::fromUrl(mime->urls().front());
 }
 
 template <typename W> W* steady(W* widget, QChar letter, const char* name)
@@ -219,7 +219,7 @@ void Pane::chooseFile()
     setDialogOpen(false);
 }
 
-void Pane::takeChosen(const QString& path)
+void Pane::takeChosen(const Path& path)
 {
     // As after any new choice: the status and an earlier result go.
     hideStatusAndResult();
@@ -300,13 +300,14 @@ void Pane::logLines(const QStringList& lines)
     }
 }
 
-void Pane::finishRun(Message outcome, const QStringList& lines, const QString& resultPath,
-                     const Messages::Sentence& detail, Reason why)
+void Pane::finishRun(const Workflows::RunReport& report)
 {
-    logLines(lines);
+    const bool succeeded = report.succeeded();
+    logLines(report.lines);
     // The focus moves first, so that a screen reader says where it went and then the outcome.
-    m_reveal->setVisible(outcome == Message::Succeeded);
-    if (outcome == Message::Succeeded) {
+    const Reason why = report.failure.reason;
+    m_reveal->setVisible(succeeded);
+    if (succeeded) {
         m_reveal->setFocus();
     } else if (why == Reason::SourceChanged) {
         m_runButton->setFocus();
@@ -316,13 +317,11 @@ void Pane::finishRun(Message outcome, const QStringList& lines, const QString& r
         m_password->setFocus();
         m_password->selectAll();
     }
-    m_detail->setSentence(detail, outcome == Message::Succeeded ? resultPath : QString());
-    m_detail->setVisible(!detail.isEmpty());
-    m_status->say(Messages::sentence(outcome), markOf(outcome), detail.text());
-    if (outcome == Message::Succeeded) {
+    m_detail->setSentence(report.detail, succeeded ? report.path.display() : QString());
+    m_detail->setVisible(!report.detail.isEmpty());
+    m_status->say(Messages::sentence(report.message), markOf(report.message), report.detail.text());
+    if (succeeded) {
         resetVariables();
-    } else {
-        global().log(Messages::logLine(outcome));
     }
 }
 
@@ -333,7 +332,7 @@ void Pane::showDestination(const Messages::Sentence& sentence, bool warning)
     m_destination->setHidden(sentence.isEmpty());
 }
 
-void Pane::reveal(const QString& path)
+void Pane::reveal(const Path& path)
 {
     global().log(QStringLiteral("show file in finder"));
     if (m_services.fileBrowser) {
@@ -401,7 +400,7 @@ void Pane::dragLeaveEvent(QDragLeaveEvent* event)
 void Pane::dropEvent(QDropEvent* event)
 {
     setDropping(false);
-    const std::optional<QString> path = droppedPath(event->mimeData());
+    const std::optional<Path> path = droppedPath(event->mimeData());
     if (isBusy() || !path) {
         return;
     }

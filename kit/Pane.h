@@ -73,7 +73,7 @@ signals:
 protected:
     virtual void viewDidAppear() = 0;
     // A file chosen or dropped.
-    virtual void prepare(const QString& path) = 0;
+    virtual void prepare(const Path& path) = 0;
     virtual bool isSelected() const = 0;
 
     void attach(const Parts& parts);
@@ -85,15 +85,15 @@ protected:
     // "No file is selected." or "Password is empty." when either holds; logs it.
     bool readyToRun();
     template <typename Result>
-    void startRun(std::function<Result(const Workflows::RunControl&)> work, std::function<void(const Result&)> done)
+    void startRun(std::function<Result(const RunControl&)> work, std::function<void(const Result&)> done)
     {
         hideStatusAndResult();
         m_run->start<Result>(std::move(work), std::move(done));
     }
-    // Logs the run's lines and shows its outcome with `detail` under it: after a success where the
-    // result went, after a failure why. The focus goes where the user continues: to the field to fix.
-    void finishRun(Messages::Message outcome, const QStringList& lines, const QString& resultPath,
-                   const Messages::Sentence& detail, Messages::Reason why = Messages::Reason::None);
+    // Logs the run's lines and shows its outcome with the report's detail under it: after a success
+    // where the result went, after a failure why. The focus goes where the user continues: to the field
+    // to fix.
+    void finishRun(const Workflows::RunReport& report);
     // Where the result will go, under the chosen file; a warning when it can't go there. Empty: none.
     void showDestination(const Messages::Sentence& sentence, bool warning = false);
     // Writes each line to the activity log.
@@ -101,7 +101,7 @@ protected:
     // Shows the sentence of `message` and logs its line.
     void refuse(Messages::Message message);
     // Logs and shows `path` in the file manager.
-    void reveal(const QString& path);
+    void reveal(const Path& path);
     // Opens a dialog owned by the window, never by the pane, which a request may replace meanwhile;
     // the pane counts as busy until it closes.
     void openDialog(QDialog* dialog, std::function<void()> closed);
@@ -120,7 +120,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void takeChosen(const QString& path);
+    void takeChosen(const Path& path);
     void passwordEdited();
     void hideStatusAndResult();
     void setDialogOpen(bool open);

@@ -4,6 +4,8 @@
 #include "DesktopServices.h"
 
 #include "Package.h"
+#include "Posix.h"
+#include "SupportMail.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,18 +13,16 @@
 #include <QDBusPendingReply>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrlQuery>
 
 namespace {
 
-bool isPackageFolder(const QString& path)
+bool isPackageFolder(const Path& path)
 {
-    return QFileInfo(path).isDir() && Package::isPackagePath(QFile::encodeName(path).toStdString());
+    return Posix::isFolder(path.bytes()) && Package::isPackagePath(path);
 }
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
@@ -51,16 +51,16 @@ public:
         }
     }
 
-    std::optional<QString> package;
+    std::optional<Path> package;
 
 private:
-    bool takeIfPackage(const QString& path)
+    bool takeIfPackage(const QString& chosen)
     {
-        const QString clean = QDir::cleanPath(path); // a typed "name.lockfern/" too
-        if (!isPackageFolder(clean)) {
+        const Path path = Path::fromText(chosen); // a typed "name.lockfern/" too
+        if (!isPackageFolder(path)) {
             return false;
         }
-        package = clean;
+        package = path;
         // Not QFileDialog::accept(), which would enter the folder instead of closing.
         done(Accepted);
         return true;
@@ -70,9 +70,9 @@ private:
 };
 
 // xdg-open gets the URI exactly as built; QDesktopServices only where xdg-open cannot start.
-void openFolder(const QString& folder)
+void openFolder(const Path& folder)
 {
-    const QString uri = DesktopFileBrowser::fileUri(folder);
+    const QString uri = folder.fileUri();
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (xdgOpen.isEmpty() || !QProcess::startDetached(xdgOpen, {uri})) {
         QDesktopServices::openUrl(QUrl::fromEncoded(uri.toLatin1()));
@@ -99,24 +99,20 @@ FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& o
     Result result{Response::Ok, std::nullopt};
     if (dialog.package) {
         result.path = dialog.package;
-    } else if (const QStringList files = dialog.selectedFiles(); !files.isEmpty()) {
-        result.path = files.first();
+    } else if (const QList<QUrl> urls = dialog.selectedUrls(); !urls.isEmpty()) {
+        // URLs, not file names: a platform's dialog may name a file that is not UTF-8 only this way.
+        result.path = Path::fromUrl(urls.first());
     }
     return result;
 }
 
-QString DesktopFileBrowser::fileUri(const QString& path)
+void DesktopFileBrowser::reveal(const Path& path)
 {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
-}
-
-void DesktopFileBrowser::reveal(const QString& path)
-{
-    const QString folder = QFileInfo(path).absolutePath();
+    const Path folder = path.parent();
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{fileUri(path)} << QString();
+    call << QStringList{path.fileUri()} << QString();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         openFolder(folder);

@@ -3,6 +3,8 @@
 
 // Platform services the screens use, injectable so screens can be driven headless in tests.
 
+#include "Path.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +28,7 @@ public:
     struct Result
     {
         Response response = Response::Cancelled;
-        std::optional<QString> path; // Ok without a path is possible
+        std::optional<Path> path; // Ok without a path is possible
     };
 
     virtual ~FileChooser() = default;
@@ -38,7 +40,7 @@ class FileBrowser
 {
 public:
     virtual ~FileBrowser() = default;
-    virtual void reveal(const QString& path) = 0;
+    virtual void reveal(const Path& path) = 0;
 };
 
 // Marks a new package folder with Lockfern's package icon where the desktop keeps such marks outside
@@ -47,7 +49,7 @@ class PackageMarker
 {
 public:
     virtual ~PackageMarker() = default;
-    virtual void mark(const QString& packagePath) = 0;
+    virtual void mark(const Path& packagePath) = 0;
 };
 
 // Whether Caps Lock is on. Some platforms tell it only through the keys they deliver, so a password

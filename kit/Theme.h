@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The two colour themes. Every theming step reads the preference afresh through Global::isDark().
+// The two colour themes. Every theming step reads the preference afresh through global().theme().isDark().
 
 #include <QColor>
 #include <QPixmap>

@@ -31,9 +31,14 @@ Utf8Names::~Utf8Names()
     ::freelocale(m_utf8);
 }
 
+void damaged(const std::string& what)
+{
+    throw Error(Error::Kind::Damaged, what);
+}
+
 void checkCancel(const Control& control)
 {
-    if (control.cancel && control.cancel->load()) {
+    if (control.cancelled()) {
         throw Error(Error::Kind::Cancelled, "cancelled");
     }
 }

@@ -38,6 +38,9 @@ private:
     locale_t m_previous = nullptr;
 };
 
+// Throws Error(Damaged).
+[[noreturn]] void damaged(const std::string& what);
+
 // Throws Error(Cancelled) once a cancel was requested.
 void checkCancel(const Control& control);
 

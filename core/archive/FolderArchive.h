@@ -6,6 +6,8 @@
 // archive holds. Reading the folder or writing the output fails with FileSystemError (errno kept);
 // what is particular to archives fails with FolderArchive::Error.
 
+#include "RunControl.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -30,15 +32,11 @@ private:
     Kind m_kind;
 };
 
-// How a run reports and is stopped; both may be empty, and both are looked at between blocks of file
-// data. Progress is called from the calling thread: when packing, after each block, with the bytes of
-// file content so far against the folder's scan (made only when progress is asked for); when
-// extracting, after each block and each entry, with the bytes of the archive read against its size.
-struct Control
-{
-    std::function<void(std::int64_t done, std::int64_t total)> progress;
-    const std::atomic<bool>* cancel = nullptr;
-};
+// A run's control is looked at between blocks of file data. Progress is called from the calling
+// thread: when packing, after each block, with the bytes of file content so far against the folder's
+// scan (made only when progress is asked for); when extracting, after each block and each entry, with
+// the bytes of the archive read against its size.
+using Control = ::RunControl;
 
 // What packing the folder would store: the folder itself, folders, files and links (not the special
 // files it leaves out), and the bytes of its files. Never follows a link inside the folder.

@@ -2,6 +2,7 @@
 // Extraction: libarchive's tar reader for the format, our own checks for every entry, and every file,
 // folder and link made relative to a folder descriptor we created, so no path in the archive can lead
 // anywhere else. The archive is trusted only as far as our packer would have written it.
+#include "ArchiveReader.h"
 #include "ArchiveSupport.h"
 #include "FolderArchive.h"
 #include "Posix.h"
@@ -26,104 +27,8 @@ namespace FolderArchive {
 namespace {
 
 using Support::checkCancel;
-
-[[noreturn]] void damaged(const std::string& what)
-{
-    throw Error(Error::Kind::Damaged, what);
-}
-
-// Reads the archive from offset 0 with pread, never past the size it had when opened.
-class Reader
-{
-public:
-    explicit Reader(int fd)
-        : m_fd(fd), m_size(Posix::statOf(fd).st_size), m_buffer(Support::kBufferSize),
-          m_archive(archive_read_new(), &archive_read_free)
-    {
-        if (!m_archive) {
-            Posix::fail("archive", ENOMEM);
-        }
-        // Tar in its variants only: no compression filters, no other formats.
-        if (archive_read_support_format_tar(m_archive.get()) != ARCHIVE_OK ||
-            archive_read_open2(m_archive.get(), this, nullptr, &Reader::read, nullptr, nullptr) != ARCHIVE_OK) {
-            failed();
-        }
-    }
-    Reader(const Reader&) = delete;
-    Reader& operator=(const Reader&) = delete;
-
-    std::int64_t size() const { return m_size; }
-    std::int64_t position() const { return m_position; }
-
-    // The next entry, or nullptr after the last. Anything libarchive only warns about fails too.
-    archive_entry* next()
-    {
-        archive_entry* entry = nullptr;
-        const int result = archive_read_next_header(m_archive.get(), &entry);
-        if (result == ARCHIVE_EOF) {
-            return nullptr;
-        }
-        if (result != ARCHIVE_OK) {
-            failed();
-        }
-        return entry;
-    }
-
-    // The next block of the entry's data; false after its last.
-    bool block(const void*& data, std::size_t& size, std::int64_t& offset)
-    {
-        la_int64_t at = 0;
-        const int result = archive_read_data_block(m_archive.get(), &data, &size, &at);
-        if (result == ARCHIVE_EOF) {
-            return false;
-        }
-        if (result != ARCHIVE_OK) {
-            failed();
-        }
-        offset = at;
-        return true;
-    }
-
-private:
-    [[noreturn]] void failed()
-    {
-        if (m_readError) {
-            std::rethrow_exception(m_readError);
-        }
-        const char* reason = archive_error_string(m_archive.get());
-        damaged(reason ? reason : "unreadable archive");
-    }
-
-    // Called from inside libarchive: nothing may be thrown through it.
-    static la_ssize_t read(archive* /*unused*/, void* self, const void** buffer) noexcept
-    {
-        auto* reader = static_cast<Reader*>(self);
-        const auto want = static_cast<std::size_t>(
-            std::min<std::int64_t>(reader->m_size - reader->m_position, std::ssize(reader->m_buffer)));
-        ssize_t got = 0;
-        do {
-            got = ::pread(reader->m_fd, reader->m_buffer.data(), want, reader->m_position);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            try {
-                Posix::fail("read archive", errno);
-            } catch (...) {
-                reader->m_readError = std::current_exception();
-            }
-            return -1;
-        }
-        reader->m_position += got;
-        *buffer = reader->m_buffer.data();
-        return got;
-    }
-
-    int m_fd;
-    std::int64_t m_size;
-    std::int64_t m_position = 0;
-    std::vector<char> m_buffer;
-    std::unique_ptr<archive, decltype(&archive_read_free)> m_archive;
-    std::exception_ptr m_readError;
-};
+using Support::damaged;
+using Support::Reader;
 
 bool isEmpty(const char* text)
 {
@@ -317,9 +222,7 @@ public:
 private:
     void report() const
     {
-        if (m_control.progress) {
-            m_control.progress(m_reader.position(), m_reader.size());
-        }
+        m_control.report(m_reader.position(), m_reader.size());
     }
 
     static std::string relative(const std::vector<std::string>& components)

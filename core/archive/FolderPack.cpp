@@ -300,9 +300,7 @@ private:
             }
             m_entryLeft -= static_cast<std::int64_t>(want);
             m_done += static_cast<std::int64_t>(want);
-            if (m_control.progress) {
-                m_control.progress(m_done, m_total);
-            }
+            m_control.report(m_done, m_total);
         }
         // The name is checked too: a file replaced while open need not show it in its own times.
         struct stat named {};

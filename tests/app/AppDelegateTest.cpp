@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppTestSupport.h"
+#include "PaneTestSupport.h"
 
 #include "AppDelegate.h"
 #include "BackgroundRun.h"
@@ -30,18 +31,18 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
 {
     const auto [dark, start] = GetParam();
     storeDark(dark);
-    const QString package = makePackage(env, "report.lockfern");
+    const QString package = packageFolder(env, "report.lockfern");
     const QString notes = QString::fromStdString(env.work()) + QStringLiteral("notes.txt");
     writeFileBytes(notes.toStdString(), "notes");
     std::optional<Request> request;
     if (start == Start::Package) {
-        request = Request{Request::Action::Open, package + QStringLiteral("/.//")}; // taken as the clean path
+        request = Request{Request::Action::Open, Path::fromText(package + QStringLiteral("/.//"))}; // made clean
     } else if (start == Start::Encrypt) {
-        request = Request{Request::Action::Encrypt, notes};
+        request = Request{Request::Action::Encrypt, Path::fromText(notes)};
     }
     delegate.launch(request);
     ASSERT_TRUE(waitFor([this] { return countOf(env.logMessages(), global().getTheme().toStdString()) == 1; }));
-    EXPECT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible() == (start == Start::Package); }));
+    EXPECT_TRUE(waitFor([&] { return child(window.mainView(), "dView")->isVisible() == (start == Start::Package); }));
     QCoreApplication::processEvents();
 
     std::vector<std::string> expected = {"main view presented"};
@@ -60,8 +61,8 @@ TEST_P(Launch, logsVersionThenThemeOnceAroundAnyStartUpRequest)
     EXPECT_EQ(countOf(messages, "white theme") + countOf(messages, "dark theme"), 1);
     // The main views replaced on the way are gone, so only one takes the package up.
     EXPECT_EQ(window.findChildren<ViewController*>().size(), 1);
-    EXPECT_EQ(window.mainView()->decryptPane()->isVisible(), start == Start::Package);
-    EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, start == Start::Encrypt ? notes : QString());
+    EXPECT_EQ(child(window.mainView(), "dView")->isVisible(), start == Start::Package);
+    EXPECT_EQ(shownToolTip(child(window.mainView(), "fileNameE")), start == Start::Encrypt ? notes : QString());
     // 560×420 is the least it takes; it grows to show more.
     for (const auto& [asked, got] : {std::pair(QSize(300, 200), QSize(560, 420)), std::pair(QSize(900, 600), QSize(900, 600))}) {
         window.resize(asked);
@@ -82,19 +83,19 @@ TEST(Requests, encryptAfterAPackageOpensOnlyTheEncryptPane)
     AppDelegate delegate{&window, Services{}};
     delegate.launch(std::nullopt);
     ASSERT_TRUE(waitFor([&] { return countOf(env.logMessages(), "white theme") == 1; }));
-    const QString package = makePackage(env, "report.lockfern");
-    delegate.handleForwarded({Request::Action::Open, package});
-    ASSERT_TRUE(waitFor([&] { return window.mainView()->decryptPane()->isVisible(); }));
+    const QString package = packageFolder(env, "report.lockfern");
+    delegate.handleForwarded({Request::Action::Open, Path::fromText(package)});
+    ASSERT_TRUE(waitFor([&] { return child(window.mainView(), "dView")->isVisible(); }));
 
     const QString notes = QString::fromStdString(env.file("notes.txt", "notes"));
     const std::size_t mark = env.logMessages().size();
-    delegate.handleForwarded({Request::Action::Encrypt, notes});
+    delegate.handleForwarded({Request::Action::Encrypt, Path::fromText(notes)});
     const auto messages = env.logMessages();
     EXPECT_EQ(std::vector(messages.begin() + static_cast<std::ptrdiff_t>(mark), messages.end()),
               (std::vector<std::string>{"main view presented", "encrypt view presented",
                                         "file selected " + notes.toStdString(), "file added succesfully"}));
     EXPECT_TRUE(window.mainView()->encryptPane()->isVisible());
-    EXPECT_EQ(window.mainView()->encryptPane()->fields().fileE, notes);
+    EXPECT_EQ(shownToolTip(child(window.mainView(), "fileNameE")), notes);
 }
 
 // Closing while a run is going asks first, Keep Running the default: only Quit ends it, and the run
@@ -117,7 +118,7 @@ TEST_P(Closing, asksFirstOnlyWhileARunIsGoing)
     QCoreApplication::processEvents();
     window.mainView()->encrypt();
     Encrypt* pane = window.mainView()->encryptPane();
-    pane->prepareForEncryption(QString::fromStdString(env.file("big.bin", std::string(std::size_t{3} << 20, 'b'))));
+    pane->prepareForEncryption(Path(env.file("big.bin", std::string(std::size_t{3} << 20, 'b'))));
     if (how != Close::NoRun) {
         pane->findChild<BackgroundRun*>()->setFirstProgressHook(waitUntilCancelled);
         QTest::keyClicks(child(pane, "passwordE"), QStringLiteral("pw"));

@@ -46,8 +46,8 @@ inline std::string openedLine(const QString& file)
     return "opened from finder with file " + file.toStdString();
 }
 
-// A package folder in the test's work folder; its absolute path.
-inline QString makePackage(const TestEnvironment& env, const char* name)
+// An empty package folder in the test's work folder; its absolute path.
+inline QString packageFolder(const TestEnvironment& env, const char* name)
 {
     const QString path = QString::fromStdString(env.work()) + QString::fromLatin1(name);
     QDir().mkpath(path);

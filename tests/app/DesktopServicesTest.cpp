@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppTestSupport.h"
+#include "PaneTestSupport.h"
 
 #include "DesktopServices.h"
 #include "Services.h"
@@ -58,7 +59,7 @@ void sendFromThePreview(const QWidget& view)
     auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("logText"));
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->toPlainText(), global().logText());
+    EXPECT_EQ(text->toPlainText(), global().activityLog().text());
     EXPECT_TRUE(press(view, "sendLog", QStringLiteral("Send")));
 }
 
@@ -79,7 +80,7 @@ TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
     const QString previousDir = QDir::currentPath();
     qputenv("PATH", work.toUtf8() + "bin:" + path);
     QDir::setCurrent(work);
-    global().setMailComposer(std::make_shared<DesktopMailComposer>());
+    global().supportMail().setComposer(std::make_shared<DesktopMailComposer>());
     ViewController view(Services{});
     view.show();
     const auto mails = [&] {
@@ -88,7 +89,7 @@ TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
     global().log(QStringLiteral("presenting hint <b>tulip</b>"));
     sendFromThePreview(view);
     EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 1; }));
-    std::filesystem::remove(runtime + Global::kLogFileName);
+    std::filesystem::remove(runtime + ActivityLog::kFileName);
     sendFromThePreview(view);
     EXPECT_TRUE(waitFor([&] { return mails().count(QStringLiteral("--subject")) == 2; }));
     EXPECT_TRUE(child(&view, "question")->isVisible()) << "the screen stays as it was";
@@ -100,7 +101,7 @@ TEST(DesktopMailComposer, theLogButtonStartsXdgEmailWithEachValueAsOneArgument)
         QStringLiteral("Lockfern Version " LOCKFERN_VERSION_SHORT " (" LOCKFERN_BUILD_NUMBER ") Support"),
         QStringLiteral("--body"), kBody};
     const QString address = QStringLiteral(LOCKFERN_SUPPORT_ADDRESS);
-    const QString log = QString::fromStdString(runtime + Global::kLogFileName);
+    const QString log = QString::fromStdString(runtime + ActivityLog::kFileName);
     EXPECT_EQ(mails(), (mail + QStringList{QStringLiteral("--attach"), log, address} + mail + QStringList{address}));
     EXPECT_EQ(folderEntries(env.work()),
               (std::vector<std::string>{"$(touch pwned) `touch pwned`; touch pwned.txt", "arguments", "bin"}));
@@ -137,13 +138,6 @@ public:
     bool compose(const QStringList&, const QString&, const QString&, const QString&) override { return ++composed, false; }
 };
 
-class RecordingBrowser : public FileBrowser
-{
-public:
-    QStringList revealed;
-    void reveal(const QString& path) override { revealed << path; }
-};
-
 // When no mail program starts, the user is told so and may copy the log's text or open its folder
 // instead; Cancel in the preview sends nothing.
 using NoMailProgram = ::testing::TestWithParam<const char*>;
@@ -154,7 +148,7 @@ TEST_P(NoMailProgram, offersToCopyTheLogOrOpenItsFolder)
     TestEnvironment env;
     auto composer = std::make_shared<ScriptedComposer>();
     auto browser = std::make_shared<RecordingBrowser>();
-    global().setMailComposer(composer);
+    global().supportMail().setComposer(composer);
     QApplication::clipboard()->clear();
     Services services;
     services.fileBrowser = browser;
@@ -168,8 +162,10 @@ TEST_P(NoMailProgram, offersToCopyTheLogOrOpenItsFolder)
         EXPECT_TRUE(press(view, "noMailProgram", choice));
     }
     EXPECT_EQ(composer->composed, choice == QStringLiteral("Cancel") ? 0 : 1);
-    EXPECT_EQ(QApplication::clipboard()->text(), choice == QStringLiteral("Copy Log Text") ? global().logText() : QString());
-    EXPECT_EQ(browser->revealed, choice == QStringLiteral("Open Log Folder") ? QStringList{global().logPath()} : QStringList{});
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              choice == QStringLiteral("Copy Log Text") ? global().activityLog().text() : QString());
+    EXPECT_EQ(browser->revealed, choice == QStringLiteral("Open Log Folder") ? std::vector{env.logPath()}
+                                                                           : std::vector<std::string>{});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -221,7 +217,7 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
     const auto& [how, name, answered] = GetParam();
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
-    makePackage(env, "report.lockfern");
+    packageFolder(env, "report.lockfern");
     QDir().mkpath(work + QStringLiteral("plain"));
     QFile(work + QStringLiteral("notes.txt")).open(QIODevice::WriteOnly);
 
@@ -247,7 +243,7 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
 
     const std::string entry = env.work() + name;
     EXPECT_EQ(result.response, answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
-    EXPECT_EQ(result.path.value_or(QString()).toStdString(), answered ? entry : "");
+    EXPECT_EQ(result.path.value_or(Path()).bytes(), answered ? entry : "");
     EXPECT_EQ(stayedIn.toStdString(), answered ? "" : entry + "/");
 }
 
@@ -258,24 +254,5 @@ INSTANTIATE_TEST_SUITE_P(
                       DialogCase{Pick::TypeName, "report.lockfern", true},
                       DialogCase{Pick::TypePath, "report.lockfern", true},
                       DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
-
-// File managers parse the URI: every space, "#", "%", "?" and non-ASCII byte percent-encoded.
-using RevealUri = ::testing::TestWithParam<std::pair<const char*, const char*>>;
-
-TEST_P(RevealUri, isFullyEncoded)
-{
-    const QString path = QString::fromUtf8(GetParam().first);
-    const QString uri = DesktopFileBrowser::fileUri(path);
-    EXPECT_EQ(uri, QString::fromLatin1(GetParam().second));
-    EXPECT_EQ(QUrl::fromEncoded(uri.toLatin1(), QUrl::StrictMode).toLocalFile(), path);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, RevealUri,
-    ::testing::Values(
-        std::pair("/home/ann/report.lockfern", "file:///home/ann/report.lockfern"),
-        std::pair("/home/ann/Tax return \u00e9.lockfern", "file:///home/ann/Tax%20return%20%C3%A9.lockfern"),
-        std::pair("/home/ann/#2 100% done?.lockfern", "file:///home/ann/%232%20100%25%20done%3F.lockfern"),
-        std::pair("/home/\u00e5sa/\u65e5\u8a18 #1/a%20b", "file:///home/%C3%A5sa/%E6%97%A5%E8%A8%98%20%231/a%2520b")));
 
 } // namespace

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QObject::connect(&instance, &SingleInstance::requestReceived, &app, [](const Request& request) {
-        std::printf("received %s\n", qUtf8Printable(request.path));
+        std::printf("received %s\n", request.path.c_str());
         std::fflush(stdout);
     });
     std::printf("listening\n");

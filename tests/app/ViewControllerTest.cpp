@@ -95,7 +95,7 @@ protected:
     std::unique_ptr<ViewController> load(bool fromFile = false) const
     {
         global().isOpenedFromFile = fromFile;
-        global().openedFile = fromFile ? QString::fromStdString(env.work() + "report.lockfern") : QString();
+        global().openedFile = fromFile ? Path(env.work() + "report.lockfern") : Path();
         auto view = std::make_unique<ViewController>(Services{});
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -222,6 +222,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Keys,
                                            std::pair("bService", A), std::pair("chooseE", E),
                                            std::pair("hintButtonE", E), std::pair("serviceE", E),
                                            std::pair("chooseD", D), std::pair("serviceD", D)),
-                         [](const auto& info) { return std::string(info.param.first); });
+                         [](const auto& row) { return std::string(row.param.first); });
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "TestEnvironment.h"
 #include "Text.h"
 
+#include <QUrl>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -33,11 +35,11 @@ TEST_P(CleanPathTest, isAbsoluteWithoutDotsOrExtraSlashesAndNamesItsPackage)
         path = path.starts_with("CWD") ? (cwd == "/" ? "" : cwd) + path.substr(3) : path;
         return path.empty() ? "/" : path;
     };
-    const std::string clean = Paths::clean(std::string(c.typed));
-    EXPECT_EQ(clean, resolved(c.clean ? c.clean : c.typed));
+    const Path clean(c.typed);
+    EXPECT_EQ(clean.bytes(), resolved(c.clean ? c.clean : c.typed));
     EXPECT_EQ(Package::isPackagePath(clean), c.isPackage);
     if (c.packagePath) {
-        EXPECT_EQ(Package::packagePath(Paths::parentOf(clean), Paths::lastComponent(clean)), resolved(c.packagePath));
+        EXPECT_EQ(Package::packagePath(clean).bytes(), resolved(c.packagePath));
     }
 }
 
@@ -63,6 +65,26 @@ INSTANTIATE_TEST_SUITE_P(Typed, CleanPathTest, ::testing::ValuesIn(kPaths));
 TEST(PackagePath, emptyIsNotAPackage)
 {
     EXPECT_FALSE(Package::isPackagePath(""));
+}
+
+// File managers parse the URI: every space, "#", "%", "?" and byte outside ASCII percent-encoded. A
+// drop or a platform's file dialog hands a URL over, which keeps the bytes of a name that is not UTF-8;
+// shown as text, such a name has a replacement character.
+TEST(PathBytes, surviveAUrlAndShowAsText)
+{
+    for (const auto& [path, uri] :
+         {std::pair("/home/ann/report.lockfern", "file:///home/ann/report.lockfern"),
+          std::pair("/home/ann/Tax return \u00e9.lockfern", "file:///home/ann/Tax%20return%20%C3%A9.lockfern"),
+          std::pair("/home/ann/#2 100% done?.lockfern", "file:///home/ann/%232%20100%25%20done%3F.lockfern"),
+          std::pair("/home/\u00e5sa/\u65e5\u8a18 #1/a%20b", "file:///home/%C3%A5sa/%E6%97%A5%E8%A8%98%20%231/a%2520b"),
+          std::pair("/data/caf\xe9 #1.txt", "file:///data/caf%E9%20%231.txt")}) {
+        EXPECT_EQ(Path(path).fileUri().toStdString(), uri);
+        EXPECT_EQ(Path::fromUrl(QUrl::fromEncoded(uri, QUrl::StrictMode)).bytes(), path);
+    }
+    const Path latin1("/data/caf\xe9 #1.txt");
+    EXPECT_EQ(latin1.display(), QString::fromUtf8("/data/caf\xef\xbf\xbd #1.txt"));
+    EXPECT_EQ(Path::fromText(latin1.display()).bytes(), "/data/caf\xef\xbf\xbd #1.txt") << "text loses the byte";
+    EXPECT_TRUE(Path::fromUrl(QUrl(QStringLiteral("https://example.org/a"))).isEmpty());
 }
 
 // What a hostile name or hint shows on a terminal: controls and stray bytes as escapes, text as is.
@@ -100,8 +122,8 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     }
     const std::size_t before = folderEntries(w).size();
     Staging::features().anonymousFiles = false;
-    const Staging::StagedFile liveFile(w, 0600);
-    const Staging::StagedFolder liveFolder(w);
+    const Staging::StagedFile liveFile(Path(w), 0600);
+    const Staging::StagedFolder liveFolder{Path(w)};
     Staging::features() = {};
     // All but the two stale entries; the two live ones are there under their own names.
     auto kept = folderEntries(w);
@@ -109,7 +131,7 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     std::erase(kept, ".lockfern-staleFile0");
     std::erase(kept, ".lockfern-staleFoldr");
 
-    Staging::removeStale(w);
+    Staging::removeStale(Path(w));
     EXPECT_EQ(folderEntries(w), kept);
 }
 

@@ -116,12 +116,12 @@ protected:
     std::string archivePath() const { return env.work() + "archive.tar"; }
     std::string into() const { return env.work() + "outer/into"; }
 
-    FolderArchive::Packed pack(const FolderArchive::Control& control = {})
+    FolderArchive::Packed pack(const RunControl& control = {})
     {
         const UniqueFd out(::open(archivePath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
         return FolderArchive::pack(source(), out.get(), control);
     }
-    FolderArchive::Extracted extract(const FolderArchive::Control& control = {})
+    FolderArchive::Extracted extract(const RunControl& control = {})
     {
         std::filesystem::create_directories(into());
         const UniqueFd in(::open(archivePath().c_str(), O_RDONLY | O_CLOEXEC));
@@ -266,7 +266,7 @@ const TreeCase kTrees[] = {
      {}},
 };
 INSTANTIATE_TEST_SUITE_P(Trees, RoundTripTest, ::testing::ValuesIn(kTrees),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct ChangeCase
 {
@@ -289,7 +289,7 @@ TEST_P(ChangedWhilePackedTest, failsTheRun)
     env.file("Photos/z", "z");
     std::atomic<bool> cancel{false};
     bool changed = false;
-    const FolderArchive::Control control{[&](std::int64_t, std::int64_t) {
+    const RunControl control{[&](std::int64_t, std::int64_t) {
                                              if (!std::exchange(changed, true)) {
                                                  GetParam().during(source(), cancel);
                                              }
@@ -318,7 +318,7 @@ const ChangeCase kChanges[] = {
     {"cancelled", [](const std::string&, std::atomic<bool>& cancel) { cancel = true; }, Error::Kind::Cancelled},
 };
 INSTANTIATE_TEST_SUITE_P(Changes, ChangedWhilePackedTest, ::testing::ValuesIn(kChanges),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FolderArchiveTest, readerThatGoesAwayIsAnErrorNotASignal)
 {
@@ -528,6 +528,6 @@ const HostileCase kHostile[] = {
     {"manyEntries", manyFiles(5000), false, {}, {"f4999 644"}},
 };
 INSTANTIATE_TEST_SUITE_P(Archives, HostileArchiveTest, ::testing::ValuesIn(kHostile),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -4,7 +4,7 @@
 // packages are made and checked with the whole-buffer API; here what only the engine shows.
 #include "Posix.h"
 #include "Password.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 #include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,7 @@ QByteArray run(Api api, bool decrypt, const QByteArray& input, const std::option
 }
 
 // Streams `size` declared bytes from `in`.
-void runStream(bool decrypt, int in, std::int64_t size, int out, const StreamControl& control = {})
+void runStream(bool decrypt, int in, std::int64_t size, int out, const RunControl& control = {})
 {
     decrypt ? decryptStream(in, size, out, Password::bytes(kPassword), control)
             : encryptStream(in, size, out, Password::bytes(kPassword), control);

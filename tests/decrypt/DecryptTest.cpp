@@ -3,7 +3,7 @@
 #include "Decrypt.h"
 #include "Files.h"
 #include "PaneTestSupport.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -25,7 +25,7 @@ const QString kProblem = QStringLiteral("There's a problem.");
 using ::operator<<; // table rows print as their label
 
 // NAME in folder, holding INNER sealed with kPassword and, when given, a hint file.
-std::string makePackage(const std::string& folder, const std::optional<std::string>& hint = "",
+std::string sealedPackage(const std::string& folder, const std::optional<std::string>& hint = "",
                         const std::string& plain = kPlain, const std::string& name = "report.lockfern",
                         const std::string& inner = "report.pdf")
 {
@@ -80,16 +80,10 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
         EXPECT_TRUE(chooser->seen.at(0).packagesAsDocuments);
         expected.insert(expected.begin(), "select file view presented");
     } else if (c.way == Way::Drop) {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(pane, &enter);
-        EXPECT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(pane, &drop);
+        drop(QUrl::fromLocalFile(QString::fromStdString(path)).toEncoded());
     } else {
         global().isOpenedFromFile = true;
-        global().openedFile = QString::fromStdString(path);
+        global().openedFile = Path(path);
         reshow();
         expected.insert(expected.begin(), {"decrypt view presented", "file selected from finder"});
     }
@@ -101,14 +95,12 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
     EXPECT_EQ(snapshot(env.work()), before);
 
     const bool prepared = c.status.isEmpty();
-    EXPECT_EQ(pane->selectedD(), prepared);
     EXPECT_EQ(child("service")->isEnabled(), prepared);
     EXPECT_EQ(shown(), prepared ? c.shown : "placeholder");
     EXPECT_EQ(prepared ? hint() : status(), prepared ? c.hint : c.status);
     EXPECT_EQ(spoken(prepared ? "hint" : "placeholder"), prepared ? c.hint : c.status);
-    const std::string package = selected.ends_with("/hint.lockfern") ? Paths::parentOf(selected) : selected + "/";
-    EXPECT_EQ(pane->fileD(), prepared ? std::optional(package + "report.pdf") : std::nullopt);
-    EXPECT_EQ(pane->folderD(), prepared ? std::optional(env.work()) : std::nullopt);
+    const std::string package = selected.substr(0, selected.size() - (selected.ends_with("/hint.lockfern") ? 14 : 0));
+    EXPECT_EQ(shownToolTip(child("fileName")).toStdString(), prepared ? package : "");
     EXPECT_EQ(spoken("fileName").toStdString(), prepared ? "report.lockfern" : "No package chosen");
     EXPECT_EQ(child("destination")->isHidden() ? "" : spoken("destination").toStdString(),
               prepared ? "Will be restored as report.pdf" : "");
@@ -117,34 +109,34 @@ TEST_P(Preparing, showsTheOutcomeAndChangesNothingOnDisk)
     const bool placeholder = child("placeholder")->isVisible();
     reshow();
     EXPECT_EQ(logSince(again), std::vector<std::string>{"decrypt view presented"});
-    EXPECT_FALSE(pane->selectedD());
+    EXPECT_EQ(spoken("fileName").toStdString(), "No package chosen");
     EXPECT_EQ(shown(), placeholder ? "placeholder" : "");
     EXPECT_TRUE(status().isEmpty());
 }
 
 const std::vector<std::string> kProblemLine{"there was a problem while adding file"};
 const std::vector<std::string> kAdded{"hint is empty", "file added succesfully"};
-const auto withHint = [](const std::string& w) { makePackage(w, "tulip7"); };
+const auto withHint = [](const std::string& w) { sealedPackage(w, "tulip7"); };
 const PrepareCase kPrepareCases[] = {
-    {"emptyHintFile", [](const std::string& w) { makePackage(w, ""); }, "report.lockfern", {}, kAdded, {}},
-    {"noHintFile", [](const std::string& w) { makePackage(w, std::nullopt); }, "report.lockfern", {}, kAdded, {}},
+    {"emptyHintFile", [](const std::string& w) { sealedPackage(w, ""); }, "report.lockfern", {}, kAdded, {}},
+    {"noHintFile", [](const std::string& w) { sealedPackage(w, std::nullopt); }, "report.lockfern", {}, kAdded, {}},
     // What file managers can open of a package; the hint as the UTF-8 text it is.
-    {"itsHintFile", [](const std::string& w) { makePackage(w, "caf\xc3\xa9"); }, "report.lockfern/hint.lockfern", {},
+    {"itsHintFile", [](const std::string& w) { sealedPackage(w, "caf\xc3\xa9"); }, "report.lockfern/hint.lockfern", {},
      {"presenting hint caf\xc3\xa9", "file added succesfully"}, QString::fromUtf8("Hint: caf\xc3\xa9")},
     {"droppedAsAFolderUrl", withHint, "report.lockfern/", {}, {"presenting hint tulip7", "file added succesfully"},
      QStringLiteral("Hint: tulip7"), Way::Drop},
     {"fromTheFileBrowser", withHint, "report.lockfern", {}, {"presenting hint tulip7", "file added succesfully"},
      QStringLiteral("Hint: tulip7"), Way::FileBrowser, "checkMark hint placeholder"},
-    {"nonUtf8Hint", [](const std::string& w) { makePackage(w, "\xff\xfe\x80hint"); }, "report.lockfern", kProblem,
+    {"nonUtf8Hint", [](const std::string& w) { sealedPackage(w, "\xff\xfe\x80hint"); }, "report.lockfern", kProblem,
      kProblemLine, {}},
-    {"upperCaseExtension", [](const std::string& w) { makePackage(w, "", kPlain, "report.LOCKFERN"); },
+    {"upperCaseExtension", [](const std::string& w) { sealedPackage(w, "", kPlain, "report.LOCKFERN"); },
      "report.LOCKFERN", QStringLiteral("This file is not encrypted."), {"file is not encrypted"}, {}},
     {"plainFileNamedLikeAPackage", [](const std::string& w) { writeFileBytes(w + "notes.lockfern", "text"); },
      "notes.lockfern", kProblem, kProblemLine, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& row) { return std::string(row.param.label); });
 
 // A file that would be taken shows the pane as a place to drop it while it is over it; two files would
 // not be taken and change nothing.
@@ -153,7 +145,7 @@ TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFileWhileItIsOver)
     const QImage before = pane->grab().toImage();
     for (const qsizetype files : {1, 2}) {
         QMimeData mime;
-        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(makePackage(env.work())))));
+        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(sealedPackage(env.work())))));
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(pane, &enter);
         EXPECT_EQ(pane->grab().toImage() != before, files == 1) << files;
@@ -187,7 +179,7 @@ using Running = WithRows<DecryptPane, RunCase>;
 TEST_P(Running, reportsTheOutcome)
 {
     const RunCase& c = GetParam();
-    const std::string package = makePackage(env.work());
+    const std::string package = sealedPackage(env.work());
     if (c.beside) {
         writeFileBytes(env.work() + "report.pdf", c.beside);
     }
@@ -214,17 +206,17 @@ TEST_P(Running, reportsTheOutcome)
     expectOutcome(c.status, c.detail, c.focus);
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{OUT}", out));
     EXPECT_EQ(shown(), c.shown);
-    EXPECT_EQ(pane->selectedD(), std::string(c.shown).starts_with("checkMark")) << "the mark shows a prepared package";
+    EXPECT_EQ(spoken("fileName") == QStringLiteral("report.lockfern"), std::string(c.shown).starts_with("checkMark"))
+        << "the mark shows a prepared package";
     EXPECT_EQ(snapshot(package), sealed) << "the package stays whole";
     auto beside = snapshot(env.work());
     std::erase_if(beside, [](const auto& entry) { return entry.first.starts_with("report.lockfern"); });
     EXPECT_EQ(beside, c.files);
-    EXPECT_EQ(pane->pathD().toStdString(), out);
     EXPECT_EQ(typed().toStdString(), c.status == kSuccess ? "" : c.presses.back()) << "kept to be corrected";
     if (c.status == kSuccess) {
         expectNamedAsShown(pane);
         click("sService");
-        EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(out)}));
+        EXPECT_EQ(browser->revealed, std::vector{out});
     }
 }
 
@@ -261,27 +253,32 @@ const RunCase kRunCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Running, ::testing::ValuesIn(kRunCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& row) { return std::string(row.param.label); });
 
 // A name or a hint is shown as it is, never as markup: the package, its path, its hint, the file it
-// restored.
+// restored. The package is dropped as a file manager drops it, by its URL, which keeps the bytes of a
+// name that is not UTF-8.
 using HostileName = WithRows<DecryptPane, const char*>;
 
 TEST_P(HostileName, isShownAsItIsWhereverItAppears)
 {
-    const std::string name = GetParam(), inner = Paths::lastComponent(name);
-    const QString package = QString::fromStdString(makePackage(env.work(), name, kPlain, name + ".lockfern", inner));
-    choose(package.toStdString());
-    expectShownAsIs(child<QLabel>("fileName"), QFileInfo(package).fileName(), package);
-    expectShownAsIs(child<QLabel>("hint"), QStringLiteral("Hint: ") + QString::fromStdString(name));
-    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be restored as ") + QString::fromStdString(inner));
+    const std::string name = GetParam(), inner = name.substr(name.rfind('/') + 1);
+    const QString shownName = QString::fromStdString(name), shownInner = QString::fromStdString(inner);
+    const std::string package = sealedPackage(env.work(), shownName.toStdString(), kPlain, name + ".lockfern", inner);
+    drop(Path(package).fileUri().toLatin1());
+    const QString shownPackage = QString::fromStdString(package);
+    expectShownAsIs(child<QLabel>("fileName"), QFileInfo(shownPackage).fileName(), shownPackage);
+    expectShownAsIs(child<QLabel>("hint"), QStringLiteral("Hint: ") + shownName);
+    expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be restored as ") + shownInner);
     type(kPassword);
     click("service");
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(status(), kSuccess);
-    EXPECT_EQ(pane->pathD(), QFileInfo(package).path() + QLatin1Char('/') + QString::fromStdString(inner));
-    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + QString::fromStdString(inner),
-                    pane->pathD());
+    const std::string restored = package.substr(0, package.rfind('/') + 1) + inner;
+    EXPECT_EQ(readFileBytes(restored), kPlain);
+    expectShownAsIs(child<QLabel>("detail"), QStringLiteral("Saved as ") + shownInner, QString::fromStdString(restored));
+    click("sService");
+    EXPECT_EQ(browser->revealed, std::vector{restored});
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));
@@ -295,7 +292,7 @@ TEST_F(DecryptPane, capsLockWarningBesideTheField)
 
 TEST_F(DecryptPane, cancellingARunLeavesNothingAndKeepsThePackagePrepared)
 {
-    choose(makePackage(env.work(), "", std::string(3 * 1024 * 1024 + 17, 'b'))); // several chunks
+    choose(sealedPackage(env.work(), "", std::string(3 * 1024 * 1024 + 17, 'b'))); // several chunks
     type(kPassword);
     expectCancelledBothWays("decryption cancelled", "checkMark hint progress cancel", kPrepared);
 }

@@ -4,9 +4,11 @@
 #include "Hint.h"
 #include "Package.h"
 #include "PaneTestSupport.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <QFileInfo>
+
+#include <gmock/gmock.h>
 
 namespace {
 
@@ -19,14 +21,16 @@ using ::operator<<; // table rows print as their label
 class EncryptPane : public PaneTest<Encrypt, 'E'>
 {
 public:
-    // Opens the dialog from the pane, replaces its text and closes it with `key`, or Done.
-    void enterHint(const std::string& text, Qt::Key key = Qt::Key_unknown)
+    // Opens the dialog from the pane, which shows `shown`, replaces its text and closes it with `key`,
+    // or Done.
+    void enterHint(const std::string& text, Qt::Key key = Qt::Key_unknown, const char* shown = "")
     {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the one closed before
         click("hintButton");
         auto* dialog = pane->window()->findChild<Hint*>();
         ASSERT_NE(dialog, nullptr);
         auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("hint"));
-        EXPECT_EQ(field->text(), global().hint);
+        EXPECT_EQ(field->text(), QString::fromUtf8(shown));
         field->clear();
         typeInto(field, text);
         if (key == Qt::Key_unknown) {
@@ -54,7 +58,7 @@ struct ChoiceCase
     const char* chosen;
     const char* status; // empty: taken
     const char* line;
-    const char* fields;      // fileE|nameE|fullnameE|folderE|pathE without the work folder
+    const char* file;        // the name shown and its tool tip, the path, without the work folder
     const char* destination; // the line under the file, said at once; empty: none
 };
 
@@ -80,11 +84,9 @@ TEST_P(Choosing, takesOrRefusesTheFile)
         SCOPED_TRACE(cancelled ? "cancelled" : "chosen");
         EXPECT_EQ(shown(), taken ? "checkMark" : "placeholder");
         EXPECT_EQ(status(), QString::fromUtf8(c.status));
-        EXPECT_EQ(pane->fields().selectedE, taken);
         EXPECT_EQ(child("service")->isEnabled(), taken);
-        const auto& f = pane->fields();
-        const QString fields = f.fileE + '|' + f.nameE + '|' + f.fullnameE + '|' + f.folderE + '|' + f.pathE;
-        EXPECT_EQ(QString(fields).remove(QString::fromStdString(env.work())).toStdString(), c.fields);
+        const QString file = child<QLabel>("fileName")->text() + '|' + shownToolTip(child("fileName"));
+        EXPECT_EQ(QString(file).remove(QString::fromStdString(env.work())).toStdString(), c.file);
         EXPECT_EQ(child("destination")->isHidden() ? "" : spoken("destination").toStdString(), c.destination);
         choose(std::nullopt, FileChooser::Response::Cancelled);
     }
@@ -96,9 +98,10 @@ TEST_P(Choosing, takesOrRefusesTheFile)
     const auto shownAgain = logMark();
     reshow();
     EXPECT_EQ(logSince(shownAgain), std::vector<std::string>{"encrypt view presented"});
-    EXPECT_FALSE(pane->fields().selectedE || global().hintExist);
-    EXPECT_TRUE(pane->fields().fileE.isEmpty() && typed().isEmpty() && global().hint.isEmpty());
+    EXPECT_EQ(spoken("fileName"), QStringLiteral("No file chosen"));
+    EXPECT_TRUE(typed().isEmpty());
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
+    enterHint("", Qt::Key_Escape); // and the dialog shows no hint
     EXPECT_EQ(shown(), taken ? "" : "placeholder");
     EXPECT_TRUE(status().isEmpty() && child("destination")->isHidden());
 }
@@ -108,23 +111,23 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Choosing,
     ::testing::Values(
         ChoiceCase{"plainFile", {"docs/report.pdf"}, "docs/report.pdf", "", "file added succesfully",
-                   "docs/report.pdf|report|report.pdf|docs/|docs/report.lockfern", "Will be saved as report.lockfern"},
+                   "report.pdf|docs/report.pdf", "Will be saved as report.lockfern"},
         // Contract.pdf's package already there when Contract.docx is chosen: said now, not after a run.
         ChoiceCase{"packageNameTaken", {"docs/Contract.pdf", "docs/Contract.lockfern/Contract.pdf", "docs/Contract.docx"},
                    "docs/Contract.docx", "", "file added succesfully",
-                   "docs/Contract.docx|Contract|Contract.docx|docs/|docs/Contract.lockfern",
+                   "Contract.docx|docs/Contract.docx",
                    "Contract.lockfern already exists in docs."},
         ChoiceCase{"encryptedFileInPackage", {"report.lockfern/report.pdf", "report.lockfern/hint.lockfern"},
                    "report.lockfern/report.pdf", "", "file added succesfully",
-                   "report.lockfern/report.pdf|report|report.pdf|report.lockfern/|report.lockfern/report.lockfern",
+                   "report.pdf|report.lockfern/report.pdf",
                    "Will be saved as report.lockfern"},
         ChoiceCase{"package", {"report.lockfern/report.pdf"}, "report.lockfern", kAlready, "file already encrypted",
-                   "||||", ""},
+                   "No file chosen|", ""},
         ChoiceCase{"hintFile", {"report.lockfern/hint.lockfern"}, "report.lockfern/hint.lockfern", kAlready,
-                   "file already encrypted", "||||", ""},
+                   "file already encrypted", "No file chosen|", ""},
         ChoiceCase{"removedBeforeOpening", {}, "gone.txt", "There's a problem.",
-                   "there was a problem while adding file", "||||", ""}),
-    [](const auto& info) { return std::string(info.param.label); });
+                   "there was a problem while adding file", "No file chosen|", ""}),
+    [](const auto& row) { return std::string(row.param.label); });
 
 // ---- typing, showing, theme ----------------------------------------------------------------------
 
@@ -151,7 +154,7 @@ TEST_F(EncryptPane, strengthMeterFollowsTheTypingAndKeepsItToTheScreen)
         if (*said) {
             EXPECT_TRUE(spoken("strength").startsWith(QString::fromLatin1(said))) << spoken("strength").toStdString();
             EXPECT_TRUE(spoken("strength").endsWith(QStringLiteral(" to guess on one GPU")));
-        } else if (!pane->fields().selectedE) {
+        } else if (child("checkMark")->isHidden()) {
             choose(env.file("report.pdf", "plain text\n"));
         }
     }
@@ -176,11 +179,11 @@ TEST_F(EncryptPane, capsLockWarningBesideBothFields)
 struct HintCase
 {
     const char* label;
-    const char* earlier; // the shared hint when the dialog opens
+    const char* earlier; // entered before; empty: none
     const char* typed;
     Qt::Key key; // Key_unknown: the Done button
-    const char* hint;
-    bool hintExist;
+    bool given;  // a hint goes with the next run
+    const char* written; // what the package's hint file then holds, as its reader takes it
     std::vector<std::string> lines;
 };
 
@@ -189,15 +192,21 @@ using HintDialog = WithRows<EncryptPane, HintCase>;
 TEST_P(HintDialog, storesAndLogsAccordingToHowItCloses)
 {
     const HintCase& c = GetParam();
-    global().hint = QString::fromUtf8(c.earlier);
-    global().hintExist = *c.earlier != '\0';
+    if (*c.earlier) {
+        enterHint(c.earlier);
+    }
     const auto mark = logMark();
-    enterHint(c.typed, c.key);
-
-    EXPECT_EQ(global().hint, QString::fromUtf8(c.hint));
-    EXPECT_EQ(global().hintExist, c.hintExist);
+    enterHint(c.typed, c.key, c.earlier);
     EXPECT_EQ(logSince(mark), c.lines);
-    EXPECT_EQ(hintButton(), c.hintExist ? QStringLiteral("Change Hint…") : QStringLiteral("Add Hint…"));
+    EXPECT_EQ(hintButton(), c.given ? QStringLiteral("Change Hint…") : QStringLiteral("Add Hint…"));
+
+    choose(env.file("report.pdf", kContent));
+    type("pw");
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    const Workflows::OpenResult opened = Workflows::openPackage(Path(env.work() + "report.lockfern"));
+    ASSERT_TRUE(opened.package);
+    EXPECT_EQ(opened.package->hint, QString::fromUtf8(c.written));
 }
 
 // The hint file holds at most what the reader takes back, in UTF-8 bytes, not characters.
@@ -221,12 +230,12 @@ TEST_F(EncryptPane, hintDialogTakesNoMoreThanAHintFileHolds)
 INSTANTIATE_TEST_SUITE_P(
     Cases, HintDialog,
     ::testing::Values(
-        HintCase{"emptyAfterAnEarlierHint", "old", "", Qt::Key_unknown, "old", false,
+        HintCase{"emptyAfterAnEarlierHint", "old", "", Qt::Key_unknown, false, "",
                  {"hint view presented", "hint left empty", "hint view closed"}},
-        HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, " ", true,
+        HintCase{"oneSpaceByReturn", "", " ", Qt::Key_Return, true, " ",
                  {"hint view presented", "got hint  ", "hint view closed"}},
-        HintCase{"escapeStoresNothing", "old", "xyz", Qt::Key_Escape, "old", true, {"hint view presented"}}),
-    [](const auto& info) { return std::string(info.param.label); });
+        HintCase{"escapeStoresNothing", "old", "xyz", Qt::Key_Escape, true, "old", {"hint view presented"}}),
+    [](const auto& row) { return std::string(row.param.label); });
 
 // ---- runs ----------------------------------------------------------------------------------------
 
@@ -311,14 +320,13 @@ TEST_P(Running, reportsTheOutcome)
     EXPECT_EQ(logSince(mark), withPath(c.lines, "{P}", package));
     EXPECT_EQ(shown(), c.shown);
     // The new package is marked as Lockfern's for the file manager, and nothing else ever is.
-    EXPECT_EQ(marker->marked,
-              c.status == kSuccess ? std::vector{QString::fromStdString(package)} : std::vector<QString>{});
+    EXPECT_EQ(marker->marked, c.status == kSuccess ? std::vector{package} : std::vector<std::string>{});
     if (c.status != kSuccess) {
         EXPECT_EQ(snapshot(env.work()), before) << "nothing made, nothing lost";
         EXPECT_EQ(typed().toStdString(), c.password) << "kept to try again";
         return;
     }
-    const Workflows::OpenResult opened = Workflows::openPackage(package);
+    const Workflows::OpenResult opened = Workflows::openPackage(Path(package));
     ASSERT_TRUE(opened.package);
     EXPECT_EQ(opened.package->hint.toStdString(), c.hint.value_or(""));
     const QByteArray sealed = QByteArray::fromStdString(readFileBytes(package + "/report.pdf"));
@@ -328,8 +336,7 @@ TEST_P(Running, reportsTheOutcome)
         EXPECT_EQ(line.find(c.password), std::string::npos) << "the password is never logged";
     }
     // Ready for the next file, with the way to the package kept, and the password gone for good.
-    EXPECT_FALSE(pane->fields().selectedE);
-    EXPECT_EQ(pane->fields().pathE.toStdString(), package);
+    EXPECT_EQ(spoken("fileName"), QStringLiteral("No file chosen"));
     EXPECT_TRUE(typed().isEmpty() && child<QLineEdit>("repeatPassword")->text().isEmpty());
     EXPECT_EQ(child<QLineEdit>("password")->echoMode(), QLineEdit::Password) << "hidden again";
     EXPECT_TRUE(child("repeatPassword")->isVisible());
@@ -337,10 +344,9 @@ TEST_P(Running, reportsTheOutcome)
     child<QLineEdit>("password")->setEchoMode(QLineEdit::Normal); // undo of a password field only clears it
     child<QLineEdit>("password")->undo();
     EXPECT_TRUE(typed().isEmpty()) << "the password is still in the field's undo history";
-    EXPECT_FALSE(global().hintExist);
     EXPECT_EQ(hintButton(), QStringLiteral("Add Hint…"));
     click("sService");
-    EXPECT_EQ(browser->revealed, (std::vector<QString>{QString::fromStdString(package)}));
+    EXPECT_EQ(browser->revealed, std::vector{package});
 }
 
 const char* const kSaved = "Saved as report.lockfern. report.pdf is still there, unencrypted.";
@@ -384,17 +390,19 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"sourceRewrittenWhileRead", true, false, "changing", "pw", std::nullopt, Press::Button, std::nullopt,
                 kError, {"an error occured while encrypting"}, "Can't delete folder\n", kFailed,
                 "The file was changed while it was being encrypted.", "service", kWillBeSaved}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& row) { return std::string(row.param.label); });
 
 // A name is shown as it is, never as markup: the chosen file, its path, the package it became.
 using HostileName = WithRows<EncryptPane, const char*>;
 
 TEST_P(HostileName, isShownAsItIsWhereverItAppears)
 {
-    const QString path = QString::fromStdString(env.file(GetParam(), kContent));
-    choose(path.toStdString());
+    const std::string file = env.file(GetParam(), kContent);
+    const QString path = QString::fromStdString(file);
+    choose(file);
     expectShownAsIs(child<QLabel>("fileName"), QFileInfo(path).fileName(), path);
-    const QString package = pane->fields().pathE;
+    const Path packagePath = Package::packagePath(Path(file));
+    const QString package = packagePath.display();
     expectShownAsIs(child<QLabel>("destination"), QStringLiteral("Will be saved as ") + QFileInfo(package).fileName());
     type("pw");
     click("service");
@@ -404,6 +412,7 @@ TEST_P(HostileName, isShownAsItIsWhereverItAppears)
                     QStringLiteral("Saved as %1. %2 is still there, unencrypted.")
                         .arg(QFileInfo(package).fileName(), QFileInfo(path).fileName()),
                     package);
+    EXPECT_THAT(folderEntries(packagePath.bytes()), ::testing::UnorderedElementsAre(Path(file).name(), "hint.lockfern"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileName, ::testing::ValuesIn(kHostileNames));

@@ -3,7 +3,7 @@
 // folder (private mount namespaces).
 
 #include "FaultSupport.h"
-#include "RNCryptor.h"
+#include "RNCryptorBuffer.h"
 
 #include <QStandardPaths>
 
@@ -76,10 +76,10 @@ protected:
 
     // What a run makes, present and whole (the source's bytes restored, or a package that opens to
     // them) or absent.
-    void expectOutput(bool decrypting, bool present, const std::string& label)
+    void expectOutput(bool restored, bool present, const std::string& label)
     {
-        ASSERT_EQ(::access((decrypting ? source : package).c_str(), F_OK) == 0, present) << label;
-        if (present && decrypting) {
+        ASSERT_EQ(::access((restored ? source : package).c_str(), F_OK) == 0, present) << label;
+        if (present && restored) {
             EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
         } else if (present) {
             EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
@@ -91,7 +91,7 @@ protected:
         }
     }
 
-    void makePackage()
+    void encryptThenRemoveSource()
     {
         ASSERT_EQ(run(encrypting).exitCode, 0);
         ASSERT_EQ(::unlink(source.c_str()), 0);
@@ -137,7 +137,7 @@ TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
     // EINVAL from renameat2 is what NFS and many FUSE and SMB mounts answer for RENAME_NOREPLACE.
     const bool noReplaceUnsupported = std::string(c.action) == "error=EINVAL";
     if (c.decrypting) {
-        makePackage();
+        encryptThenRemoveSource();
     }
     const Command& command = c.decrypting ? decrypting : encrypting;
     const std::string& input = c.decrypting ? package : source;
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, Sweep,
                                            SweepCase{"diskFullEncrypting", false, "error=ENOSPC"},
                                            SweepCase{"noReplaceUnsupportedEncrypting", false, "error=EINVAL"},
                                            SweepCase{"ioErrorDecrypting", true, "error=EIO"}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& row) { return row.param.label; });
 
 // Runs `script` in a private mount namespace; skips when this machine does not allow one.
 ProcessRun inMountNamespace(const std::string& script, const std::vector<std::string>& arguments)
@@ -224,7 +224,7 @@ TEST_P(DiskFullProcessTest, encryptIsRefusedAtOnceWhereThePackageCantFit)
 INSTANTIATE_TEST_SUITE_P(Points, DiskFullProcessTest,
                          ::testing::Values(DiskCase{"nothingFree", 0, false}, DiskCase{"onePageShort", 256, false},
                                            DiskCase{"roomEnough", 300, true}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& row) { return row.param.label; });
 
 // A package of a few kilobytes on disk that claims gigabytes: refused before anything is written.
 TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWriting)
@@ -250,7 +250,7 @@ TEST_F(ProcessFaultsTest, sparseHostilePackageOnASmallDiskIsRefusedWithoutWritin
 
 TEST_F(ProcessFaultsTest, readOnlyFolderFailsBothWaysAndLeavesNothing)
 {
-    makePackage();
+    encryptThenRemoveSource();
     const std::string script = "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 90\n"
                                "printf 'pw\\n' | \"$2\" $3 --password-stdin \"$4\"\n";
     const ProcessRun encrypt =

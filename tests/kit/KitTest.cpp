@@ -49,9 +49,9 @@ protected:
     // A job a quarter done that waits there for Cancel and then ends as 2, or throws.
     void start(BackgroundRun& on, bool throws = false)
     {
-        on.setFirstProgressHook([](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
+        on.setFirstProgressHook(waitUntilCancelled);
         on.start<int>(
-            [throws](const Workflows::RunControl& control) {
+            [throws](const RunControl& control) {
                 throws ? throw std::runtime_error("the job failed") : control.progress(1, 4);
                 return control.cancel->load() ? 2 : 1;
             },

@@ -10,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,15 +44,15 @@ public:
 class RecordingBrowser : public FileBrowser
 {
 public:
-    std::vector<QString> revealed;
-    void reveal(const QString& path) override { revealed.push_back(path); }
+    std::vector<std::string> revealed;
+    void reveal(const Path& path) override { revealed.push_back(path.bytes()); }
 };
 
 class RecordingMarker : public PackageMarker
 {
 public:
-    std::vector<QString> marked;
-    void mark(const QString& packagePath) override { marked.push_back(packagePath); }
+    std::vector<std::string> marked;
+    void mark(const Path& packagePath) override { marked.push_back(packagePath.bytes()); }
 };
 
 // Caps Lock as a test sets it; the keys the fields hand over are counted.
@@ -105,24 +108,29 @@ std::ostream& operator<<(std::ostream& out, const Row& row)
     return out << row.label;
 }
 
-// Names that read as markup, and one with a line break; a "/" makes folders, as an unpacked archive
-// can. Wherever a name or a path is shown, it must read exactly as it is.
+// Names that read as markup, one with a line break and one that is not UTF-8; a "/" makes folders, as
+// an unpacked archive can. Wherever a name or a path is shown, it must read exactly as it is.
 inline const char* const kHostileNames[] = {"<font size=7>x", "<img src=\"/dev/zero\">.txt", "<b>bold</b>.md",
-                                            "a&amp;b &lt;i&gt;", "two\nlines<br>.txt"};
+                                            "a&amp;b &lt;i&gt;", "two\nlines<br>.txt", "caf\xe9.txt"};
 
-// The label shows `text` and its tool tip `toolTip` as the characters they are: the label as plain
-// text, the tool tip as Qt renders it, which is as rich text whenever it looks like markup.
-inline void expectShownAsIs(const QLabel* label, const QString& text, const QString& toolTip = {})
+// A tool tip as Qt renders it, which is as rich text whenever it looks like markup.
+inline QString shownToolTip(const QWidget* widget)
 {
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->text(), text);
-    QString tip = label->toolTip();
+    QString tip = widget->toolTip();
     if (Qt::mightBeRichText(tip)) {
         QTextDocument document;
         document.setHtml(tip);
         tip = document.toPlainText();
     }
-    EXPECT_EQ(tip, toolTip);
+    return tip;
+}
+
+// The label shows `text` and its tool tip `toolTip` as the characters they are.
+inline void expectShownAsIs(const QLabel* label, const QString& text, const QString& toolTip = {})
+{
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), text);
+    EXPECT_EQ(shownToolTip(label), toolTip);
 }
 
 // Expected log lines with a placeholder such as "{P}" replaced by a path known only at run time.
@@ -282,8 +290,20 @@ public:
 
     void choose(const std::optional<std::string>& path, FileChooser::Response response = FileChooser::Response::Ok)
     {
-        chooser->next = {response, path ? std::optional(QString::fromStdString(*path)) : std::nullopt};
+        chooser->next = {response, path ? std::optional(Path(*path)) : std::nullopt};
         click("choose");
+    }
+
+    // As a file manager drops a file: its URL in text/uri-list.
+    void drop(const QByteArray& url)
+    {
+        QMimeData mime;
+        mime.setData(QStringLiteral("text/uri-list"), url + "\r\n");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane, &dropped);
     }
 
     bool waitIdle() { return QTest::qWaitFor([this] { return !pane->isBusy(); }, 120000); }

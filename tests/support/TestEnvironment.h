@@ -49,7 +49,7 @@ public:
         ::chmod(work().c_str(), 0755);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root() + QStringLiteral("/config"));
         global().reset();
-        global().setLogStream(nullptr);
+        global().activityLog().setStream(nullptr);
     }
     ~TestEnvironment()
     {
@@ -63,7 +63,7 @@ public:
     QString root() const { return m_root.path(); }
     std::string work() const { return root().toStdString() + "/work/"; }
     std::string runtime() const { return root().toStdString() + "/runtime/"; }
-    std::string logPath() const { return runtime() + Global::kLogFileName; }
+    std::string logPath() const { return runtime() + ActivityLog::kFileName; }
 
     // A file of the work folder, its folders made first; its absolute path.
     std::string file(const std::string& relative, const std::string& bytes) const
@@ -89,6 +89,29 @@ private:
     QTemporaryDir m_root;
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
+
+// Whether other processes of its user may read or trace the process: one that is not dumpable has its
+// /proc entries turned root's, which its own user sees. Nothing when it is gone.
+inline std::optional<bool> isDumpable(pid_t pid)
+{
+    struct stat st {};
+    if (::stat(("/proc/" + std::to_string(pid) + "/status").c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return st.st_uid != 0;
+}
+
+// What to start a program with so that isDumpable can tell: root's own processes are root's anyway,
+// so under root it runs as another user, in the test's folders opened to that user.
+inline std::vector<std::string> asAnotherUser(const TestEnvironment& env)
+{
+    if (::geteuid() != 0) {
+        return {};
+    }
+    ::chmod(env.work().c_str(), 0777);
+    ::chmod(env.root().toLocal8Bit().constData(), 0755);
+    return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+}
 
 // Failure messages show a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -13,10 +13,8 @@
 //
 // Keys: PBKDF2-HMAC-SHA1 over the password's UTF-8 bytes, 10,000 iterations, 32 bytes, one per salt.
 
+#include "RunControl.h"
 #include "SecureBytes.h"
-
-#include <QByteArray>
-#include <QString>
 
 #include <array>
 #include <atomic>
@@ -84,56 +82,30 @@ private:
     int m_error;
 };
 
-// How a streaming run reports and is stopped. Both members may be empty.
-struct StreamControl
-{
-    std::function<void(std::int64_t done, std::int64_t total)> progress; // called from the calling thread
-    const std::atomic<bool>* cancel = nullptr;
-};
+// The salts and IV of a message of `inputSize` bytes, read from `in` at its current offset: what its
+// keys are derived from, once for every pass over it. Throws Error(Authentication) for what cannot be
+// a message, and Read when it cannot be read.
+HeaderParameters readHeader(int in, std::int64_t inputSize);
 
 // Streams file descriptor to file descriptor in fixed-size chunks through a few reused buffers,
 // so memory does not grow with the input. `inputSize` is the number of bytes to read from `in`
 // (its current offset on); reading fewer or more than that is a Read error.
 // An output descriptor of -1 discards the output (used to check a message without writing it).
 // Throws Error on every failure; on failure the output may hold partial data, which the caller discards.
-void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control = {},
+void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const RunControl& control = {},
                    const std::optional<HeaderParameters>& header = std::nullopt);
 // Plaintext reaches `out` before the MAC at the end is checked: the caller must keep it unpublished
-// until this returns normally.
+// until this returns normally. With a password the keys are derived from the message's own salts;
+// keys from readHeader's salts spare that for a second pass over the same message.
 void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password,
-                   const StreamControl& control = {});
+                   const RunControl& control = {});
+void decryptStream(int in, std::int64_t inputSize, int out, const Keys& keys, const RunControl& control = {});
 // The same with the plaintext handed to `out` piece by piece, in order, one call at a time (from
 // either of the run's threads); what it throws ends the run and is rethrown here.
 using PlaintextSink = std::function<void(const unsigned char* data, std::size_t size)>;
 void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const SecureBytes& password,
-                   const StreamControl& control = {});
-
-// Whole-buffer entry points, for tests, the fuzzer and the benchmark.
-class Encryptor
-{
-public:
-    explicit Encryptor(const QString& password);
-    Encryptor(const QString& password, const HeaderParameters& header); // for known-answer tests
-    QByteArray encrypt(const QByteArray& data) const;
-
-private:
-    SecureBytes m_password;
-    std::optional<HeaderParameters> m_header;
-};
-
-class Decryptor
-{
-public:
-    explicit Decryptor(const QString& password);
-    QByteArray decrypt(const QByteArray& data) const; // throws Error(Authentication) on anything but a valid message
-
-private:
-    SecureBytes m_password;
-};
-
-// Decryption with keys given, skipping PBKDF2: for the fuzzer and for tests. Returns nullopt on any
-// invalid message; the streaming one throws as decryptStream does.
-std::optional<QByteArray> decryptWithKeys(const QByteArray& data, const Keys& keys);
-void decryptStreamWithKeys(int in, std::int64_t inputSize, const PlaintextSink& out, const Keys& keys);
+                   const RunControl& control = {});
+void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const Keys& keys,
+                   const RunControl& control = {});
 
 } // namespace RNCryptor

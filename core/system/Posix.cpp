@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Posix.h"
 
-#include "Files.h"
-
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+FileSystemError::FileSystemError(const std::string& what, int error)
+    : std::runtime_error(error ? what + ": " + std::strerror(error) : what), m_error(error)
+{
+}
 
 void UniqueFd::reset(int fd)
 {

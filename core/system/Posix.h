@@ -4,10 +4,21 @@
 // Small POSIX helpers under the file-system layer and the package workflows.
 
 #include <cstddef>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <string>
 #include <utility>
+
+// What the file layer and these helpers throw: a description and the errno behind it.
+class FileSystemError : public std::runtime_error
+{
+public:
+    FileSystemError(const std::string& what, int error);
+    int error() const { return m_error; } // errno, or 0
+private:
+    int m_error;
+};
 
 class UniqueFd
 {

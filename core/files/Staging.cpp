@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Staging.h"
 
-#include "Files.h"
-
 #include <openssl/rand.h>
 
 #include <cerrno>
@@ -46,7 +44,7 @@ bool sameInode(const struct stat& a, const struct stat& b)
 }
 
 // Our entry is still the one at `path`: a remover may have taken it between creation and locking.
-bool stillAt(int fd, const std::string& path)
+bool stillAt(int fd, const Path& path)
 {
     struct stat open {};
     struct stat named {};
@@ -128,7 +126,7 @@ bool onlyOwnerRenames(int folderFd)
     return (st.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (st.st_mode & S_ISVTX) != 0;
 }
 
-bool renameNoReplace(const std::string& from, const std::string& to)
+bool renameNoReplace(const Path& from, const Path& to)
 {
     if (!features().renameNoReplace) {
         errno = EINVAL;
@@ -158,7 +156,7 @@ bool isStagingName(const std::string& name)
     return name.find_first_not_of(kAlphabet, kPrefixLength) == std::string::npos;
 }
 
-void removeStale(const std::string& folder)
+void removeStale(const Path& folder)
 {
     const UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folderFd || !onlyOwnerRenames(folderFd.get())) {
@@ -171,21 +169,21 @@ void removeStale(const std::string& folder)
 
 // ---- folders ------------------------------------------------------------------------------------
 
-StagedFolder::StagedFolder(const std::string& parentFolder)
+StagedFolder::StagedFolder(const Path& parentFolder)
 {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const std::string path = parentFolder + newName();
+        const Path path = parentFolder / newName();
         if (::mkdir(path.c_str(), 0777) != 0) {
             if (errno == EEXIST) {
                 continue;
             }
-            Posix::fail("create " + path, errno);
+            Posix::fail("create " + path.bytes(), errno);
         }
         UniqueFd lock(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!lock) {
             const int error = errno;
             ::rmdir(path.c_str()); // still empty: nothing was staged in it yet
-            Posix::fail("open " + path, error);
+            Posix::fail("open " + path.bytes(), error);
         }
         holdLock(lock.get());
         if (stillAt(lock.get(), path)) {
@@ -194,7 +192,7 @@ StagedFolder::StagedFolder(const std::string& parentFolder)
             return;
         }
     }
-    Posix::fail("no staging folder in " + parentFolder, EEXIST);
+    Posix::fail("no staging folder in " + parentFolder.bytes(), EEXIST);
 }
 
 StagedFolder::~StagedFolder()
@@ -202,22 +200,22 @@ StagedFolder::~StagedFolder()
     discard();
 }
 
-void StagedFolder::publishAs(const std::string& target)
+void StagedFolder::publishAs(const Path& target)
 {
     if (!renameNoReplace(m_path, target)) {
         const int error = errno;
         if (!isUnsupported(error)) {
-            Posix::fail("publish " + target, error);
+            Posix::fail("publish " + target.bytes(), error);
         }
         // Without RENAME_NOREPLACE: claim the name with an empty folder of our own, which a rename
         // may replace; if anything appeared in it meanwhile, the rename fails and nothing is lost.
         if (::mkdir(target.c_str(), 0700) != 0) {
-            Posix::fail("publish " + target, errno);
+            Posix::fail("publish " + target.bytes(), errno);
         }
         if (::rename(m_path.c_str(), target.c_str()) != 0) {
             const int renameError = errno;
             ::rmdir(target.c_str()); // only while it is still our empty folder
-            Posix::fail("publish " + target, renameError);
+            Posix::fail("publish " + target.bytes(), renameError);
         }
     }
     m_done = true;
@@ -225,7 +223,7 @@ void StagedFolder::publishAs(const std::string& target)
 
 bool StagedFolder::discard()
 {
-    if (m_done || m_path.empty()) {
+    if (m_done || m_path.isEmpty()) {
         return true;
     }
     if (m_lock && stillAt(m_lock.get(), m_path)) {
@@ -240,7 +238,7 @@ bool StagedFolder::discard()
 
 // ---- files --------------------------------------------------------------------------------------
 
-StagedFile::StagedFile(const std::string& folder, mode_t mode)
+StagedFile::StagedFile(const Path& folder, mode_t mode)
 {
     if (features().anonymousFiles) {
         m_fd.reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
@@ -249,17 +247,17 @@ StagedFile::StagedFile(const std::string& folder, mode_t mode)
         }
         // Old kernels answer EISDIR, file systems without it EOPNOTSUPP.
         if (!isUnsupported(errno) && errno != EISDIR) {
-            Posix::fail("create a file in " + folder, errno);
+            Posix::fail("create a file in " + folder.bytes(), errno);
         }
     }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const std::string path = folder + newName();
+        const Path path = folder / newName();
         UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
         if (!fd) {
             if (errno == EEXIST) {
                 continue;
             }
-            Posix::fail("create " + path, errno);
+            Posix::fail("create " + path.bytes(), errno);
         }
         holdLock(fd.get());
         if (stillAt(fd.get(), path)) {
@@ -268,17 +266,17 @@ StagedFile::StagedFile(const std::string& folder, mode_t mode)
             return;
         }
     }
-    Posix::fail("no staging file in " + folder, EEXIST);
+    Posix::fail("no staging file in " + folder.bytes(), EEXIST);
 }
 
 StagedFile::~StagedFile()
 {
-    if (!m_path.empty() && m_fd && stillAt(m_fd.get(), m_path)) {
+    if (!m_path.isEmpty() && m_fd && stillAt(m_fd.get(), m_path)) {
         ::unlink(m_path.c_str());
     }
 }
 
-bool StagedFile::publishAs(const std::string& target)
+bool StagedFile::publishAs(const Path& target)
 {
     if (isAnonymous()) {
         // linkat never replaces. AT_EMPTY_PATH needs a capability; the /proc link does not.
@@ -292,20 +290,20 @@ bool StagedFile::publishAs(const std::string& target)
             return true;
         }
     } else if (renameNoReplace(m_path, target)) {
-        m_path.clear();
+        m_path = {};
         return true;
     } else if (isUnsupported(errno)) {
         // A hard link never replaces either.
         if (::link(m_path.c_str(), target.c_str()) == 0) {
             ::unlink(m_path.c_str());
-            m_path.clear();
+            m_path = {};
             return true;
         }
     }
     if (errno == EEXIST) {
         return false;
     }
-    Posix::fail("publish " + target, errno);
+    Posix::fail("publish " + target.bytes(), errno);
 }
 
 } // namespace Staging

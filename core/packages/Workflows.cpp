@@ -11,22 +11,38 @@
 
 namespace Workflows {
 
-QString displayPath(const std::string& path)
-{
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-}
-
 std::string numberedName(const std::string& name, int number)
 {
-    const std::string base = Paths::baseNameOf(name);
+    const std::string base = Path::baseNameOf(name);
     const std::string extension = name.substr(base.size());
     return base + " " + std::to_string(number) + extension;
 }
 
-void removePublished(const std::string& path)
+void conclude(RunReport& report, QStringList stages, Messages::Message failed, Messages::Message cancelled,
+              const Messages::Sentence& saved)
+{
+    report.lines = std::move(stages);
+    switch (report.outcome) {
+    case Outcome::Success:
+        report.message = Messages::Message::Succeeded;
+        report.lines << QStringLiteral("success! saved in ") + report.path.display();
+        report.detail = saved;
+        return;
+    case Outcome::Cancelled:
+        report.message = cancelled;
+        break;
+    case Outcome::Failed:
+        report.message = failed;
+        break;
+    }
+    report.lines << Messages::logLine(report.message);
+    report.detail = Messages::explain(report.failure);
+}
+
+void removePublished(const Path& path)
 {
     try {
-        if (Posix::isFolder(path)) {
+        if (Posix::isFolder(path.bytes())) {
             Folder(path).remove();
         } else {
             File(path).remove();
@@ -36,13 +52,13 @@ void removePublished(const std::string& path)
     }
 }
 
-void requireRoom(std::int64_t bytes, const std::string& folder)
+void requireRoom(std::int64_t bytes, const Path& folder)
 {
     struct statvfs disk {};
     if (bytes > 0 && ::statvfs(folder.c_str(), &disk) == 0 && disk.f_blocks > 0) {
         const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
         if (static_cast<unsigned long long>(bytes) > blocks * static_cast<unsigned long long>(disk.f_frsize)) {
-            Posix::fail("no room in " + folder, ENOSPC);
+            Posix::fail("no room in " + folder.bytes(), ENOSPC);
         }
     }
     rlimit limit {};
@@ -63,12 +79,12 @@ int errorOf(const std::exception& error)
     return 0;
 }
 
-QString folderName(const std::string& folder)
+QString folderName(const Path& folder)
 {
-    return displayPath(Paths::lastComponent(folder));
+    return Path::displayName(folder.name());
 }
 
-Messages::Failure writeFailure(int error, const std::string& folder, std::int64_t bytes)
+Messages::Failure writeFailure(int error, const Path& folder, std::int64_t bytes)
 {
     using Messages::Reason;
     switch (error) {

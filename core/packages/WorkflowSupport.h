@@ -22,24 +22,25 @@ struct ThreadStateRelease
     ~ThreadStateRelease() { OPENSSL_thread_stop(); }
 };
 
-inline RNCryptor::StreamControl streamControl(const RunControl& control)
-{
-    return {control.progress, control.cancel};
-}
+// The report's sentences and lines once its outcome is known: the lines of the stages reached, then on
+// success "success! saved in " + the result, otherwise the outcome's own line (`failed` or
+// `cancelled`); the detail is where the result went (`saved`) or why the run failed.
+void conclude(RunReport& report, QStringList stages, Messages::Message failed, Messages::Message cancelled,
+              const Messages::Sentence& saved);
 
 // Removes what a run published and then had to take back; quietly, since the run fails either way.
-void removePublished(const std::string& path);
+void removePublished(const Path& path);
 
 // Throws ENOSPC when `folder` can't hold `bytes` more, EFBIG when this process may not write a file
 // that large; a file system that tells no sizes is taken at its word.
-void requireRoom(std::int64_t bytes, const std::string& folder);
+void requireRoom(std::int64_t bytes, const Path& folder);
 
 // The errno behind a failure of the file layer or the engine; 0 for anything else.
 int errorOf(const std::exception& error);
 
 // A folder as the sentences name it: its own name.
-QString folderName(const std::string& folder);
+QString folderName(const Path& folder);
 // What stopped a write into `folder`, by its errno; `bytes` is the room the run needed.
-Messages::Failure writeFailure(int error, const std::string& folder, std::int64_t bytes);
+Messages::Failure writeFailure(int error, const Path& folder, std::int64_t bytes);
 
 } // namespace Workflows

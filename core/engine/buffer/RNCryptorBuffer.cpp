@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The whole-buffer entry points: for tests, the fuzzer and the benchmark. The product streams.
-#include "Password.h"
+#include "RNCryptorBuffer.h"
+
 #include "RNCryptorFormat.h"
 
 #include <openssl/crypto.h>
@@ -12,6 +12,15 @@ namespace RNCryptor {
 using namespace Format;
 
 namespace {
+
+// As typed, in UTF-8; the copy Qt made is wiped.
+SecureBytes passwordBytes(const QString& password)
+{
+    QByteArray utf8 = password.toUtf8();
+    SecureBytes bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    OPENSSL_cleanse(utf8.data(), static_cast<std::size_t>(utf8.size()));
+    return bytes;
+}
 
 const unsigned char* bytesOf(const QByteArray& data)
 {
@@ -47,10 +56,10 @@ QByteArray encryptWithKeys(const QByteArray& data, const Keys& keys, const Heade
 
 } // namespace
 
-Encryptor::Encryptor(const QString& password) : m_password(Password::bytes(password)) {}
+Encryptor::Encryptor(const QString& password) : m_password(passwordBytes(password)) {}
 
 Encryptor::Encryptor(const QString& password, const HeaderParameters& header)
-    : m_password(Password::bytes(password)), m_header(header)
+    : m_password(passwordBytes(password)), m_header(header)
 {
 }
 
@@ -60,7 +69,7 @@ QByteArray Encryptor::encrypt(const QByteArray& data) const
     return encryptWithKeys(data, Keys::derive(m_password, header), header);
 }
 
-Decryptor::Decryptor(const QString& password) : m_password(Password::bytes(password)) {}
+Decryptor::Decryptor(const QString& password) : m_password(passwordBytes(password)) {}
 
 QByteArray Decryptor::decrypt(const QByteArray& data) const
 {

@@ -6,6 +6,7 @@
 // ".lockfern-" plus ten letters or digits, and locked for as long as its run lives, so a later run
 // can tell a stale entry (its run was killed) from a live one and remove only the stale ones.
 
+#include "Path.h"
 #include "Posix.h"
 
 #include <sys/types.h>
@@ -28,26 +29,26 @@ bool isStagingName(const std::string& name);
 // Removes the staging entries of ours in `folder` whose run is gone: those whose lock can be taken.
 // Only in a folder where nobody else can rename entries: ours or root's, and not writable by others
 // unless sticky. Best effort; a folder that can't be read or written is left as it is.
-void removeStale(const std::string& folder);
+void removeStale(const Path& folder);
 
 // A hidden folder beside the package it becomes.
 class StagedFolder
 {
 public:
-    explicit StagedFolder(const std::string& parentFolder); // parentFolder ends with "/"
+    explicit StagedFolder(const Path& parentFolder);
     StagedFolder(const StagedFolder&) = delete;
     StagedFolder& operator=(const StagedFolder&) = delete;
     ~StagedFolder(); // removes what was staged, unless it was published
 
-    const std::string& path() const { return m_path; } // without a trailing "/"
+    const Path& path() const { return m_path; }
     // Renames the folder to `target` if nothing holds that name; throws FileSystemError (EEXIST or
     // ENOTEMPTY when the name is taken).
-    void publishAs(const std::string& target);
+    void publishAs(const Path& target);
     // Removes the folder with the files in it; true when it is gone.
     bool discard();
 
 private:
-    std::string m_path;
+    Path m_path;
     UniqueFd m_lock;
     bool m_done = false;
 };
@@ -57,19 +58,19 @@ private:
 class StagedFile
 {
 public:
-    StagedFile(const std::string& folder, mode_t mode); // folder ends with "/"
+    StagedFile(const Path& folder, mode_t mode);
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
     ~StagedFile(); // removes a named staging file that was not published
 
     int fd() const { return m_fd.get(); } // open for reading and writing
-    bool isAnonymous() const { return m_path.empty(); }
+    bool isAnonymous() const { return m_path.isEmpty(); }
     // Gives the file the name `target` if nothing holds it: false when something does.
-    bool publishAs(const std::string& target);
+    bool publishAs(const Path& target);
 
 private:
     UniqueFd m_fd;
-    std::string m_path; // empty while unnamed
+    Path m_path; // none while unnamed
 };
 
 } // namespace Staging

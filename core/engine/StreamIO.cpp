@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StreamIO.h"
 
-#include "Files.h"
 #include "Posix.h"
 #include "RNCryptorFormat.h"
 
@@ -76,17 +75,10 @@ void Output::startWriteback()
     }
 }
 
-void checkCancel(const StreamControl& control)
+void checkCancel(const RunControl& control)
 {
-    if (control.cancel && control.cancel->load(std::memory_order_relaxed)) {
+    if (control.cancelled()) {
         fail(Error::Kind::Cancelled, "cancelled");
-    }
-}
-
-void report(const StreamControl& control, std::int64_t done, std::int64_t total)
-{
-    if (control.progress) {
-        control.progress(done, total);
     }
 }
 

@@ -18,7 +18,7 @@ using Pipeline::Relay;
 
 // Worker: read chunk i+1, HMAC and write chunk i-1. Calling thread: encrypt chunk i. CBC encryption
 // is serial, so everything else goes to the second core.
-void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control,
+void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const RunControl& control,
                    const std::optional<HeaderParameters>& header)
 {
     if (inputSize < 0) {
@@ -68,40 +68,66 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
         if (last) {
             break;
         }
-        report(control, done, inputSize);
+        control.report(done, inputSize);
     }
     relay.finish();
 
     const MacTag tag = mac.final();
     output.write(tag.data(), tag.size());
-    report(control, inputSize, inputSize);
+    control.report(inputSize, inputSize);
 }
 
 namespace {
 
+// The header of a message whose size is well formed; its bytes go into `head`, which the MAC covers.
+HeaderParameters checkedHeader(int in, std::int64_t inputSize, unsigned char* head)
+{
+    if (inputSize < 0 || !wellFormedSize(static_cast<std::uint64_t>(inputSize))) {
+        fail(Error::Kind::Authentication, kNotAuthentic);
+    }
+    readExactly(in, head, kHeaderSize);
+    if (!headerAccepted(head)) {
+        fail(Error::Kind::Authentication, kNotAuthentic);
+    }
+    return parseHeader(head);
+}
+
 // `keys` when given, otherwise derived from `password` and the message's salts.
 void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes* password, const Keys* keys,
-               const StreamControl& control);
+               const RunControl& control);
 
 } // namespace
 
-void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const StreamControl& control)
+HeaderParameters readHeader(int in, std::int64_t inputSize)
+{
+    unsigned char head[kHeaderSize];
+    return checkedHeader(in, inputSize, head);
+}
+
+void decryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const RunControl& control)
 {
     Output output(out);
     decryptTo(in, inputSize, output, &password, nullptr, control);
+}
+
+void decryptStream(int in, std::int64_t inputSize, int out, const Keys& keys, const RunControl& control)
+{
+    Output output(out);
+    decryptTo(in, inputSize, output, nullptr, &keys, control);
 }
 
 void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const SecureBytes& password,
-                   const StreamControl& control)
+                   const RunControl& control)
 {
     Output output(out);
     decryptTo(in, inputSize, output, &password, nullptr, control);
 }
 
-void decryptStreamWithKeys(int in, std::int64_t inputSize, const PlaintextSink& out, const Keys& keys)
+void decryptStream(int in, std::int64_t inputSize, const PlaintextSink& out, const Keys& keys,
+                   const RunControl& control)
 {
     Output output(out);
-    decryptTo(in, inputSize, output, nullptr, &keys, {});
+    decryptTo(in, inputSize, output, nullptr, &keys, control);
 }
 
 namespace {
@@ -110,17 +136,11 @@ namespace {
 // the last block, which is unpadded and written only once the MAC has matched. The HMAC is serial,
 // so the calling thread takes the cheap decryption too and leaves the copies to the worker.
 void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes* password, const Keys* givenKeys,
-               const StreamControl& control)
+               const RunControl& control)
 {
-    if (inputSize < 0 || !wellFormedSize(static_cast<std::uint64_t>(inputSize))) {
-        fail(Error::Kind::Authentication, kNotAuthentic);
-    }
     unsigned char head[kHeaderSize];
-    readExactly(in, head, kHeaderSize);
-    if (!headerAccepted(head)) {
-        fail(Error::Kind::Authentication, kNotAuthentic);
-    }
-    const Keys keys = givenKeys ? *givenKeys : Keys::derive(*password, parseHeader(head));
+    const HeaderParameters header = checkedHeader(in, inputSize, head);
+    const Keys keys = givenKeys ? *givenKeys : Keys::derive(*password, header);
     checkCancel(control);
 
     Hmac mac(keys.hmac);
@@ -164,7 +184,7 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
         if (last) {
             break;
         }
-        report(control, static_cast<std::int64_t>(kHeaderSize) + done, inputSize);
+        control.report(static_cast<std::int64_t>(kHeaderSize) + done, inputSize);
     }
     const MacTag expected = mac.final();
     relay.finish();
@@ -180,7 +200,7 @@ void decryptTo(int in, std::int64_t inputSize, Output& output, const SecureBytes
     }
     output.write(held, kBlockSize - padding);
     OPENSSL_cleanse(held, sizeof held);
-    report(control, inputSize, inputSize);
+    control.report(inputSize, inputSize);
 }
 
 } // namespace

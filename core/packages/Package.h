@@ -4,9 +4,12 @@
 // Names of a package: a folder NAME.lockfern beside the source file, holding the encrypted file under
 // the source's own name and "hint.lockfern".
 
+#include "Path.h"
+
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace Package {
 
@@ -23,14 +26,18 @@ inline constexpr long long kMaxHintFileBytes = kMaxHintBytes + sizeof kByteOrder
 bool fitsAsHint(const QString& hint);
 
 // Split at every ".", drop empty pieces: a package when the last piece is exactly "lockfern".
-bool isPackagePath(const std::string& path);
+bool isPackagePath(std::string_view path);
+inline bool isPackagePath(const Path& path)
+{
+    return isPackagePath(path.bytes());
+}
 
 // The package a chosen path stands for: the path itself, or the package folder when the path is the
 // hint file directly inside one, which is what file managers see of a package.
-std::string packageOf(const std::string& cleanPath);
+Path packageOf(const Path& path);
 
 std::string packageName(const std::string& sourceName);
-// containing folder (ending with "/") + base name + ".lockfern"
-std::string packagePath(const std::string& containingFolder, const std::string& sourceName);
+// Beside the source: its folder, its base name and ".lockfern".
+Path packagePath(const Path& source);
 
 } // namespace Package

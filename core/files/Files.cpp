@@ -4,9 +4,6 @@
 #include "Posix.h"
 #include "Text.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -18,108 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-FileSystemError::FileSystemError(const std::string& what, int error)
-    : std::runtime_error(error ? what + ": " + std::strerror(error) : what), m_error(error)
-{
-}
-
-
-namespace Paths {
-
-std::string lastComponent(const std::string& path)
-{
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/') {
-        trimmed.pop_back();
-    }
-    const auto slash = trimmed.rfind('/');
-    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-}
-
-std::string parentOf(const std::string& path)
-{
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/') {
-        trimmed.pop_back();
-    }
-    const auto slash = trimmed.rfind('/');
-    if (slash == std::string::npos) {
-        return "./";
-    }
-    return trimmed.substr(0, slash + 1);
-}
-
-std::string absolute(const std::string& path)
-{
-    if (!path.empty() && path.front() == '/') {
-        return path;
-    }
-    std::error_code error;
-    const auto current = std::filesystem::current_path(error);
-    if (error) {
-        Posix::fail("current folder", error.value());
-    }
-    std::string base = current.string();
-    if (base.back() != '/') {
-        base += '/';
-    }
-    return base + path;
-}
-
-std::string clean(const std::string& path)
-{
-    const std::string whole = absolute(path);
-    std::string cleaned;
-    std::size_t start = 0;
-    while (start < whole.size()) {
-        std::size_t end = whole.find('/', start);
-        if (end == std::string::npos) {
-            end = whole.size();
-        }
-        const std::string component = whole.substr(start, end - start);
-        if (!component.empty() && component != ".") {
-            cleaned += '/';
-            cleaned += component;
-        }
-        start = end + 1;
-    }
-    return cleaned.empty() ? "/" : cleaned;
-}
-
-std::string cleanOrAsTyped(const std::string& path)
-{
-    try {
-        return clean(path);
-    } catch (const FileSystemError&) {
-        return path;
-    }
-}
-
-QString clean(const QString& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(cleanOrAsTyped(QFile::encodeName(path).toStdString())));
-}
-
-std::string baseNameOf(const std::string& name)
-{
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0) {
-        return name;
-    }
-    return name.substr(0, dot);
-}
-
-} // namespace Paths
 
 namespace {
-
-std::string withSlash(std::string path)
-{
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    return path;
-}
 
 void checkChildName(const std::string& name)
 {
@@ -130,13 +27,13 @@ void checkChildName(const std::string& name)
 }
 
 // Creates a new file that did not exist, never through a link, and fills it.
-File createNewFile(const std::string& path, const char* data, std::size_t size, mode_t mode)
+File createNewFile(const Path& path, const char* data, std::size_t size, mode_t mode)
 {
-    UniqueFd fd = Posix::createNew(path, mode);
+    UniqueFd fd = Posix::createNew(path.bytes(), mode);
     try {
         Posix::writeAll(fd.get(), data, size);
         if (!fd.close()) {
-            Posix::fail("close " + path, errno);
+            Posix::fail("close " + path.bytes(), errno);
         }
     } catch (...) {
         ::unlink(path.c_str());
@@ -154,15 +51,21 @@ bool isPrivateFolder(const std::string& path)
 
 } // namespace
 
-Folder::Folder(const std::string& path) : m_path(withSlash(Paths::absolute(path)))
+Folder::Folder(const Path& path) : m_path(path)
 {
     struct stat st {};
     if (::stat(m_path.c_str(), &st) != 0) {
-        Posix::fail("folder " + m_path, errno);
+        Posix::fail("folder " + m_path.bytes(), errno);
     }
     if (!S_ISDIR(st.st_mode)) {
-        Posix::fail("folder " + m_path, ENOTDIR);
+        Posix::fail("folder " + m_path.bytes(), ENOTDIR);
     }
+}
+
+Path Folder::child(const std::string& name) const
+{
+    checkChildName(name);
+    return m_path / name;
 }
 
 Folder Folder::temporary()
@@ -175,7 +78,7 @@ Folder Folder::temporary()
             path.pop_back();
         }
         if (isPrivateFolder(path) && ::access(path.c_str(), W_OK | X_OK) == 0) {
-            return Folder(path);
+            return Folder(Path(path));
         }
     }
     // Without one (an ssh session, some minimal desktops): under the user's own cache folder, which
@@ -184,53 +87,47 @@ Folder Folder::temporary()
     if (const char* xdgCache = std::getenv("XDG_CACHE_HOME"); xdgCache && xdgCache[0] == '/') {
         cache = xdgCache;
     } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-        cache = withSlash(home) + ".cache";
+        cache = std::string(home) + "/.cache";
     } else if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && user->pw_dir[0] == '/') {
-        cache = withSlash(user->pw_dir) + ".cache";
+        cache = std::string(user->pw_dir) + "/.cache";
     } else {
         Posix::fail("no home folder", ENOENT);
     }
     if (::mkdir(cache.c_str(), 0700) != 0 && errno != EEXIST) {
         Posix::fail("create " + cache, errno);
     }
-    const std::string path = withSlash(cache) + "lockfern";
+    const std::string path = cache + "/lockfern";
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
         Posix::fail("create " + path, errno);
     }
     if (!isPrivateFolder(path)) {
         Posix::fail(path + " is not a private folder", EPERM);
     }
-    return Folder(path);
-}
-
-std::string Folder::name() const
-{
-    return Paths::lastComponent(m_path);
+    return Folder(Path(path));
 }
 
 std::optional<Folder> Folder::containingFolder() const
 {
-    if (m_path == "/") {
+    if (m_path.bytes() == "/") {
         return std::nullopt;
     }
-    return Folder(Paths::parentOf(m_path));
+    return Folder(m_path.parent());
 }
 
 File Folder::file(const std::string& name) const
 {
-    checkChildName(name);
-    return File(m_path + name);
+    return File(child(name));
 }
 
 std::vector<File> Folder::files(Listing listing) const
 {
     UniqueFd fd(::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd) {
-        Posix::fail("open " + m_path, errno);
+        Posix::fail("open " + m_path.bytes(), errno);
     }
     DIR* dir = ::fdopendir(fd.get());
     if (!dir) {
-        Posix::fail("list " + m_path, errno);
+        Posix::fail("list " + m_path.bytes(), errno);
     }
     const int dirFd = fd.release(); // owned by dir from here on
     std::vector<std::string> names;
@@ -248,36 +145,34 @@ std::vector<File> Folder::files(Listing listing) const
     const int error = errno;
     ::closedir(dir);
     if (error) {
-        Posix::fail("list " + m_path, error);
+        Posix::fail("list " + m_path.bytes(), error);
     }
     std::sort(names.begin(), names.end());
     std::vector<File> result;
     result.reserve(names.size());
     for (const auto& name : names) {
-        result.emplace_back(m_path + name);
+        result.emplace_back(m_path / name);
     }
     return result;
 }
 
 Folder Folder::subfolder(const std::string& name) const
 {
-    checkChildName(name);
-    return Folder(m_path + name);
+    return Folder(child(name));
 }
 
 Folder Folder::createSubfolder(const std::string& name) const
 {
-    checkChildName(name);
-    if (::mkdir((m_path + name).c_str(), 0777) != 0) {
-        Posix::fail("create " + m_path + name, errno);
+    const Path path = child(name);
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        Posix::fail("create " + path.bytes(), errno);
     }
-    return Folder(m_path + name);
+    return Folder(path);
 }
 
 File Folder::createFile(const std::string& name, const QByteArray& contents) const
 {
-    checkChildName(name);
-    return createNewFile(m_path + name, contents.constData(), static_cast<std::size_t>(contents.size()), 0666);
+    return createNewFile(child(name), contents.constData(), static_cast<std::size_t>(contents.size()), 0666);
 }
 
 File Folder::createFile(const std::string& name, const QString& text) const
@@ -287,12 +182,11 @@ File Folder::createFile(const std::string& name, const QString& text) const
 
 File Folder::createFileIfNeeded(const std::string& name, const QByteArray& contents) const
 {
-    checkChildName(name);
-    const std::string path = m_path + name;
+    const Path path = child(name);
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) {
-            Posix::fail(path + " is not a regular file", EEXIST);
+            Posix::fail(path.bytes() + " is not a regular file", EEXIST);
         }
         return File(path);
     }
@@ -302,38 +196,21 @@ File Folder::createFileIfNeeded(const std::string& name, const QByteArray& conte
 void Folder::remove() const
 {
     std::error_code error;
-    std::string target = m_path;
-    target.pop_back();
-    std::filesystem::remove_all(target, error);
+    std::filesystem::remove_all(m_path.bytes(), error);
     if (error) {
-        Posix::fail("delete " + m_path, error.value());
+        Posix::fail("delete " + m_path.bytes(), error.value());
     }
 }
 
-File::File(const std::string& path) : m_path(Paths::absolute(path))
+File::File(const Path& path) : m_path(path)
 {
     struct stat st {};
     if (::stat(m_path.c_str(), &st) != 0) {
-        Posix::fail("file " + m_path, errno);
+        Posix::fail("file " + m_path.bytes(), errno);
     }
     if (!S_ISREG(st.st_mode)) {
-        Posix::fail("file " + m_path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        Posix::fail("file " + m_path.bytes(), S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     }
-}
-
-std::string File::name() const
-{
-    return Paths::lastComponent(m_path);
-}
-
-std::string File::baseName() const
-{
-    return Paths::baseNameOf(name());
-}
-
-Folder File::containingFolder() const
-{
-    return Folder(Paths::parentOf(m_path));
 }
 
 namespace {
@@ -356,16 +233,16 @@ QByteArray readAll(int fd, const std::string& path, std::int64_t maxBytes)
 
 QByteArray File::read() const
 {
-    UniqueFd fd = Posix::openRegularForReading(m_path, true);
-    return readAll(fd.get(), m_path, std::numeric_limits<qsizetype>::max());
+    UniqueFd fd = Posix::openRegularForReading(m_path.bytes(), true);
+    return readAll(fd.get(), m_path.bytes(), std::numeric_limits<qsizetype>::max());
 }
 
 QString File::readAsString(std::int64_t maxBytes) const
 {
-    UniqueFd fd = Posix::openRegularForReading(m_path, false);
-    std::optional<QString> text = Text::decodeUtf8(readAll(fd.get(), m_path, maxBytes));
+    UniqueFd fd = Posix::openRegularForReading(m_path.bytes(), false);
+    std::optional<QString> text = Text::decodeUtf8(readAll(fd.get(), m_path.bytes(), maxBytes));
     if (!text) {
-        Posix::fail(m_path + " is not UTF-8 text", EILSEQ);
+        Posix::fail(m_path.bytes() + " is not UTF-8 text", EILSEQ);
     }
     return std::move(*text);
 }
@@ -374,11 +251,11 @@ void File::append(const QString& text) const
 {
     UniqueFd fd(::open(m_path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!fd) {
-        Posix::fail("open " + m_path, errno);
+        Posix::fail("open " + m_path.bytes(), errno);
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
-        Posix::fail(m_path + " is not our regular file", EPERM);
+        Posix::fail(m_path.bytes() + " is not our regular file", EPERM);
     }
     const QByteArray bytes = text.toUtf8();
     Posix::writeAll(fd.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -387,6 +264,6 @@ void File::append(const QString& text) const
 void File::remove() const
 {
     if (::unlink(m_path.c_str()) != 0) {
-        Posix::fail("delete " + m_path, errno);
+        Posix::fail("delete " + m_path.bytes(), errno);
     }
 }

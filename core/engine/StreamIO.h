@@ -35,7 +35,6 @@ private:
     off_t m_writebackFrom = 0;
 };
 
-void checkCancel(const StreamControl& control);
-void report(const StreamControl& control, std::int64_t done, std::int64_t total);
+void checkCancel(const RunControl& control);
 
 } // namespace RNCryptor::StreamIO
