@@ -102,9 +102,16 @@ void removeIfStale(int folderFd, const std::string& name)
     // Files are opened for writing so that the exclusive lock also works where it is a POSIX lock.
     const int flags = (isFolder ? O_RDONLY | O_DIRECTORY : O_RDWR) | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     UniqueFd entry(::openat(folderFd, name.c_str(), flags));
+    if (entry && beforeStaleLock()) {
+        beforeStaleLock()(name);
+    }
+    // Named again once locked: a live run holds its lock until it has published the entry under its
+    // final name, so only an entry still under the staging name is one whose run is gone.
     struct stat opened {};
+    struct stat named {};
     if (!entry || ::flock(entry.get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(entry.get(), &opened) != 0 ||
-        !sameInode(st, opened)) {
+        !sameInode(st, opened) || ::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameInode(opened, named)) {
         return;
     }
     if (isFolder) {
@@ -146,6 +153,12 @@ Features& features()
 {
     static Features current;
     return current;
+}
+
+std::function<void(const std::string& name)>& beforeStaleLock()
+{
+    static std::function<void(const std::string& name)> hook;
+    return hook;
 }
 
 bool isStagingName(const std::string& name)

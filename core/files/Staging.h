@@ -11,6 +11,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 
 namespace Staging {
@@ -23,6 +24,9 @@ struct Features
     bool anonymousFiles = true;  // open(O_TMPFILE)
 };
 Features& features();
+// For tests: called by a clean-up between opening an entry and locking it, the moment a live run may
+// publish that entry and let its lock go.
+std::function<void(const std::string& name)>& beforeStaleLock();
 
 bool isStagingName(const std::string& name);
 

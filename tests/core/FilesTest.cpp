@@ -8,6 +8,8 @@
 
 #include <QUrl>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -133,6 +135,27 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
 
     Staging::removeStale(Path(w));
     EXPECT_EQ(folderEntries(w), kept);
+}
+
+// A clean-up that opened a live run's entry just before the run published it and let its lock go
+// must leave the published package alone: it is no longer under the staging name.
+TEST(FilesTest, removeStaleSparesAnEntryPublishedWhileItLooked)
+{
+    const TestEnvironment env;
+    const std::string w = env.work();
+    auto live = std::make_optional<Staging::StagedFolder>(Path(w));
+    const std::string staged = live->path().name();
+    env.file(staged + "/report.pdf", "encrypted");
+    Staging::beforeStaleLock() = [&](const std::string& name) {
+        if (name == staged && live) {
+            live->publishAs(Path(w + "report.lockfern"));
+            live.reset();
+        }
+    };
+    Staging::removeStale(Path(w));
+    Staging::beforeStaleLock() = nullptr;
+    ASSERT_FALSE(live);
+    EXPECT_EQ(folderEntries(w + "report.lockfern"), std::vector<std::string>{"report.pdf"});
 }
 
 } // namespace
