@@ -71,11 +71,7 @@ struct Extracted
 // open as `intoFolderFd`, which becomes the restored folder: it takes the root entry's mode and time
 // at the end. Nothing is written outside it, no link is followed, nothing is replaced. Throws
 // Error(Damaged) on anything our packer would not write; what was made by then is left for
-// removeContents. Files are not synced: sync the file system once before publishing.
+// Posix::removeContents. Files are not synced: sync the file system once before publishing.
 Extracted extract(int fd, int intoFolderFd, const Control& control = {});
-
-// Removes everything inside the folder open as `folderFd`, folders without write or search
-// permission included, never following a link. Throws FileSystemError.
-void removeContents(int folderFd);
 
 } // namespace FolderArchive

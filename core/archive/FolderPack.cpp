@@ -79,7 +79,7 @@ struct Listed
 // Everything inside an open folder, depth first, names in byte order; a folder before what it holds.
 template <typename Visit> void walk(int folderFd, const std::string& prefix, const Visit& visit)
 {
-    for (const std::string& name : Support::sortedNames(folderFd)) {
+    for (const std::string& name : Posix::entryNames(folderFd)) {
         const std::string relative = prefix + name;
         struct stat st
         {
