@@ -56,7 +56,8 @@ struct Packed
 // of names. Links are stored as links, modes as permission bits, times as modification times;
 // owners are not stored. Throws Error(Changed) when a file grows, shrinks, is touched or replaced
 // while it is packed, or an entry disappears. A reader that closes a pipe early gives EPIPE, not SIGPIPE.
-Packed pack(const std::string& folder, int out, const Control& control = {});
+// Progress is told against `scanned` when the caller has scanned the folder already.
+Packed pack(const std::string& folder, int out, const Control& control = {}, const Scan* scanned = nullptr);
 
 // Whether the file `fd` holds one of our folder archives, from its first header (read from offset 0).
 // Throws FileSystemError only when the file cannot be read.

@@ -367,12 +367,12 @@ Scan scan(const std::string& folder)
     return scanOpen(openFolder(folder).get());
 }
 
-Packed pack(const std::string& folder, int out, const Control& control)
+Packed pack(const std::string& folder, int out, const Control& control, const Scan* scanned)
 {
     const UniqueFd root = openFolder(folder);
     const std::string rootName = rootNameOf(folder);
     // The total for progress takes a walk of its own, made only for someone who asks.
-    const Scan totals = control.progress ? scanOpen(root.get()) : Scan{};
+    const Scan totals = scanned ? *scanned : control.progress ? scanOpen(root.get()) : Scan{};
     const PipeSignalBlock pipeSignal;
     const Support::Utf8Names utf8Names;
     Packer packer(out, control, totals.contentBytes);
