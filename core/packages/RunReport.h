@@ -6,6 +6,9 @@
 
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 namespace Workflows {
 
 enum class Outcome { Success, Failed, Cancelled };
@@ -29,6 +32,7 @@ struct RunReport
     Placed placed = Placed::Nothing;
     Messages::Sentence detail; // under the sentence: where the result went, or why the run failed
     Messages::Failure failure; // why it failed
+    std::vector<std::string> skipped; // a folder's entries left out (special files), as paths inside it
     bool cantDeleteFolder = false; // writing a package: the clean-up found no package folder to remove
 
     bool succeeded() const { return outcome == Outcome::Success; }

@@ -27,6 +27,7 @@ struct PreparedSource
 {
     Path path;        // /data/docs/report.pdf (absolute and clean; a link stays a link)
     Path packagePath; // /data/docs/report.lockfern
+    bool folder = false; // a folder, packed whole into one package
 };
 
 enum class PrepareOutcome { Prepared, AlreadyEncrypted, Problem };
