@@ -27,6 +27,11 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 spread() { printf '%s\n' "$@" | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print lo "-" hi }'; }
 min() { printf '%s\n' "$@" | sort -n | head -1; }
+max() { printf '%s\n' "$@" | sort -n | tail -1; }
+# "(target >= 0.80) PASS", or MISS: a figure, the comparison it must meet (>= or <=) and the target.
+verdict() {
+    awk -v v="$1" -v op="$2" -v t="$3" 'BEGIN { printf "(target %s %s) %s", op, t, (op == ">=" ? v >= t : v <= t) ? "PASS" : "MISS" }'
+}
 
 # One timed command, the password on its stdin: sets wall (s), user (s), sys (s), rss (MiB) and printed.
 timed() {
@@ -148,19 +153,29 @@ for name in "${peers[@]}"; do
     printf '  %-10s encrypt %5s          decrypt %5s\n' "$name" "${!enc_var}" "${!dec_var}"
 done
 echo
-printf 'in memory: encrypt / AES-256-CBC encrypt = %s / %s = %s (target >= 0.80)\n' \
-    "$memory_enc" "$aes_encrypt" "$(ratio "$memory_enc" "$aes_encrypt")"
-printf 'in memory: decrypt / HMAC-SHA256 = %s / %s = %s (target >= 0.85)\n' \
-    "$memory_dec" "$hmac" "$(ratio "$memory_dec" "$hmac")"
+aes_ratio=$(ratio "$memory_enc" "$aes_encrypt")
+printf 'in memory: encrypt / AES-256-CBC encrypt = %s / %s = %s %s\n' \
+    "$memory_enc" "$aes_encrypt" "$aes_ratio" "$(verdict "$aes_ratio" '>=' 0.80)"
+hmac_ratio=$(ratio "$memory_dec" "$hmac")
+printf 'in memory: decrypt / HMAC-SHA256 = %s / %s = %s %s\n' \
+    "$memory_dec" "$hmac" "$hmac_ratio" "$(verdict "$hmac_ratio" '>=' 0.85)"
 if [ -n "${age_enc:-}" ]; then
-    printf 'in memory: encrypt / age encrypt = %s / %s = %s (target >= 1.00)\n' "$memory_enc" "$age_enc" "$(ratio "$memory_enc" "$age_enc")"
+    age_ratio=$(ratio "$memory_enc" "$age_enc")
+    printf 'in memory: encrypt / age encrypt = %s / %s = %s %s\n' "$memory_enc" "$age_enc" "$age_ratio" "$(verdict "$age_ratio" '>=' 1.00)"
 fi
-printf 'on disk: encrypt / min(AES encrypt, HMAC, disk) = %s / %s = %s (target >= 0.90)\n' \
-    "$disk_enc" "$(min "$aes_encrypt" "$hmac" "$disk")" "$(ratio "$disk_enc" "$(min "$aes_encrypt" "$hmac" "$disk")")"
-printf 'on disk: decrypt / min(AES decrypt, HMAC, disk) = %s / %s = %s (target >= 0.90)\n' \
-    "$disk_dec" "$(min "$aes_decrypt" "$hmac" "$disk")" "$(ratio "$disk_dec" "$(min "$aes_decrypt" "$hmac" "$disk")")"
-printf 'window path / CLI in memory: encrypt %s, decrypt %s (target >= 0.95)\n' \
-    "$(ratio "$window_enc" "$memory_enc")" "$(ratio "$window_dec" "$memory_dec")"
-printf 'peak RSS: %s MiB at 1 GiB, %s MiB at 4 GiB (target <= 32)\n' "$memory_rss" "$large_rss"
-printf 'encrypt 1 KiB %.1f ms / one PBKDF2 %.1f ms = %s (target <= 1.30)\n' \
-    "$small_ms" "$pbkdf2_ms" "$(ratio "$small_ms" "$pbkdf2_ms")"
+disk_enc_limit=$(min "$aes_encrypt" "$hmac" "$disk")
+disk_enc_ratio=$(ratio "$disk_enc" "$disk_enc_limit")
+printf 'on disk: encrypt / min(AES encrypt, HMAC, disk) = %s / %s = %s %s\n' \
+    "$disk_enc" "$disk_enc_limit" "$disk_enc_ratio" "$(verdict "$disk_enc_ratio" '>=' 0.90)"
+disk_dec_limit=$(min "$aes_decrypt" "$hmac" "$disk")
+disk_dec_ratio=$(ratio "$disk_dec" "$disk_dec_limit")
+printf 'on disk: decrypt / min(AES decrypt, HMAC, disk) = %s / %s = %s %s\n' \
+    "$disk_dec" "$disk_dec_limit" "$disk_dec_ratio" "$(verdict "$disk_dec_ratio" '>=' 0.90)"
+window_enc_ratio=$(ratio "$window_enc" "$memory_enc")
+window_dec_ratio=$(ratio "$window_dec" "$memory_dec")
+printf 'window path / CLI in memory: encrypt %s, decrypt %s %s\n' "$window_enc_ratio" "$window_dec_ratio" \
+    "$(verdict "$(min "$window_enc_ratio" "$window_dec_ratio")" '>=' 0.95)"
+printf 'peak RSS: %s MiB at 1 GiB, %s MiB at 4 GiB %s\n' "$memory_rss" "$large_rss" \
+    "$(verdict "$(max "$memory_rss" "$large_rss")" '<=' 32)"
+small_ratio=$(ratio "$small_ms" "$pbkdf2_ms")
+printf 'encrypt 1 KiB %.1f ms / one PBKDF2 %.1f ms = %s %s\n' "$small_ms" "$pbkdf2_ms" "$small_ratio" "$(verdict "$small_ratio" '<=' 1.30)"
