@@ -46,6 +46,14 @@ openssl_mbps() {
     openssl speed -elapsed -bytes 1048576 "$@" 2>/dev/null | tail -1 | awk '{ sub(/k$/, "", $NF); printf "%.0f", $NF / 1000 }'
 }
 
+# One column of bench_rncryptor's CSV by its header name, for the benchmark whose name starts with $1.
+micro_field() {
+    printf '%s\n' "$csv" | awk -F, -v name="$1" -v column="$2" '
+        { gsub(/"/, "") }
+        NR == 1 { for (i = 1; i <= NF; i++) if ($i == column) c = i; next }
+        c && index($1, name) == 1 { print $c; exit }'
+}
+
 # RUNS encrypt/decrypt round trips of one file in `dir` by `tool`; medians into <label>_enc/_dec,
 # spreads into <label>_enc_spread/_dec_spread, one line of times per run printed.
 round_trips() {
@@ -115,6 +123,15 @@ rm -f "$disk_dir/dd.bin"
 disk=$(mbps "$gib" "$dd_seconds")
 printf '  AES-256-CBC encrypt %s, decrypt %s, HMAC-SHA256 %s, synced disk write %s MB/s\n' \
     "$aes_encrypt" "$aes_decrypt" "$hmac" "$disk"
+csv=$("$micro" --benchmark_format=csv 2>/dev/null)
+two_core=$(mbps "$(micro_field aesBesideHmac bytes_per_second)" 1)
+printf '  AES-256-CBC encrypt on one thread beside HMAC-SHA256 on another, the slower of the two: %s MB/s\n' "$two_core"
+small_ms=$(micro_field encrypt1KiB real_time)
+pbkdf2_ms=$(micro_field pbkdf2Once real_time)
+pbkdf2_rate=$(micro_field pbkdf2Once items_per_second | awk '{ printf "%.0f", $1 }')
+cores=$(micro_field pbkdf2Once label | awk '{ print $1 }')
+printf '  PBKDF2-HMAC-SHA1, 10,000 iterations: %.0f per second on one core x %s cores = %s per second\n' \
+    "$(awk -v ms="$pbkdf2_ms" 'BEGIN { print 1000 / ms }')" "$cores" "$pbkdf2_rate"
 
 echo "== lockfern-cli, 1 GiB in memory (/dev/shm), $runs runs"
 round_trips memory "$cli" "$memory_dir" "$gib"
@@ -139,10 +156,6 @@ if command -v gpg >/dev/null; then
     peers+=(gpg)
 fi
 
-csv=$("$micro" --benchmark_format=csv 2>/dev/null)
-small_ms=$(printf '%s\n' "$csv" | awk -F, '/^"?encrypt1KiB/ { print $3 }')
-pbkdf2_ms=$(printf '%s\n' "$csv" | awk -F, '/^"?pbkdf2Once/ { print $3 }')
-
 echo
 echo "== results (MB/s: median of $runs, spread)"
 printf '  in memory  encrypt %5s (%s)  decrypt %5s (%s)\n' "$memory_enc" "$memory_enc_spread" "$memory_dec" "$memory_dec_spread"
@@ -153,9 +166,15 @@ for name in "${peers[@]}"; do
     printf '  %-10s encrypt %5s          decrypt %5s\n' "$name" "${!enc_var}" "${!dec_var}"
 done
 echo
+# One thread encrypts while the other computes the HMAC and copies the data in and out. On two cores
+# nothing else can take that work, so where HMAC is slower than AES a run goes at HMAC's pace at best,
+# below AES alone: a target against AES alone cannot be met there, one against both side by side can.
 aes_ratio=$(ratio "$memory_enc" "$aes_encrypt")
 printf 'in memory: encrypt / AES-256-CBC encrypt = %s / %s = %s %s\n' \
     "$memory_enc" "$aes_encrypt" "$aes_ratio" "$(verdict "$aes_ratio" '>=' 0.80)"
+two_core_ratio=$(ratio "$memory_enc" "$two_core")
+printf 'in memory: encrypt / AES beside HMAC on two threads = %s / %s = %s %s\n' \
+    "$memory_enc" "$two_core" "$two_core_ratio" "$(verdict "$two_core_ratio" '>=' 0.85)"
 hmac_ratio=$(ratio "$memory_dec" "$hmac")
 printf 'in memory: decrypt / HMAC-SHA256 = %s / %s = %s %s\n' \
     "$memory_dec" "$hmac" "$hmac_ratio" "$(verdict "$hmac_ratio" '>=' 0.85)"
