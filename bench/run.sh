@@ -262,7 +262,7 @@ many_files
 # In memory when both /dev/shm and free memory hold the tree, its package, and the archive and folder
 # it decrypts into, with room to spare; otherwise on disk, beside the one-file disk run.
 shm_free=$(df --output=avail -B1 /dev/shm | tail -1)
-memory_free=$(awk '/^MemAvailable:/ { print $2 * 1024 }' /proc/meminfo)
+memory_free=$(awk '/^MemAvailable:/ { printf "%.0f", $2 * 1024 }' /proc/meminfo)
 if [ "$(min "$shm_free" "$memory_free")" -ge $((6 * gib)) ]; then
     folder_medium=memory folder_where="in memory" folder_dir=$memory_dir
 else
@@ -294,7 +294,7 @@ echo "== results (MB/s: median of $runs, spread)"
 printf '  in memory  encrypt %5s (%s)  decrypt %5s (%s)\n' "$memory_enc" "$memory_enc_spread" "$memory_dec" "$memory_dec_spread"
 printf '  window     encrypt %5s (%s)  decrypt %5s (%s)\n' "$window_enc" "$window_enc_spread" "$window_dec" "$window_dec_spread"
 printf '  on disk    encrypt %5s (%s)  decrypt %5s (%s)\n' "$disk_enc" "$disk_enc_spread" "$disk_dec" "$disk_dec_spread"
-printf '  1,000 files encrypt %5s files/s    decrypt %5s files/s\n' "$many_enc" "$many_dec"
+printf '  many files encrypt %5s files/s   decrypt %5s files/s\n' "$many_enc" "$many_dec"
 if [ -n "${folder_enc:-}" ]; then
     printf '  folder     encrypt %5s (%s)  decrypt %5s (%s)  %s\n' "$folder_enc" "$folder_enc_spread" "$folder_dec" "$folder_dec_spread" "$folder_where"
 fi
