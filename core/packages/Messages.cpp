@@ -102,6 +102,8 @@ Sentence explain(const Failure& failure)
         return of("The file was changed while it was being encrypted.");
     case Reason::SourceUnreadable:
         return of("%1 can't be read any more.", {failure.name});
+    case Reason::DamagedArchive:
+        return of("The folder in %1 is damaged or unsafe to restore. Nothing was restored.", {failure.name});
     }
     return {};
 }
@@ -121,6 +123,11 @@ Sentence destination(Destination kind, const QStringList& names)
         return of("Saved as %1. %2 is still there, unencrypted.", names);
     }
     return {};
+}
+
+Sentence leftOut(const QString& entry)
+{
+    return of("Left out %1: only files, folders and links inside the folder are kept.", {entry});
 }
 
 } // namespace Messages
