@@ -2,7 +2,8 @@
 #pragma once
 
 // What the user is told and what the activity log says, once each: the screens and lockfern-cli show
-// the sentence of an outcome and log its line, both from here.
+// the sentence of an outcome and log its line, both from here. Everything here is English; the window
+// looks each sentence and pattern up under kContext to show it in the user's language.
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,8 @@
 #include <cstdint>
 
 namespace Messages {
+
+inline constexpr char kContext[] = "Messages";
 
 enum class Message {
     FileAdded,        // a file or package was taken
