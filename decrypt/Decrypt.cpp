@@ -4,6 +4,7 @@
 #include "ui_Decrypt.h"
 
 #include "Global.h"
+#include "NameLabel.h"
 #include "Password.h"
 #include "Theme.h"
 
@@ -11,11 +12,15 @@ namespace {
 
 Pane::Texts texts()
 {
-    return {.chooserTitle = QStringLiteral("Choose the file you want to decrypt"),
+    //: Title of the file chooser, where the user picks a package (a folder NAME.lockfern).
+    return {.chooserTitle = Decrypt::tr("Choose the file you want to decrypt"),
             .packagesAsDocuments = true, // a package is taken whole
-            .progressName = QObject::tr("Decryption progress"),
-            .cancelName = QObject::tr("Cancel the decryption"),
-            .revealDescription = QObject::tr("Shows the decrypted file in the file manager")};
+            //: Screen-reader name of the progress bar.
+            .progressName = Decrypt::tr("Decryption progress"),
+            //: Screen-reader name of the Cancel button during a decryption.
+            .cancelName = Decrypt::tr("Cancel the decryption"),
+            //: Screen-reader description of "Show in File Manager".
+            .revealDescription = Decrypt::tr("Shows the decrypted file in the file manager")};
 }
 
 } // namespace
@@ -86,7 +91,8 @@ void Decrypt::prepareForDecryption(const Path& file)
     const QStringList lines = opened.logMessages();
     m_package = std::move(opened.package);
     const QString& hint = m_package->hint;
-    ui->hintD->setText(hint.isEmpty() ? QString() : QStringLiteral("Hint: ") + hint);
+    //: %1 is the password hint stored in the package, as its author typed it.
+    ui->hintD->setText(hint.isEmpty() ? QString() : tr("Hint: %1").arg(isolated(hint, this)));
     ui->hintD->setHidden(false);
     ui->serviceD->setEnabled(true);
     ui->checkMarkD->setHidden(false);
@@ -113,6 +119,7 @@ void Decrypt::showChosenPackage()
     if (m_package) {
         ui->fileNameD->setName(Path::displayName(m_package->packagePath.name()), m_package->packagePath.display());
     } else {
+        //: Where the chosen package's name goes. A package is Lockfern's encrypted result, a folder NAME.lockfern.
         ui->fileNameD->setName(tr("No package chosen"));
     }
 }

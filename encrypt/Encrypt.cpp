@@ -10,6 +10,8 @@
 #include "PasswordStrength.h"
 #include "Theme.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
@@ -20,11 +22,29 @@ const QColor kLevelColours[] = {QColor(0xd6, 0x45, 0x45), QColor(0xe0, 0x7b, 0x2
 
 Pane::Texts texts()
 {
-    return {.chooserTitle = QStringLiteral("Choose the file you want to encrypt"),
+    //: Title of the file chooser.
+    return {.chooserTitle = Encrypt::tr("Choose the file you want to encrypt"),
             .packagesAsDocuments = false, // a package is entered to reach the file in it
-            .progressName = QObject::tr("Encryption progress"),
-            .cancelName = QObject::tr("Cancel the encryption"),
-            .revealDescription = QObject::tr("Shows the encrypted package in the file manager")};
+            //: Screen-reader name of the progress bar.
+            .progressName = Encrypt::tr("Encryption progress"),
+            //: Screen-reader name of the Cancel button during an encryption.
+            .cancelName = Encrypt::tr("Cancel the encryption"),
+            //: Screen-reader description of "Show in File Manager". A package is Lockfern's encrypted
+            //: result, a folder NAME.lockfern.
+            .revealDescription = Encrypt::tr("Shows the encrypted package in the file manager")};
+}
+
+// The strength in the user's language. Without a translation Qt hands the pattern back as it is, and
+// its English plural is spelled by the core.
+QString strengthLine(const PasswordStrength::Estimate& estimate)
+{
+    using namespace PasswordStrength;
+    const QString level = QCoreApplication::translate(kContext, levelName(estimate.level));
+    const Line line = PasswordStrength::line(estimate.seconds);
+    if (QCoreApplication::translate(kContext, line.pattern) == QLatin1String(line.pattern)) {
+        return english(line, level);
+    }
+    return QCoreApplication::translate(kContext, line.pattern, nullptr, line.count).arg(level);
 }
 
 } // namespace
@@ -108,8 +128,7 @@ void Encrypt::showStrength()
     ui->strengthBarE->setValue(level + 1);
     ui->strengthBarE->setProperty("fill", kLevelColours[level]);
     Theme::styleBar(ui->strengthBarE, kLevelColours[level], global().theme().isDark());
-    ui->strengthE->setText(PasswordStrength::levelName(estimate.level) + QStringLiteral(": ") +
-                           PasswordStrength::timeToGuess(estimate.seconds) + QStringLiteral(" to guess on one GPU"));
+    ui->strengthE->setText(strengthLine(estimate));
 }
 
 // While the password is on show it needs no repeating, and what was seen counts as repeated when it
@@ -214,6 +233,7 @@ void Encrypt::resetVariables()
 
 void Encrypt::showHintState()
 {
+    //: The button that opens the hint dialog, once a hint was typed and before.
     ui->hintButtonE->setText(global().hintExist ? tr("Change Hint…") : tr("Add Hint…"));
 }
 
@@ -234,6 +254,7 @@ void Encrypt::showChosenFile()
     if (m_source) {
         ui->fileNameE->setName(Path::displayName(m_source->path.name()), m_source->path.display());
     } else {
+        //: Where the chosen file's name goes.
         ui->fileNameE->setName(tr("No file chosen"));
     }
 }

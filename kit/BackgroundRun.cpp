@@ -125,8 +125,11 @@ QString BackgroundRun::rateText(std::int64_t done, std::int64_t total, std::int6
     }
     const double bytesPerSecond = static_cast<double>(done) * 1000.0 / static_cast<double>(elapsedMs);
     const auto left = static_cast<std::int64_t>(std::ceil(static_cast<double>(total - done) / bytesPerSecond));
-    const QString time = left < 60 ? QStringLiteral("%1 s left").arg(left)
-                                   : QStringLiteral("%1 min %2 s left").arg(left / 60).arg(left % 60);
-    return QLocale().formattedDataSize(static_cast<qint64>(bytesPerSecond), 1, QLocale::DataSizeSIFormat) +
-           QStringLiteral("/s · ") + time;
+    //: Time left of a run, under a minute; %1 is seconds.
+    const QString time = left < 60 ? tr("%1 s left").arg(left)
+                                   //: Time left of a run; %1 is minutes, %2 seconds.
+                                   : tr("%1 min %2 s left").arg(left / 60).arg(left % 60);
+    //: Under the progress bar: %1 is a size such as "12.3 MB", so %1/s the speed; %2 the time left.
+    return tr("%1/s · %2")
+        .arg(QLocale().formattedDataSize(static_cast<qint64>(bytesPerSecond), 1, QLocale::DataSizeSIFormat), time);
 }
