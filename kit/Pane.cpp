@@ -126,7 +126,7 @@ void Pane::attach(const Parts& parts)
     rows->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(8);
+    grid->setVerticalSpacing(4);
 
     //: Screen-reader description of the status line ("Success!", "Password is empty.").
     m_status = line(steady(new StatusLine(rows), letter, "placeholder"), tr("Status"));
@@ -370,7 +370,7 @@ void Pane::applyTheme(bool dark)
 void Pane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    constexpr int kSideRoom = 180; // beside the controls in a window of the least width
+    constexpr int kSideRoom = 140; // beside the controls in a window of the least width
     constexpr int kWidest = 640;
     m_controls->setFixedWidth(std::clamp(width() - kSideRoom, m_controlsLeast, kWidest));
 }
