@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>Guardado como %1. %2 sigue ahí, sin cifrar.</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>La carpeta de %1 está dañada o no es seguro restaurarla. No se ha restaurado nada.</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>Se omitió %1: solo se conservan los archivos, carpetas y enlaces de la carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>Enregistré sous %1. %2 est toujours là, non chiffré.</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>Le dossier contenu dans %1 est endommagé ou ne peut pas être restauré sans risque. Rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>%1 ignoré : seuls les fichiers, dossiers et liens du dossier sont conservés.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>%1 として保存しました。%2 は暗号化されないまま残っています。</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>%1 内のフォルダーは破損しているか、安全に復元できません。何も復元されていません。</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>%1 を除外しました：フォルダー内のファイル、フォルダー、リンクのみが保持されます。</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>Zapisano jako %1. %2 pozostaje na miejscu, niezaszyfrowany.</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>Katalog w pakiecie %1 jest uszkodzony lub jego przywrócenie nie jest bezpieczne. Niczego nie przywrócono.</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>Pominięto %1: zachowywane są tylko pliki, katalogi i dowiązania znajdujące się w katalogu.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>Salvo como %1. %2 continua lá, sem criptografia.</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>A pasta em %1 está danificada ou não pode ser restaurada com segurança. Nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>%1 foi ignorado: somente arquivos, pastas e links dentro da pasta são mantidos.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -404,6 +404,16 @@
         <extracomment>After an encryption. %1 is the new package&apos;s name, %2 the original file&apos;s name.</extracomment>
         <translation>Сохранено как %1. Исходный файл %2 остался незашифрованным.</translation>
     </message>
+    <message>
+        <source>The folder in %1 is damaged or unsafe to restore. Nothing was restored.</source>
+        <extracomment>%1 is a package&apos;s name; the folder encrypted in it can&apos;t be restored safely.</extracomment>
+        <translation>Папка в пакете %1 повреждена или её небезопасно восстанавливать. Ничего не восстановлено.</translation>
+    </message>
+    <message>
+        <source>Left out %1: only files, folders and links inside the folder are kept.</source>
+        <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
+        <translation>Пропущено: %1. Сохраняются только файлы, папки и ссылки внутри папки.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

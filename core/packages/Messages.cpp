@@ -122,6 +122,11 @@ Sentence explain(const Failure& failure)
     case Reason::SourceUnreadable:
         //: %1 is the file's name.
         return of(QT_TRANSLATE_NOOP("Messages", "%1 can't be read any more."), {failure.name});
+    case Reason::DamagedArchive:
+        //: %1 is a package's name; the folder encrypted in it can't be restored safely.
+        return of(
+            QT_TRANSLATE_NOOP("Messages", "The folder in %1 is damaged or unsafe to restore. Nothing was restored."),
+            {failure.name});
     }
     return {};
 }
@@ -146,6 +151,14 @@ Sentence destination(Destination kind, const QStringList& names)
         return of(QT_TRANSLATE_NOOP("Messages", "Saved as %1. %2 is still there, unencrypted."), names);
     }
     return {};
+}
+
+Sentence leftOut(const QString& entry)
+{
+    //: %1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a
+    //: device file, which a package does not keep.
+    return of(QT_TRANSLATE_NOOP("Messages", "Left out %1: only files, folders and links inside the folder are kept."),
+              {entry});
 }
 
 } // namespace Messages

@@ -56,6 +56,7 @@ enum class Reason {
     NoSpace,           // `bytes` don't fit
     SourceChanged,     // the file was changed while it was read
     SourceUnreadable,  // `name` can't be read any more
+    DamagedArchive,    // the package `name` opened, but the folder archive in it is not one we would write
 };
 
 struct Failure
@@ -78,5 +79,9 @@ enum class Destination {
     SavedBesideSource // package, source
 };
 Sentence destination(Destination kind, const QStringList& names);
+
+// An entry of a folder that was left out, by its path inside the folder: a socket, FIFO or device
+// when packing; one of those or a link that leads outside the folder when restoring.
+Sentence leftOut(const QString& entry);
 
 } // namespace Messages

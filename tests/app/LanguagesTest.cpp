@@ -325,7 +325,7 @@ TEST_P(EveryLanguage, showsEveryTextWholeAtTheLeastSize)
     for (const Messages::Reason reason :
          {Messages::Reason::Unknown, Messages::Reason::NameTaken, Messages::Reason::ReadOnlyFolder,
           Messages::Reason::FolderNotWritable, Messages::Reason::NoSpace, Messages::Reason::SourceChanged,
-          Messages::Reason::SourceUnreadable}) {
+          Messages::Reason::SourceUnreadable, Messages::Reason::DamagedArchive}) {
         detail->setSentence(Messages::explain({reason, QString::fromStdString(kLongName), QStringLiteral("Documents"),
                                                4'400'000'000'000}));
         expectWhole(&m_window, "why a run failed");
