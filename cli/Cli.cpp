@@ -21,7 +21,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <functional>
 #include <csignal>
 #include <cstring>
 #include <optional>

@@ -156,6 +156,17 @@ inline void craft(const std::string& path, const std::vector<Item>& items, const
     archive_write_free(writer);
 }
 
+inline const Item kRoot{'d', "Photos/"};
+
+inline std::vector<Item> manyFiles(int count)
+{
+    std::vector<Item> items{kRoot};
+    for (int i = 0; i < count; ++i) {
+        items.push_back({'f', "Photos/f" + std::to_string(i), "", 0644});
+    }
+    return items;
+}
+
 // Read-only folders and names that are not UTF-8 would outlive the test's temporary folder.
 inline void removeWork(const TestEnvironment& env)
 {
