@@ -123,4 +123,25 @@ Sentence destination(Destination kind, const QStringList& names)
     return {};
 }
 
+// Counts are words, not names: they are never shortened.
+Sentence tally(int saved, int failed, int notDone)
+{
+    const int count = saved + failed + notDone;
+    QString text;
+    if (notDone > 0) {
+        text = failed > 0 ? QStringLiteral("Cancelled. %1 of %2 were saved; %3 failed.").arg(saved).arg(count).arg(failed)
+                          : QStringLiteral("Cancelled. %1 of %2 were saved.").arg(saved).arg(count);
+    } else if (failed > 0) {
+        text = QStringLiteral("%1 of %2 were saved; %3 failed.").arg(saved).arg(count).arg(failed);
+    } else {
+        text = QStringLiteral("All %1 were saved.").arg(count);
+    }
+    return {text, {}};
+}
+
+QString leftOut()
+{
+    return QStringLiteral("Left out: only files, folders and links are kept.");
+}
+
 } // namespace Messages

@@ -76,4 +76,9 @@ enum class Destination {
 };
 Sentence destination(Destination kind, const QStringList& names);
 
+// Over a run of several items: how many were saved, failed, and were not done because of a cancel.
+Sentence tally(int saved, int failed, int notDone);
+// Beside an entry that packing a folder left out: a socket, a FIFO or a device.
+QString leftOut();
+
 } // namespace Messages
