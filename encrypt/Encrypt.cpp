@@ -3,6 +3,7 @@
 
 #include "ui_Encrypt.h"
 
+#include "Batch.h"
 #include "Global.h"
 #include "Hint.h"
 #include "Package.h"
@@ -10,7 +11,10 @@
 #include "PasswordStrength.h"
 #include "Theme.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <optional>
 
 namespace {
 
@@ -22,9 +26,28 @@ Pane::Texts texts()
 {
     return {.chooserTitle = QStringLiteral("Choose the file you want to encrypt"),
             .packagesAsDocuments = false, // a package is entered to reach the file in it
+            .folders = true,
             .progressName = QObject::tr("Encryption progress"),
             .cancelName = QObject::tr("Cancel the encryption"),
-            .revealDescription = QObject::tr("Shows the encrypted package in the file manager")};
+            .revealDescription = QObject::tr("Shows the encrypted package in the file manager"),
+            .itemsName = QObject::tr("Chosen files and folders")};
+}
+
+// Where the package of `source` will go, or, as a warning, why it can't go there now.
+std::pair<Messages::Sentence, bool> packagePlace(const Workflows::PreparedSource& source)
+{
+    const Messages::Failure failure = Workflows::checkPackagePlace(source);
+    if (failure.reason != Messages::Reason::None) {
+        return {Messages::explain(failure), true};
+    }
+    const QString package = Path::displayName(source.packagePath.name());
+    return {Messages::destination(Messages::Destination::WillBeSaved, {package}), false};
+}
+
+ItemList::Row rowOf(const Workflows::PreparedSource& source)
+{
+    const auto [place, warning] = packagePlace(source);
+    return ItemList::Row::of(source.path, place.text(), warning ? Theme::Mark::Warning : Theme::Mark::None);
 }
 
 } // namespace
@@ -127,7 +150,10 @@ void Encrypt::prepareForEncryption(const Path& file)
 {
     global().log(QStringLiteral("file selected ") + file.display());
     const Workflows::PrepareResult prepared = Workflows::prepareSource(file);
-    m_source = prepared.source;
+    m_sources.clear();
+    if (prepared.source) {
+        m_sources.push_back(*prepared.source);
+    }
     if (!prepared.source) {
         refuse(prepared.message());
         ui->serviceE->setEnabled(false);
@@ -143,20 +169,44 @@ void Encrypt::prepareForEncryption(const Path& file)
     showPackagePlace();
 }
 
+// Each chosen item is taken or refused as it would be alone, and logged so; the list shows them all,
+// each with where its package will go or why it can't.
+void Encrypt::prepareSeveral(const std::vector<Path>& paths)
+{
+    m_sources.clear();
+    std::vector<ItemList::Row> rows;
+    std::optional<Messages::Message> refusal;
+    for (const Path& path : paths) {
+        global().log(QStringLiteral("file selected ") + path.display());
+        const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
+        global().log(Messages::logLine(prepared.message()));
+        if (prepared.source) {
+            m_sources.push_back(*prepared.source);
+            rows.push_back(rowOf(*prepared.source));
+        } else {
+            refusal = refusal.value_or(prepared.message());
+            rows.push_back(ItemList::Row::of(path, Messages::sentence(prepared.message()), Theme::Mark::Warning));
+        }
+    }
+    ui->serviceE->setEnabled(!m_sources.empty());
+    ui->checkMarkE->setHidden(m_sources.empty());
+    showChosenFile();
+    showItems(rows);
+    showPackagePlace();
+    if (refusal && m_sources.empty()) {
+        say(*refusal); // logged above, with its file
+    }
+}
+
 // Said at once, so that nobody waits for a whole run to learn that the name is taken.
 void Encrypt::showPackagePlace()
 {
-    if (!m_source) {
+    if (m_sources.size() != 1) {
         showDestination({});
         return;
     }
-    const Messages::Failure failure = Workflows::checkPackagePlace(*m_source);
-    if (failure.reason != Messages::Reason::None) {
-        showDestination(Messages::explain(failure), true);
-        return;
-    }
-    const QString package = Path::displayName(m_source->packagePath.name());
-    showDestination(Messages::destination(Messages::Destination::WillBeSaved, {package}));
+    const auto [place, warning] = packagePlace(m_sources.front());
+    showDestination(place, warning);
 }
 
 void Encrypt::encrypt()
@@ -170,32 +220,76 @@ void Encrypt::encrypt()
         ui->repeatPasswordE->selectAll();
         return;
     }
-    Workflows::EncryptRequest request{*m_source, Password::bytes(ui->passwordE->text()), std::nullopt};
+    Workflows::EncryptRequest request{m_sources.front(), Password::bytes(ui->passwordE->text()), std::nullopt};
     if (global().hintExist) {
         request.hint = global().hint;
     }
-    startRun<Workflows::RunReport>(
-        [request = std::move(request)](const RunControl& control) {
-            return Workflows::writePackage(request, control);
+    if (m_sources.size() == 1) {
+        startRun<Workflows::RunReport>(
+            [request = std::move(request)](const RunControl& control) {
+                return Workflows::writePackage(request, control);
+            },
+            [this](const Workflows::RunReport& report) { finish(report); });
+        return;
+    }
+    std::vector<ItemList::Row> items;
+    std::transform(m_sources.begin(), m_sources.end(), std::back_inserter(items), rowOf);
+    startBatch<std::vector<Workflows::RunReport>>(
+        items,
+        [sources = m_sources, request = std::move(request)](const Workflows::BatchControl& control) {
+            return Workflows::writePackages(sources, request.password, request.hint, control);
         },
-        [this](const Workflows::RunReport& report) { finish(report); });
+        [this, sources = m_sources, items](const std::vector<Workflows::RunReport>& reports) {
+            finishSeveral(sources, items, reports);
+        });
 }
 
-void Encrypt::finish(const Workflows::RunReport& report)
+// What a run of one item says outside the pane: on stdout, and to the file manager.
+void Encrypt::reportWritten(const Workflows::RunReport& report)
 {
     if (report.outcome == Workflows::Outcome::Failed && report.cantDeleteFolder) {
         std::fputs("Can't delete folder\n", stdout);
         std::fflush(stdout);
     }
     if (report.succeeded()) {
-        m_package = report.path;
+        m_packages.push_back(report.path);
         if (services().packageMarker) {
             services().packageMarker->mark(report.path);
         }
-    } else {
+    }
+}
+
+void Encrypt::finish(const Workflows::RunReport& report)
+{
+    if (report.succeeded()) {
+        m_packages.clear();
+    }
+    reportWritten(report);
+    if (!report.succeeded()) {
         showPackagePlace(); // it may have changed during the run
     }
     finishRun(report);
+}
+
+// What failed or was not done stays chosen, with the password and hint, to be tried again.
+void Encrypt::finishSeveral(const std::vector<Workflows::PreparedSource>& sources,
+                            const std::vector<ItemList::Row>& items, const std::vector<Workflows::RunReport>& reports)
+{
+    m_packages.clear();
+    std::vector<Workflows::PreparedSource> left;
+    for (std::size_t i = 0; i < reports.size() && i < sources.size(); ++i) {
+        if (!reports[i].succeeded()) {
+            left.push_back(sources[i]);
+        }
+    }
+    finishBatch(items, reports, [this](const Workflows::RunReport& report) { reportWritten(report); });
+    if (left.empty()) {
+        resetVariables();
+        return;
+    }
+    m_sources = std::move(left);
+    showChosenFile();
+    showPackagePlace();
 }
 
 void Encrypt::resetVariables()
@@ -204,7 +298,7 @@ void Encrypt::resetVariables()
     ui->repeatPasswordE->setText(QString());
     ui->passwordE->setShown(false);
     ui->checkMarkE->setHidden(true);
-    m_source.reset();
+    m_sources.clear();
     global().hint.clear();
     global().hintExist = false;
     showChosenFile();
@@ -219,7 +313,7 @@ void Encrypt::showHintState()
 
 void Encrypt::showFile()
 {
-    reveal(m_package);
+    reveal(m_packages);
 }
 
 void Encrypt::openHint()
@@ -229,10 +323,17 @@ void Encrypt::openHint()
     }
 }
 
+// Several chosen are counted here and named in the list.
 void Encrypt::showChosenFile()
 {
-    if (m_source) {
-        ui->fileNameE->setName(Path::displayName(m_source->path.name()), m_source->path.display());
+    if (m_sources.size() > 1) {
+        QStringList paths;
+        for (const Workflows::PreparedSource& source : m_sources) {
+            paths << source.path.display();
+        }
+        ui->fileNameE->setName(tr("%1 items").arg(m_sources.size()), paths.join(QLatin1Char('\n')));
+    } else if (!m_sources.empty()) {
+        ui->fileNameE->setName(Path::displayName(m_sources.front().path.name()), m_sources.front().path.display());
     } else {
         ui->fileNameE->setName(tr("No file chosen"));
     }
