@@ -47,7 +47,7 @@ void offerOtherWays(QWidget* window, const Services& services)
         if (clicked == copy) {
             QGuiApplication::clipboard()->setText(mail.log().text());
         } else if (const Path log = mail.log().path(); clicked == folder && services.fileBrowser && !log.isEmpty()) {
-            services.fileBrowser->reveal(log);
+            services.fileBrowser->reveal({log});
         }
     });
     Theme::styleWindow(box, global().theme().isDark());

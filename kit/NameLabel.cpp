@@ -26,6 +26,21 @@ QString isolated(const QString& name, const QWidget* widget)
     return QChar(0x2068) + name + QChar(0x2069); // first strong isolate … pop directional isolate
 }
 
+QString shown(const QString& english)
+{
+    return QCoreApplication::translate(Messages::kContext, english.toUtf8().constData());
+}
+
+QString shown(Messages::Message message)
+{
+    return shown(Messages::sentence(message));
+}
+
+Messages::Sentence shown(const Messages::Sentence& sentence)
+{
+    return {shown(sentence.pattern), sentence.names};
+}
+
 namespace {
 
 // Room for the mark before the text: its size and a gap.
@@ -109,9 +124,7 @@ void NameLabel::setName(const QString& name, const QString& toolTip)
 
 void NameLabel::setSentence(const Messages::Sentence& sentence, const QString& toolTip)
 {
-    // The core's patterns are English; the window says them in the user's language.
-    take({QCoreApplication::translate(Messages::kContext, sentence.pattern.toUtf8().constData()), sentence.names},
-         toolTip);
+    take(shown(sentence), toolTip);
 }
 
 void NameLabel::take(const Messages::Sentence& sentence, const QString& toolTip)

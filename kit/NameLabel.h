@@ -16,6 +16,12 @@ QString plainToolTip(const QString& text);
 // place. Left to right, as it is, so English text stays as it was.
 QString isolated(const QString& name, const QWidget* widget);
 
+// The core's texts are English, as lockfern-cli and the log say them; the window shows them in the
+// user's language. A sentence's pattern is translated before its names go in.
+QString shown(const QString& english);
+QString shown(Messages::Message message);
+Messages::Sentence shown(const Messages::Sentence& sentence);
+
 // A line of plain text with a mark before it that says how something went; a failure's text takes
 // the failure colour too, so the mark is never the colour alone.
 class MarkedLabel : public QLabel

@@ -58,6 +58,15 @@
         <extracomment>Under the progress bar: %1 is a size such as &quot;12.3 MB&quot;, so %1/s the speed; %2 the time left.</extracomment>
         <translation>%1/ث · %2</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>During a run of several items: %1 is the item running, %2 how many there are; %3 the speed and time left.</extracomment>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 · %3</source>
+        <translation>%1 من %2 · %3</translation>
+    </message>
 </context>
 <context>
     <name>CapsLockWarning</name>
@@ -169,6 +178,28 @@
         <extracomment>Where the chosen package&apos;s name goes. A package is Lockfern&apos;s encrypted result, a folder NAME.lockfern.</extracomment>
         <translation>لم تُختر أي حزمة</translation>
     </message>
+    <message>
+        <source>Chosen packages</source>
+        <extracomment>Screen-reader name of the list of several packages chosen to decrypt.</extracomment>
+        <translation>الحزم المختارة</translation>
+    </message>
+    <message>
+        <source>The packages have different hints; each is in the list below.</source>
+        <extracomment>Where the hint goes, when several packages with different hints were chosen.</extracomment>
+        <translation>تختلف تلميحات الحزم؛ كل تلميح موجود في القائمة أدناه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n packages</source>
+        <extracomment>Where the chosen package&apos;s name goes, when several packages were chosen.</extracomment>
+        <translation>
+            <numerusform>%n حزمة</numerusform>
+            <numerusform>%n حزمة</numerusform>
+            <numerusform>%n حزمة</numerusform>
+            <numerusform>%n حزم</numerusform>
+            <numerusform>%n حزمة</numerusform>
+            <numerusform>%n حزمة</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Encrypt</name>
@@ -258,6 +289,23 @@
         <extracomment>Where the chosen file&apos;s name goes.</extracomment>
         <translation>لم يُختر أي ملف</translation>
     </message>
+    <message>
+        <source>Chosen files and folders</source>
+        <extracomment>Screen-reader name of the list of several files and folders chosen to encrypt.</extracomment>
+        <translation>الملفات والمجلدات المختارة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <extracomment>Where the chosen file&apos;s name goes, when several files and folders were chosen.</extracomment>
+        <translation>
+            <numerusform>%n عنصر</numerusform>
+            <numerusform>%n عنصر</numerusform>
+            <numerusform>%n عنصران</numerusform>
+            <numerusform>%n عناصر</numerusform>
+            <numerusform>%n عنصرًا</numerusform>
+            <numerusform>%n عنصر</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -288,6 +336,18 @@
     <message>
         <source>Keeps this hint and closes</source>
         <translation>يحفظ هذا التلميح ويغلق النافذة</translation>
+    </message>
+</context>
+<context>
+    <name>ItemList</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Screen-reader names of the list&apos;s two columns: an item&apos;s name, and what happens or happened to it.</extracomment>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>ما يحدث</translation>
     </message>
 </context>
 <context>
@@ -414,6 +474,31 @@
         <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
         <translation>تم تخطي %1: يُحتفظ فقط بالملفات والمجلدات والروابط الموجودة داخل المجلد.</translation>
     </message>
+    <message>
+        <source>Cancelled. %1 of %2 were saved; %3 failed.</source>
+        <extracomment>After a cancelled run of several items: %1 of %2 items were saved, %3 failed.</extracomment>
+        <translation>تم الإلغاء. تم حفظ %1 من %2؛ وفشل %3.</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1 of %2 were saved.</source>
+        <extracomment>After a cancelled run of several items: %1 of %2 items were saved.</extracomment>
+        <translation>تم الإلغاء. تم حفظ %1 من %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 were saved; %3 failed.</source>
+        <extracomment>After a run of several items: %1 of %2 items were saved, %3 failed.</extracomment>
+        <translation>تم حفظ %1 من %2؛ وفشل %3.</translation>
+    </message>
+    <message>
+        <source>All %2 were saved.</source>
+        <extracomment>After a run of several items (two or more), all %2 of them saved.</extracomment>
+        <translation>تم حفظ جميع العناصر (%2).</translation>
+    </message>
+    <message>
+        <source>Left out: only files, folders and links are kept.</source>
+        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
+        <translation>تم التخطي: يُحتفظ فقط بالملفات والمجلدات والروابط.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>
@@ -423,29 +508,9 @@
         <translation>مكان حفظ النتيجة</translation>
     </message>
     <message>
-        <source>Status</source>
-        <extracomment>Screen-reader description of the status line (&quot;Success!&quot;, &quot;Password is empty.&quot;).</extracomment>
-        <translation>الحالة</translation>
-    </message>
-    <message>
-        <source>What happened</source>
-        <extracomment>Screen-reader description of the line under the status: where the result went, or why a run failed.</extracomment>
-        <translation>ما حدث</translation>
-    </message>
-    <message>
-        <source>Speed and time left</source>
-        <extracomment>Screen-reader description of the line &quot;12.3 MB/s · 5 s left&quot; during a run.</extracomment>
-        <translation>السرعة والوقت المتبقي</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <extracomment>Stops the encryption or decryption going on.</extracomment>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>Show in File Manager</source>
-        <extracomment>After a run: opens the file manager with the result selected. Use the desktop&apos;s own wording.</extracomment>
-        <translation>إظهار في مدير الملفات</translation>
+        <source>What happened to each</source>
+        <extracomment>Screen-reader name of the list of items after a run of several.</extracomment>
+        <translation>ما حدث لكل عنصر</translation>
     </message>
 </context>
 <context>
@@ -576,6 +641,34 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultRows</name>
+    <message>
+        <source>Status</source>
+        <extracomment>Screen-reader description of the status line (&quot;Success!&quot;, &quot;Password is empty.&quot;).</extracomment>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <extracomment>Screen-reader description of the line under the status: where the result went, or why a run failed.</extracomment>
+        <translation>ما حدث</translation>
+    </message>
+    <message>
+        <source>Speed and time left</source>
+        <extracomment>Screen-reader description of the line &quot;12.3 MB/s · 5 s left&quot; during a run.</extracomment>
+        <translation>السرعة والوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Stops the encryption or decryption going on.</extracomment>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>After a run: opens the file manager with the results selected. Use the desktop&apos;s own wording.</extracomment>
+        <translation>إظهار في مدير الملفات</translation>
     </message>
 </context>
 <context>

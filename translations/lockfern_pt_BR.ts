@@ -58,6 +58,15 @@
         <extracomment>Under the progress bar: %1 is a size such as &quot;12.3 MB&quot;, so %1/s the speed; %2 the time left.</extracomment>
         <translation>%1/s · %2</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>During a run of several items: %1 is the item running, %2 how many there are; %3 the speed and time left.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 · %3</source>
+        <translation>%1 de %2 · %3</translation>
+    </message>
 </context>
 <context>
     <name>CapsLockWarning</name>
@@ -169,6 +178,24 @@
         <extracomment>Where the chosen package&apos;s name goes. A package is Lockfern&apos;s encrypted result, a folder NAME.lockfern.</extracomment>
         <translation>Nenhum pacote escolhido</translation>
     </message>
+    <message>
+        <source>Chosen packages</source>
+        <extracomment>Screen-reader name of the list of several packages chosen to decrypt.</extracomment>
+        <translation>Pacotes escolhidos</translation>
+    </message>
+    <message>
+        <source>The packages have different hints; each is in the list below.</source>
+        <extracomment>Where the hint goes, when several packages with different hints were chosen.</extracomment>
+        <translation>Os pacotes têm dicas diferentes; cada uma está na lista abaixo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n packages</source>
+        <extracomment>Where the chosen package&apos;s name goes, when several packages were chosen.</extracomment>
+        <translation>
+            <numerusform>%n pacote</numerusform>
+            <numerusform>%n pacotes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Encrypt</name>
@@ -258,6 +285,19 @@
         <extracomment>Where the chosen file&apos;s name goes.</extracomment>
         <translation>Nenhum arquivo escolhido</translation>
     </message>
+    <message>
+        <source>Chosen files and folders</source>
+        <extracomment>Screen-reader name of the list of several files and folders chosen to encrypt.</extracomment>
+        <translation>Arquivos e pastas escolhidos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <extracomment>Where the chosen file&apos;s name goes, when several files and folders were chosen.</extracomment>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -288,6 +328,18 @@
     <message>
         <source>Keeps this hint and closes</source>
         <translation>Mantém esta dica e fecha</translation>
+    </message>
+</context>
+<context>
+    <name>ItemList</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Screen-reader names of the list&apos;s two columns: an item&apos;s name, and what happens or happened to it.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>O que acontece</translation>
     </message>
 </context>
 <context>
@@ -414,6 +466,31 @@
         <extracomment>%1 is the path of an entry inside a folder being encrypted or restored, such as a socket or a device file, which a package does not keep.</extracomment>
         <translation>%1 foi ignorado: somente arquivos, pastas e links dentro da pasta são mantidos.</translation>
     </message>
+    <message>
+        <source>Cancelled. %1 of %2 were saved; %3 failed.</source>
+        <extracomment>After a cancelled run of several items: %1 of %2 items were saved, %3 failed.</extracomment>
+        <translation>Cancelado. Salvos: %1 de %2; com falha: %3.</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1 of %2 were saved.</source>
+        <extracomment>After a cancelled run of several items: %1 of %2 items were saved.</extracomment>
+        <translation>Cancelado. Salvos: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 were saved; %3 failed.</source>
+        <extracomment>After a run of several items: %1 of %2 items were saved, %3 failed.</extracomment>
+        <translation>Salvos: %1 de %2; com falha: %3.</translation>
+    </message>
+    <message>
+        <source>All %2 were saved.</source>
+        <extracomment>After a run of several items (two or more), all %2 of them saved.</extracomment>
+        <translation>Todos os %2 itens foram salvos.</translation>
+    </message>
+    <message>
+        <source>Left out: only files, folders and links are kept.</source>
+        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
+        <translation>Ignorado: somente arquivos, pastas e links são mantidos.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>
@@ -423,29 +500,9 @@
         <translation>Onde o resultado será salvo</translation>
     </message>
     <message>
-        <source>Status</source>
-        <extracomment>Screen-reader description of the status line (&quot;Success!&quot;, &quot;Password is empty.&quot;).</extracomment>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>What happened</source>
-        <extracomment>Screen-reader description of the line under the status: where the result went, or why a run failed.</extracomment>
-        <translation>O que aconteceu</translation>
-    </message>
-    <message>
-        <source>Speed and time left</source>
-        <extracomment>Screen-reader description of the line &quot;12.3 MB/s · 5 s left&quot; during a run.</extracomment>
-        <translation>Velocidade e tempo restante</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <extracomment>Stops the encryption or decryption going on.</extracomment>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Show in File Manager</source>
-        <extracomment>After a run: opens the file manager with the result selected. Use the desktop&apos;s own wording.</extracomment>
-        <translation>Mostrar no gerenciador de arquivos</translation>
+        <source>What happened to each</source>
+        <extracomment>Screen-reader name of the list of items after a run of several.</extracomment>
+        <translation>O que aconteceu com cada um</translation>
     </message>
 </context>
 <context>
@@ -552,6 +609,34 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ResultRows</name>
+    <message>
+        <source>Status</source>
+        <extracomment>Screen-reader description of the status line (&quot;Success!&quot;, &quot;Password is empty.&quot;).</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <extracomment>Screen-reader description of the line under the status: where the result went, or why a run failed.</extracomment>
+        <translation>O que aconteceu</translation>
+    </message>
+    <message>
+        <source>Speed and time left</source>
+        <extracomment>Screen-reader description of the line &quot;12.3 MB/s · 5 s left&quot; during a run.</extracomment>
+        <translation>Velocidade e tempo restante</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Stops the encryption or decryption going on.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>After a run: opens the file manager with the results selected. Use the desktop&apos;s own wording.</extracomment>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
 </context>
 <context>

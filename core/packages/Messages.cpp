@@ -161,4 +161,31 @@ Sentence leftOut(const QString& entry)
               {entry});
 }
 
+// Counts go in where names would; they are shorter than a name is ever cut to, so they stay whole.
+Sentence tally(int saved, int failed, int notDone)
+{
+    const QStringList counts{QString::number(saved), QString::number(saved + failed + notDone),
+                             QString::number(failed)};
+    if (notDone > 0 && failed > 0) {
+        //: After a cancelled run of several items: %1 of %2 items were saved, %3 failed.
+        return of(QT_TRANSLATE_NOOP("Messages", "Cancelled. %1 of %2 were saved; %3 failed."), counts);
+    }
+    if (notDone > 0) {
+        //: After a cancelled run of several items: %1 of %2 items were saved.
+        return of(QT_TRANSLATE_NOOP("Messages", "Cancelled. %1 of %2 were saved."), counts);
+    }
+    if (failed > 0) {
+        //: After a run of several items: %1 of %2 items were saved, %3 failed.
+        return of(QT_TRANSLATE_NOOP("Messages", "%1 of %2 were saved; %3 failed."), counts);
+    }
+    //: After a run of several items (two or more), all %2 of them saved.
+    return of(QT_TRANSLATE_NOOP("Messages", "All %2 were saved."), counts);
+}
+
+QString leftOut()
+{
+    //: Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Left out: only files, folders and links are kept."));
+}
+
 } // namespace Messages

@@ -83,5 +83,9 @@ Sentence destination(Destination kind, const QStringList& names);
 // An entry of a folder that was left out, by its path inside the folder: a socket, FIFO or device
 // when packing; one of those or a link that leads outside the folder when restoring.
 Sentence leftOut(const QString& entry);
+// Over a run of several items: how many were saved, failed, and were not done because of a cancel.
+Sentence tally(int saved, int failed, int notDone);
+// Beside an entry that packing a folder left out: a socket, a FIFO or a device.
+QString leftOut();
 
 } // namespace Messages

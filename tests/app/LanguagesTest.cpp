@@ -190,9 +190,12 @@ public:
 
     template <typename W = QWidget> W* find(const char* name) const { return child<W>(&m_window, name); }
     void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    void choose(const std::string& path, char pane)
+    void choose(const std::vector<std::string>& paths, char pane)
     {
-        m_chooser->next = {FileChooser::Response::Ok, Path(path)};
+        m_chooser->next = {FileChooser::Response::Ok, {}};
+        for (const std::string& path : paths) {
+            m_chooser->next.paths.emplace_back(path);
+        }
         click(pane == 'E' ? "chooseE" : "chooseD");
     }
     void type(const char* field, const std::string& text)
@@ -207,13 +210,13 @@ public:
                                            : static_cast<QObject*>(m_window.findChild<Decrypt*>());
         return owner->findChild<BackgroundRun*>();
     }
-    // A run held at its first report, with the longest line of speed and time left.
+    // A run held at its first report, with the longest line of which item runs, speed and time left.
     void holdRun(char pane)
     {
         runOf(pane)->setFirstProgressHook([](const std::atomic<bool>& cancel) { waitUntilCancelled(cancel); });
         click(pane == 'E' ? "serviceE" : "serviceD");
         find<QLabel>(pane == 'E' ? "rateE" : "rateD")
-            ->setText(BackgroundRun::rateText(250'000'000, 1'000'000'000'000, 4000));
+            ->setText(BackgroundRun::itemText(12, 34, BackgroundRun::rateText(250'000'000, 1'000'000'000'000, 4000)));
     }
     void cancelRun(char pane)
     {
@@ -242,15 +245,15 @@ TEST_P(EveryLanguage, showsEveryTextWholeAtTheLeastSize)
     expectWhole(&m_window, "encrypt pane");
     click("serviceE");
     expectWhole(&m_window, "no file");
-    choose(env.work() + "missing.txt", 'E');
+    choose({env.work() + "missing.txt"}, 'E');
     expectWhole(&m_window, "a problem");
     env.file("taken.txt", "t");
     std::filesystem::create_directory(env.work() + "taken.txt.lockfern");
-    choose(env.work() + "taken.txt", 'E');
+    choose({env.work() + "taken.txt"}, 'E');
     expectWhole(&m_window, "a package of its name is there");
-    choose(env.work() + "taken.txt.lockfern", 'E');
+    choose({env.work() + "taken.txt.lockfern"}, 'E');
     expectWhole(&m_window, "already encrypted");
-    choose(file, 'E');
+    choose({file}, 'E');
     for (const char* password : kPasswords) {
         type("passwordE", password);
         type("repeatPasswordE", password);
@@ -292,15 +295,24 @@ TEST_P(EveryLanguage, showsEveryTextWholeAtTheLeastSize)
         expectWhole(&m_window, "why a run failed");
     }
 
+    // Several at once: what was chosen, and after the run what happened to each and how many.
+    choose({file, env.work() + "taken.txt.lockfern", env.file(kLongName + ".txt", "n")}, 'E');
+    expectWhole(&m_window, "several chosen");
+    type("passwordE", kPasswords[0]);
+    type("repeatPasswordE", kPasswords[0]);
+    click("serviceE");
+    ASSERT_TRUE(waitIdle());
+    expectWhole(&m_window, "several done");
+
     m_view->back();
     m_view->decrypt();
     expectWhole(&m_window, "decrypt pane");
     click("serviceD");
     expectWhole(&m_window, "no package");
-    choose(env.work() + "taken.txt", 'D');
+    choose({env.work() + "taken.txt"}, 'D');
     expectWhole(&m_window, "not encrypted");
     writeFileBytes(package + "/hint.lockfern", kHint);
-    choose(package, 'D');
+    choose({package}, 'D');
     expectWhole(&m_window, "package with a hint");
     type("passwordD", "wrong");
     click("serviceD");
@@ -312,12 +324,17 @@ TEST_P(EveryLanguage, showsEveryTextWholeAtTheLeastSize)
     cancelRun('D');
     std::filesystem::remove(file);
     for (const char* state : {"decrypted", "already there"}) {
-        choose(package, 'D');
+        choose({package}, 'D');
         type("passwordD", kPasswords[0]);
         click("serviceD");
         ASSERT_TRUE(waitIdle());
         expectWhole(&m_window, state);
     }
+    const std::string other = env.work() + "Other.lockfern";
+    std::filesystem::copy(package, other, std::filesystem::copy_options::recursive);
+    writeFileBytes(other + "/hint.lockfern", "another hint");
+    choose({package, other}, 'D');
+    expectWhole(&m_window, "several packages, their own hints");
 
     m_view->back();
     m_view->about();

@@ -138,20 +138,22 @@ const PrepareCase kPrepareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
                          [](const auto& row) { return std::string(row.param.label); });
 
-// A file that would be taken shows the pane as a place to drop it while it is over it; two files would
-// not be taken and change nothing.
+// Local files that would be taken show the pane as a place to drop them while they are over it; a
+// remote one would not be taken and changes nothing.
 TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFileWhileItIsOver)
 {
     const QImage before = pane->grab().toImage();
-    for (const qsizetype files : {1, 2}) {
+    const QUrl local = QUrl::fromLocalFile(QString::fromStdString(sealedPackage(env.work())));
+    const QUrl remote(QStringLiteral("https://example.org/a.lockfern"));
+    for (const auto& [urls, taken] : {std::pair{QList<QUrl>{local, local}, true}, std::pair{QList<QUrl>{remote}, false}}) {
         QMimeData mime;
-        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(sealedPackage(env.work())))));
+        mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(pane, &enter);
-        EXPECT_EQ(pane->grab().toImage() != before, files == 1) << files;
+        EXPECT_EQ(pane->grab().toImage() != before, taken) << urls.size();
         QDragLeaveEvent leave;
         QApplication::sendEvent(pane, &leave);
-        EXPECT_EQ(pane->grab().toImage(), before) << files;
+        EXPECT_EQ(pane->grab().toImage(), before) << urls.size();
     }
 }
 

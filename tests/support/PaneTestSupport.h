@@ -44,8 +44,15 @@ public:
 class RecordingBrowser : public FileBrowser
 {
 public:
-    std::vector<std::string> revealed;
-    void reveal(const Path& path) override { revealed.push_back(path.bytes()); }
+    std::vector<std::string> revealed; // of every request
+    int requests = 0;
+    void reveal(const std::vector<Path>& paths) override
+    {
+        ++requests;
+        for (const Path& path : paths) {
+            revealed.push_back(path.bytes());
+        }
+    }
 };
 
 class RecordingMarker : public PackageMarker
@@ -290,15 +297,22 @@ public:
 
     void choose(const std::optional<std::string>& path, FileChooser::Response response = FileChooser::Response::Ok)
     {
-        chooser->next = {response, path ? std::optional(Path(*path)) : std::nullopt};
+        chooseAll(path ? std::vector{*path} : std::vector<std::string>{}, response);
+    }
+    void chooseAll(const std::vector<std::string>& paths, FileChooser::Response response = FileChooser::Response::Ok)
+    {
+        chooser->next = {response, {}};
+        for (const std::string& path : paths) {
+            chooser->next.paths.emplace_back(path);
+        }
         click("choose");
     }
 
-    // As a file manager drops a file: its URL in text/uri-list.
-    void drop(const QByteArray& url)
+    // As a file manager drops files: their URLs in text/uri-list, a line each.
+    void drop(const QByteArray& urls)
     {
         QMimeData mime;
-        mime.setData(QStringLiteral("text/uri-list"), url + "\r\n");
+        mime.setData(QStringLiteral("text/uri-list"), urls + "\r\n");
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(pane, &enter);
         EXPECT_TRUE(enter.isAccepted());
