@@ -144,4 +144,9 @@ QString leftOut()
     return QStringLiteral("Left out: only files, folders and links are kept.");
 }
 
+QString notStarted()
+{
+    return QStringLiteral("Not started.");
+}
+
 } // namespace Messages

@@ -80,5 +80,7 @@ Sentence destination(Destination kind, const QStringList& names);
 Sentence tally(int saved, int failed, int notDone);
 // Beside an entry that packing a folder left out: a socket, a FIFO or a device.
 QString leftOut();
+// Beside an item of several that a cancel stopped before it began.
+QString notStarted();
 
 } // namespace Messages
