@@ -124,7 +124,8 @@ ItemList::Row resultRow(ItemList::Row item, const Workflows::RunReport& report)
         item.mark = Theme::Mark::Failure;
         break;
     case Workflows::Outcome::Cancelled:
-        item.line = sentence;
+        // One that never began has no lines of its own.
+        item.line = report.lines.isEmpty() ? shown(Messages::notStarted()) : sentence;
         item.whole.clear();
         item.mark = Theme::Mark::None;
         break;

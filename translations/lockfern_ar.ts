@@ -499,6 +499,11 @@
         <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
         <translation>تم التخطي: يُحتفظ فقط بالملفات والمجلدات والروابط.</translation>
     </message>
+    <message>
+        <source>Not started.</source>
+        <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
+        <translation>لم يبدأ.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

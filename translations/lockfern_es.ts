@@ -491,6 +491,11 @@
         <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
         <translation>Omitido: solo se conservan archivos, carpetas y enlaces.</translation>
     </message>
+    <message>
+        <source>Not started.</source>
+        <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
+        <translation>No iniciado.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -491,6 +491,11 @@
         <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
         <translation>Escluso: vengono conservati solo file, cartelle e collegamenti.</translation>
     </message>
+    <message>
+        <source>Not started.</source>
+        <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
+        <translation>Non avviato.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -489,6 +489,11 @@
         <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
         <translation>除外しました：ファイル、フォルダー、リンクのみが保持されます。</translation>
     </message>
+    <message>
+        <source>Not started.</source>
+        <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
+        <translation>開始されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

@@ -493,6 +493,11 @@
         <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
         <translation>Pominięto: zachowywane są tylko pliki, katalogi i dowiązania.</translation>
     </message>
+    <message>
+        <source>Not started.</source>
+        <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
+        <translation>Nie rozpoczęto.</translation>
+    </message>
 </context>
 <context>
     <name>Pane</name>

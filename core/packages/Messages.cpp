@@ -188,4 +188,10 @@ QString leftOut()
     return QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Left out: only files, folders and links are kept."));
 }
 
+QString notStarted()
+{
+    //: Beside an item of several that a cancel stopped before it began.
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Not started."));
+}
+
 } // namespace Messages

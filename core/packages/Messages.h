@@ -87,5 +87,7 @@ Sentence leftOut(const QString& entry);
 Sentence tally(int saved, int failed, int notDone);
 // Beside an entry that packing a folder left out: a socket, a FIFO or a device.
 QString leftOut();
+// Beside an item of several that a cancel stopped before it began.
+QString notStarted();
 
 } // namespace Messages

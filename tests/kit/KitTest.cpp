@@ -34,6 +34,13 @@ TEST(RateText, saysSpeedAndTimeLeftOnceARunHasLastedASecond)
           Rate{99'000'000, 100'000'000, 1000, "99.0 MB/s · 1 s left"}}) {
         EXPECT_EQ(BackgroundRun::rateText(done, total, elapsedMs).toStdString(), text) << done;
     }
+    // Which item runs comes first, and only when there are several.
+    using Item = std::tuple<int, int, const char*, const char*>; // item, count, rate, text
+    for (const auto& [item, count, rate, text] :
+         {Item{3, 12, "", "3 of 12"}, Item{3, 12, "5.0 MB/s · 1 s left", "3 of 12 · 5.0 MB/s · 1 s left"},
+          Item{1, 1, "5.0 MB/s · 1 s left", "5.0 MB/s · 1 s left"}, Item{0, 0, "", ""}}) {
+        EXPECT_EQ(BackgroundRun::itemText(item, count, QString::fromUtf8(rate)).toStdString(), text) << item;
+    }
 }
 
 class Run : public ::testing::Test
@@ -139,6 +146,9 @@ const Pair kPairs[] = {
     {"field text", &Theme::Palette::fieldText, &Theme::Palette::fieldFill},
     {"field placeholder", &Theme::Palette::fieldPlaceholder, &Theme::Palette::fieldFill},
     {"a failure's text", &Theme::Palette::failure, nullptr},
+    {"the list of several items", &Theme::Palette::text, &Theme::Palette::fieldFill},
+    {"a failure's line in that list", &Theme::Palette::failure, &Theme::Palette::fieldFill},
+    {"its current row", &Theme::Palette::text, &Theme::Palette::secondaryPressedTint},
     // The focus ring against the fill it rings and against what is around it.
     {"focus ring around", &Theme::Palette::focus, nullptr, 3},
     {"focus ring on a primary button", &Theme::Palette::focus, &Theme::Palette::primaryFill, 3},

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -230,6 +231,29 @@ public:
         if (*focus) {
             EXPECT_EQ(pane->focusWidget(), child(focus)) << "the focus is on " << focus;
         }
+    }
+
+    // The list of several items as a screen reader reads it, a row each: the row's mark ("+" success,
+    // "!" warning, "x" failure, " " none), its name and the whole of its line; a row under another
+    // (an entry a folder's packing left out) starts with "> ".
+    std::vector<std::string> listed() const
+    {
+        auto* list = child<QTreeWidget>("items");
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        std::vector<std::string> cells;
+        for (int i = 0; i < table->childCount(); ++i) {
+            if (QAccessibleInterface* cell = table->child(i); cell && cell->role() != QAccessible::ColumnHeader) {
+                cells.push_back(cell->text(QAccessible::Name).toStdString());
+            }
+        }
+        std::vector<std::string> rows;
+        for (QTreeWidgetItemIterator it(list); *it && cells.size() >= 2 * (rows.size() + 1); ++it) {
+            const int mark = (*it)->data(0, Qt::UserRole).toInt();
+            rows.push_back(std::string((*it)->parent() ? "> " : "") + " +!x"[mark] + " " + cells[2 * rows.size()] +
+                           ": " + cells[2 * rows.size() + 1]);
+        }
+        EXPECT_EQ(cells.size(), 2 * rows.size()) << "a name and a line a row";
+        return rows;
     }
 
     QString typed() const { return child<QLineEdit>("password")->text(); }
