@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 
 #include "ActivityLog.h"
+#include "Batch.h"
 #include "Global.h"
 #include "Messages.h"
 #include "Package.h"
@@ -20,7 +21,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <functional>
 #include <csignal>
 #include <cstring>
 #include <optional>
@@ -38,15 +38,16 @@ constexpr int kExitUsage = 2;
 
 const char* const kUsage =
     "Usage:\n"
-    "  lockfern-cli encrypt [--hint TEXT | --hint-file PATH] [--password-stdin] [--verbose] [--quiet] FILE...\n"
+    "  lockfern-cli encrypt [--hint TEXT | --hint-file PATH] [--password-stdin] [--verbose] [--quiet] FILE|FOLDER...\n"
     "  lockfern-cli decrypt [--password-stdin] [--verbose] [--quiet] PACKAGE...\n"
     "  lockfern-cli hint PACKAGE\n"
     "  lockfern-cli --version | --help\n"
     "\n"
-    "encrypt  writes NAME.lockfern beside each FILE and prints its path\n"
-    "decrypt  restores the file of each PACKAGE beside it and prints its path\n"
+    "encrypt  writes NAME.lockfern beside each FILE or FOLDER and prints its path\n"
+    "decrypt  restores the file or folder of each PACKAGE beside it and prints its path\n"
     "hint     prints the password hint stored in PACKAGE\n"
     "\n"
+    "Several paths run at once, one password for all; each gets one line, in the order given.\n"
     "The password is asked on the terminal, or read as one line from standard input\n"
     "with --password-stdin. The hint is stored unencrypted, for anyone to read. --hint TEXT\n"
     "is visible to other users of this computer (in ps); --hint-file PATH is not, and\n"
@@ -81,13 +82,14 @@ private:
     int encrypt(const Options& options);
     int decrypt(const Options& options);
     int hint(const Options& options);
-    RunControl runControl();
-    // Asks the password once, then does each path on its own; exit status of the whole.
-    int forEachPath(const Options& options, const std::function<bool(const Path& path, const SecureBytes& password)>& run);
+    Workflows::BatchControl batchControl();
+    // Asks the password once, takes each path as the window takes a choice (`choose` logs its lines and
+    // gives the item, or nullopt with the refusal set), runs the items taken all at once, then says
+    // what became of each path in their order; exit status of the whole.
+    template <typename Item, typename Choose, typename Run>
+    int runPaths(const Options& options, const Choose& choose, const Run& run);
     // Logs a finished run and prints its result; false when it did not succeed.
     bool finishRun(const Path& path, const Workflows::RunReport& report);
-    // Logs and prints why the run for `path` did not happen; false.
-    bool refuse(const Path& path, Messages::Message message);
     // One line on standard error, never in the log or on standard output.
     void warnIfWeak(const SecureBytes& password);
     void log(const QString& message) { m_log.log(message); }
@@ -207,26 +209,31 @@ std::optional<SecureBytes> Cli::readPassword(const Options& options)
     return password;
 }
 
-RunControl Cli::runControl()
+Workflows::BatchControl Cli::batchControl()
 {
     m_runClock.start();
     m_lastDraw = 0;
     m_drewProgress = false;
-    RunControl control;
+    Workflows::BatchControl control;
     control.cancel = &interrupted;
     if (::isatty(::fileno(m_streams.err))) {
-        control.progress = [this](std::int64_t done, std::int64_t total) {
+        // From the run's threads, one call at a time.
+        control.progress = [this](const Workflows::BatchProgress& progress) {
             const qint64 elapsed = m_runClock.elapsed();
             if (elapsed < 1000 || elapsed - m_lastDraw < 100) {
                 return;
             }
             m_lastDraw = elapsed;
             m_drewProgress = true;
-            const double percent = total > 0 ? 100.0 * static_cast<double>(done) / static_cast<double>(total) : 100.0;
-            const double megabytesPerSecond = static_cast<double>(done) / 1e6 / (static_cast<double>(elapsed) / 1000.0);
+            const double done = static_cast<double>(progress.done);
+            const double percent = progress.total > 0 ? 100.0 * done / static_cast<double>(progress.total) : 100.0;
+            const double megabytesPerSecond = done / 1e6 / (static_cast<double>(elapsed) / 1000.0);
             const int filled = static_cast<int>(percent / 5);
             std::fprintf(m_streams.err, "\r[%-20.*s] %3.0f%%  %.1f MB/s ", filled, "####################", percent,
                          megabytesPerSecond);
+            if (progress.count > 1) {
+                std::fprintf(m_streams.err, " %d of %d ", progress.item, progress.count);
+            }
             std::fflush(m_streams.err);
         };
     }
@@ -235,37 +242,71 @@ RunControl Cli::runControl()
 
 bool Cli::finishRun(const Path& path, const Workflows::RunReport& report)
 {
-    if (m_drewProgress) {
-        std::fputs("\n", m_streams.err);
-    }
     for (const QString& line : report.lines) {
         log(line);
     }
     if (report.succeeded()) {
         say(m_streams.out, report.path.bytes());
-        return true;
+    } else {
+        fail(path, report.message, report.failure);
     }
-    fail(path, report.message, report.failure);
-    return false;
+    // What a folder's packing or restoring left out is told, never silently lost, as a path inside the
+    // folder it was in: the one chosen to encrypt, or the one restored.
+    const Path& folder = Package::isPackagePath(report.path) ? path : report.path;
+    for (const std::string& entry : report.skipped) {
+        say(m_streams.err, "lockfern-cli: " + folder.bytes() + ": " +
+                               Messages::leftOut(Path::displayName(entry)).text().toStdString());
+    }
+    return report.succeeded();
 }
 
-int Cli::forEachPath(const Options& options, const std::function<bool(const Path& path, const SecureBytes& password)>& run)
+template <typename Item, typename Choose, typename Run>
+int Cli::runPaths(const Options& options, const Choose& choose, const Run& run)
 {
     const std::optional<SecureBytes> password = readPassword(options);
     if (!password) {
         return kExitFailure;
     }
-    int status = kExitSuccess;
+    struct Chosen
+    {
+        Path path;
+        Messages::Message refusal = Messages::Message::Problem;
+        std::optional<std::size_t> item; // its place in the batch, when it was taken
+    };
+    std::vector<Chosen> chosen;
+    std::vector<Item> items;
     for (const std::string& typed : options.paths) {
         // Absolute and clean is how a path is tested, logged and printed, however it was typed.
-        const Path path(typed);
+        Chosen path{Path(typed), Messages::Message::Problem, std::nullopt};
         if (interrupted.load()) {
-            fail(path, Messages::Message::EncryptCancelled);
-            status = kExitFailure;
-            continue;
+            path.refusal = Messages::Message::EncryptCancelled;
+        } else {
+            log(QStringLiteral("file selected ") + path.path.display());
+            std::optional<Item> item = choose(path.path, path.refusal);
+            if (item && password->empty()) {
+                path.refusal = Messages::Message::PasswordEmpty;
+                log(Messages::logLine(path.refusal));
+            } else if (item) {
+                path.item = items.size();
+                items.push_back(std::move(*item));
+            }
         }
-        log(QStringLiteral("file selected ") + path.display());
-        if (!run(path, *password)) {
+        chosen.push_back(std::move(path));
+    }
+    if (!items.empty() && options.command == "encrypt" && !options.quiet) {
+        warnIfWeak(*password);
+    }
+    const std::vector<Workflows::RunReport> reports =
+        items.empty() ? std::vector<Workflows::RunReport>{} : run(items, *password, batchControl());
+    if (m_drewProgress) {
+        std::fputs("\n", m_streams.err);
+    }
+    int status = kExitSuccess;
+    for (const Chosen& path : chosen) {
+        if (!path.item) {
+            fail(path.path, path.refusal);
+            status = kExitFailure;
+        } else if (!finishRun(path.path, reports[*path.item])) {
             status = kExitFailure;
         }
     }
@@ -286,47 +327,36 @@ void Cli::warnIfWeak(const SecureBytes& password)
 
 int Cli::encrypt(const Options& options)
 {
-    bool warned = options.quiet;
-    return forEachPath(options, [&](const Path& path, const SecureBytes& password) {
-        const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
-        log(Messages::logLine(prepared.message()));
-        if (!prepared.source) {
-            fail(path, prepared.message());
-            return false;
-        }
-        if (password.empty()) {
-            return refuse(path, Messages::Message::PasswordEmpty);
-        }
-        if (!std::exchange(warned, true)) {
-            warnIfWeak(password);
-        }
-        return finishRun(path, Workflows::writePackage({*prepared.source, password, options.hint}, runControl()));
-    });
+    using Workflows::PreparedSource;
+    return runPaths<PreparedSource>(
+        options,
+        [this](const Path& path, Messages::Message& refusal) -> std::optional<PreparedSource> {
+            const Workflows::PrepareResult prepared = Workflows::prepareSource(path);
+            log(Messages::logLine(prepared.message()));
+            refusal = prepared.message();
+            return prepared.source;
+        },
+        [&options](const std::vector<PreparedSource>& sources, const SecureBytes& password,
+                   const Workflows::BatchControl& control) {
+            return Workflows::writePackages(sources, password, options.hint, control);
+        });
 }
 
 int Cli::decrypt(const Options& options)
 {
-    return forEachPath(options, [&](const Path& path, const SecureBytes& password) {
-        const Workflows::OpenResult opened = Workflows::openPackage(path);
-        for (const QString& line : opened.logMessages()) {
-            log(line);
-        }
-        if (!opened.package) {
-            fail(path, opened.message());
-            return false;
-        }
-        if (password.empty()) {
-            return refuse(path, Messages::Message::PasswordEmpty);
-        }
-        return finishRun(path, Workflows::restoreFile(*opened.package, password, runControl()));
-    });
-}
-
-bool Cli::refuse(const Path& path, Messages::Message message)
-{
-    log(Messages::logLine(message));
-    fail(path, message);
-    return false;
+    using Workflows::OpenedPackage;
+    return runPaths<OpenedPackage>(
+        options,
+        [this](const Path& path, Messages::Message& refusal) -> std::optional<OpenedPackage> {
+            const Workflows::OpenResult opened = Workflows::openPackage(path);
+            for (const QString& line : opened.logMessages()) {
+                log(line);
+            }
+            refusal = opened.message();
+            return opened.package;
+        },
+        [](const std::vector<OpenedPackage>& packages, const SecureBytes& password,
+           const Workflows::BatchControl& control) { return Workflows::restoreFiles(packages, password, control); });
 }
 
 int Cli::hint(const Options& options)

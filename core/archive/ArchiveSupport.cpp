@@ -3,11 +3,8 @@
 
 #include "Posix.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
-#include <string_view>
 
 namespace FolderArchive::Support {
 
@@ -41,37 +38,6 @@ void checkCancel(const Control& control)
     if (control.cancelled()) {
         throw Error(Error::Kind::Cancelled, "cancelled");
     }
-}
-
-std::vector<std::string> sortedNames(int folderFd)
-{
-    // A description of its own, so listing leaves the caller's descriptor as it was.
-    UniqueFd listFd(::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
-    if (!dir) {
-        Posix::fail("list folder", errno);
-    }
-    listFd.release(); // owned by dir from here on
-    std::vector<std::string> names;
-    int error = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (!entry) {
-            error = errno;
-            break;
-        }
-        const std::string_view name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.emplace_back(name);
-        }
-    }
-    ::closedir(dir);
-    if (error != 0) {
-        Posix::fail("list folder", error);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 } // namespace FolderArchive::Support

@@ -44,7 +44,4 @@ private:
 // Throws Error(Cancelled) once a cancel was requested.
 void checkCancel(const Control& control);
 
-// The names in an open folder but "." and "..", in byte order. Throws FileSystemError.
-std::vector<std::string> sortedNames(int folderFd);
-
 } // namespace FolderArchive::Support

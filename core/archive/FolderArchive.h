@@ -56,7 +56,8 @@ struct Packed
 // of names. Links are stored as links, modes as permission bits, times as modification times;
 // owners are not stored. Throws Error(Changed) when a file grows, shrinks, is touched or replaced
 // while it is packed, or an entry disappears. A reader that closes a pipe early gives EPIPE, not SIGPIPE.
-Packed pack(const std::string& folder, int out, const Control& control = {});
+// Progress is told against `scanned` when the caller has scanned the folder already.
+Packed pack(const std::string& folder, int out, const Control& control = {}, const Scan* scanned = nullptr);
 
 // Whether the file `fd` holds one of our folder archives, from its first header (read from offset 0).
 // Throws FileSystemError only when the file cannot be read.
@@ -71,11 +72,7 @@ struct Extracted
 // open as `intoFolderFd`, which becomes the restored folder: it takes the root entry's mode and time
 // at the end. Nothing is written outside it, no link is followed, nothing is replaced. Throws
 // Error(Damaged) on anything our packer would not write; what was made by then is left for
-// removeContents. Files are not synced: sync the file system once before publishing.
+// Posix::removeContents. Files are not synced: sync the file system once before publishing.
 Extracted extract(int fd, int intoFolderFd, const Control& control = {});
-
-// Removes everything inside the folder open as `folderFd`, folders without write or search
-// permission included, never following a link. Throws FileSystemError.
-void removeContents(int folderFd);
 
 } // namespace FolderArchive

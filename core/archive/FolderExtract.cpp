@@ -343,20 +343,6 @@ private:
     Extracted m_extracted;
 };
 
-// Opens an entry of a folder for emptying it, giving it write and search permission first where needed.
-UniqueFd openToEmpty(int folderFd, const std::string& name)
-{
-    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-    UniqueFd fd(::openat(folderFd, name.c_str(), flags));
-    if (!fd && errno == EACCES && ::fchmodat(folderFd, name.c_str(), 0700, AT_SYMLINK_NOFOLLOW) == 0) {
-        fd.reset(::openat(folderFd, name.c_str(), flags));
-    }
-    if (!fd) {
-        Posix::fail("open folder " + name, errno);
-    }
-    return fd;
-}
-
 } // namespace
 
 bool isFolderArchive(int fd)
@@ -385,25 +371,6 @@ Extracted extract(int fd, int intoFolderFd, const Control& control)
         extraction.add(entry);
     }
     return extraction.finish();
-}
-
-void removeContents(int folderFd)
-{
-    if (::fchmod(folderFd, 0700) != 0) {
-        Posix::fail("make folder writable", errno);
-    }
-    for (const std::string& name : Support::sortedNames(folderFd)) {
-        struct stat st {};
-        if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            Posix::fail("stat " + name, errno);
-        }
-        if (S_ISDIR(st.st_mode)) {
-            removeContents(openToEmpty(folderFd, name).get());
-        }
-        if (::unlinkat(folderFd, name.c_str(), S_ISDIR(st.st_mode) ? AT_REMOVEDIR : 0) != 0) {
-            Posix::fail("remove " + name, errno);
-        }
-    }
 }
 
 } // namespace FolderArchive

@@ -79,7 +79,7 @@ struct Listed
 // Everything inside an open folder, depth first, names in byte order; a folder before what it holds.
 template <typename Visit> void walk(int folderFd, const std::string& prefix, const Visit& visit)
 {
-    for (const std::string& name : Support::sortedNames(folderFd)) {
+    for (const std::string& name : Posix::entryNames(folderFd)) {
         const std::string relative = prefix + name;
         struct stat st
         {
@@ -367,12 +367,12 @@ Scan scan(const std::string& folder)
     return scanOpen(openFolder(folder).get());
 }
 
-Packed pack(const std::string& folder, int out, const Control& control)
+Packed pack(const std::string& folder, int out, const Control& control, const Scan* scanned)
 {
     const UniqueFd root = openFolder(folder);
     const std::string rootName = rootNameOf(folder);
     // The total for progress takes a walk of its own, made only for someone who asks.
-    const Scan totals = control.progress ? scanOpen(root.get()) : Scan{};
+    const Scan totals = scanned ? *scanned : control.progress ? scanOpen(root.get()) : Scan{};
     const PipeSignalBlock pipeSignal;
     const Support::Utf8Names utf8Names;
     Packer packer(out, control, totals.contentBytes);

@@ -40,6 +40,8 @@ inline constexpr std::int64_t encryptedSize(std::int64_t plaintextSize)
 {
     return static_cast<std::int64_t>(kMinimumSize) + (plaintextSize / kBlockSize + 1) * kBlockSize;
 }
+// An input size: read until the input ends.
+inline constexpr std::int64_t kUntilEnd = -1;
 // Bytes per read in the streaming entry points; a multiple of kBlockSize.
 inline constexpr std::size_t kStreamChunkSize = std::size_t{1} << 20;
 
@@ -89,7 +91,8 @@ HeaderParameters readHeader(int in, std::int64_t inputSize);
 
 // Streams file descriptor to file descriptor in fixed-size chunks through a few reused buffers,
 // so memory does not grow with the input. `inputSize` is the number of bytes to read from `in`
-// (its current offset on); reading fewer or more than that is a Read error.
+// (its current offset on); reading fewer or more than that is a Read error. kUntilEnd reads until
+// the input ends, as from a pipe; progress then tells a total of kUntilEnd until the last chunk.
 // An output descriptor of -1 discards the output (used to check a message without writing it).
 // Throws Error on every failure; on failure the output may hold partial data, which the caller discards.
 void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const RunControl& control = {},

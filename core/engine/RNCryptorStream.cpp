@@ -21,7 +21,7 @@ using Pipeline::Relay;
 void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& password, const RunControl& control,
                    const std::optional<HeaderParameters>& header)
 {
-    if (inputSize < 0) {
+    if (inputSize < 0 && inputSize != kUntilEnd) {
         fail(Error::Kind::Read, "negative input size");
     }
     const HeaderParameters parameters = header ? *header : HeaderParameters::random();
@@ -38,6 +38,13 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
     Relay relay(
         kStreamChunkSize + kBlockSize,
         [in, inputSize, &read](Relay::Slot& slot) {
+            if (inputSize == kUntilEnd) {
+                // A short read is the end: a pipe's writer has closed it.
+                slot.size = readUpTo(in, slot.data.get(), kStreamChunkSize);
+                slot.last = slot.size < kStreamChunkSize;
+                read += static_cast<std::int64_t>(slot.size);
+                return;
+            }
             slot.size = static_cast<std::size_t>(std::min<std::int64_t>(kStreamChunkSize, inputSize - read));
             readExactly(in, slot.data.get(), slot.size);
             read += static_cast<std::int64_t>(slot.size);
@@ -74,7 +81,7 @@ void encryptStream(int in, std::int64_t inputSize, int out, const SecureBytes& p
 
     const MacTag tag = mac.final();
     output.write(tag.data(), tag.size());
-    control.report(inputSize, inputSize);
+    control.report(done, done);
 }
 
 namespace {

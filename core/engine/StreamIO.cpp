@@ -13,15 +13,18 @@ namespace RNCryptor::StreamIO {
 using Format::fail;
 using Format::failWithErrno;
 
-void readExactly(int fd, unsigned char* buffer, std::size_t size)
+std::size_t readUpTo(int fd, unsigned char* buffer, std::size_t size)
 {
-    std::size_t got = 0;
     try {
-        got = Posix::readFully(fd, buffer, size);
+        return Posix::readFully(fd, buffer, size);
     } catch (const FileSystemError& error) {
         failWithErrno(Error::Kind::Read, "cannot read the input", error.error());
     }
-    if (got != size) {
+}
+
+void readExactly(int fd, unsigned char* buffer, std::size_t size)
+{
+    if (readUpTo(fd, buffer, size) != size) {
         fail(Error::Kind::Read, "the input is shorter than expected");
     }
 }

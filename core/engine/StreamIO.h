@@ -12,6 +12,8 @@ namespace RNCryptor::StreamIO {
 
 // Fills `buffer`; a Read error when the input ends first.
 void readExactly(int fd, unsigned char* buffer, std::size_t size);
+// Fills `buffer` unless the input ends first; the bytes read.
+std::size_t readUpTo(int fd, unsigned char* buffer, std::size_t size);
 // The size was given by the caller; anything beyond it means the input changed under us.
 void expectEnd(int fd);
 

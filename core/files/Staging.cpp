@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -53,41 +52,39 @@ bool stillAt(int fd, const Path& path)
 
 // Held shared for the whole run; a remover needs it exclusively. Shared works on read-only
 // descriptors of folders, also where flock is emulated with POSIX locks (NFS). Where no lock can be
-// taken at all, neither can a remover's, so the entry is never taken for stale.
-void holdLock(int fd)
+// taken at all, neither can a remover's, so the entry is never taken for stale. False when a remover
+// holds it already, between our creating and locking it: the entry is as good as gone.
+bool holdLock(int fd)
 {
-    while (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EINTR) {
+    while (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        if (errno != EINTR) {
+            return errno != EWOULDBLOCK;
+        }
     }
+    return true;
 }
 
-// The names in an open folder that `keep` takes.
+// The names in an open folder that `keep` takes; none when it can't be listed.
 template <typename Keep> std::vector<std::string> namesIn(int folderFd, Keep keep)
 {
     std::vector<std::string> names;
-    UniqueFd listFd(::dup(folderFd));
-    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
-    if (!dir) {
-        return names;
-    }
-    listFd.release(); // owned by dir from here on
-    while (const dirent* entry = ::readdir(dir)) {
-        if (keep(entry->d_name)) {
-            names.emplace_back(entry->d_name);
+    try {
+        for (std::string& name : Posix::entryNames(folderFd)) {
+            if (keep(name.c_str())) {
+                names.push_back(std::move(name));
+            }
         }
+    } catch (const FileSystemError&) {
     }
-    ::closedir(dir);
     return names;
 }
 
-// Removes the regular files directly inside an open folder; anything else stays, and so will the folder.
-void removeFilesIn(int folderFd)
+// Empties an open staging folder, a restored folder's tree included; what stays makes its removal fail.
+void emptyFolder(int folderFd)
 {
-    const auto files = namesIn(folderFd, [folderFd](const char* name) {
-        struct stat st {};
-        return ::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
-    });
-    for (const auto& name : files) {
-        ::unlinkat(folderFd, name.c_str(), 0);
+    try {
+        Posix::removeContents(folderFd);
+    } catch (const FileSystemError&) {
     }
 }
 
@@ -108,7 +105,7 @@ void removeIfStale(int folderFd, const std::string& name)
         return;
     }
     if (isFolder) {
-        removeFilesIn(entry.get());
+        emptyFolder(entry.get());
     }
     ::unlinkat(folderFd, name.c_str(), isFolder ? AT_REMOVEDIR : 0);
 }
@@ -180,13 +177,15 @@ StagedFolder::StagedFolder(const Path& parentFolder)
             Posix::fail("create " + path.bytes(), errno);
         }
         UniqueFd lock(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!lock && errno == ENOENT) {
+            continue; // a remover took it for stale before we could lock it
+        }
         if (!lock) {
             const int error = errno;
             ::rmdir(path.c_str()); // still empty: nothing was staged in it yet
             Posix::fail("open " + path.bytes(), error);
         }
-        holdLock(lock.get());
-        if (stillAt(lock.get(), path)) {
+        if (holdLock(lock.get()) && stillAt(lock.get(), path)) {
             m_path = path;
             m_lock = std::move(lock);
             return;
@@ -227,7 +226,7 @@ bool StagedFolder::discard()
         return true;
     }
     if (m_lock && stillAt(m_lock.get(), m_path)) {
-        removeFilesIn(m_lock.get());
+        emptyFolder(m_lock.get());
         if (::rmdir(m_path.c_str()) != 0 && errno != ENOENT) {
             return false;
         }
@@ -259,8 +258,7 @@ StagedFile::StagedFile(const Path& folder, mode_t mode)
             }
             Posix::fail("create " + path.bytes(), errno);
         }
-        holdLock(fd.get());
-        if (stillAt(fd.get(), path)) {
+        if (holdLock(fd.get()) && stillAt(fd.get(), path)) {
             m_fd = std::move(fd);
             m_path = path;
             return;

@@ -26,12 +26,13 @@ Features& features();
 
 bool isStagingName(const std::string& name);
 
-// Removes the staging entries of ours in `folder` whose run is gone: those whose lock can be taken.
+// Removes the staging entries of ours in `folder` whose run is gone (those whose lock can be taken),
+// with whatever they hold.
 // Only in a folder where nobody else can rename entries: ours or root's, and not writable by others
 // unless sticky. Best effort; a folder that can't be read or written is left as it is.
 void removeStale(const Path& folder);
 
-// A hidden folder beside the package it becomes.
+// A hidden folder beside the package or restored folder it becomes.
 class StagedFolder
 {
 public:
@@ -41,10 +42,11 @@ public:
     ~StagedFolder(); // removes what was staged, unless it was published
 
     const Path& path() const { return m_path; }
+    int fd() const { return m_lock.get(); } // open for reading, to make entries in it
     // Renames the folder to `target` if nothing holds that name; throws FileSystemError (EEXIST or
     // ENOTEMPTY when the name is taken).
     void publishAs(const Path& target);
-    // Removes the folder with the files in it; true when it is gone.
+    // Removes the folder with everything in it; true when it is gone.
     bool discard();
 
 private:

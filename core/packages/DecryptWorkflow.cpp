@@ -2,6 +2,7 @@
 // Restoring the file of a package beside it.
 #include "WorkflowSupport.h"
 
+#include "Package.h"
 #include "Password.h"
 #include "Posix.h"
 #include "Staging.h"
@@ -251,11 +252,20 @@ void restoreWith(const OpenedPackage& package, const SecureBytes& password, cons
         needed = shortestPlaintext(size);
         const std::string name = restoredName(package);
         MessageKeys message(in.get(), size, password);
+        // A folder's package takes a second pass, over its archive: its decryption is the first half.
+        const bool twoPasses = Package::folderNameOf(name) != name;
+        RunControl decrypting = control;
+        if (twoPasses && control.progress) {
+            decrypting.progress = [&control](std::int64_t done, std::int64_t total) { control.report(done, 2 * total); };
+        }
 
-        // An identical file already there is the result. Nothing needs writing, so this works in a
-        // folder we cannot write to as well.
-        switch (compareWithExisting(message, size, folder / name, control)) {
+        // An identical file already there is the result, unless it is a folder's archive, which is
+        // restored as the folder. Nothing needs writing, so this works in a folder we cannot write to.
+        switch (compareWithExisting(message, size, folder / name, decrypting)) {
         case Comparison::Identical:
+            if (holdsFolderArchive(folder / name)) {
+                break;
+            }
             reached = Stage::Decrypted;
             report.path = folder / name;
             report.placed = RunReport::Placed::AlreadyThere;
@@ -288,7 +298,7 @@ void restoreWith(const OpenedPackage& package, const SecureBytes& password, cons
             throw;
         }
         try {
-            message.decryptInto(staged->fd(), control);
+            message.decryptInto(staged->fd(), decrypting);
         } catch (const RNCryptor::Error& error) {
             switch (error.kind()) {
             case RNCryptor::Error::Kind::Cancelled:
@@ -313,6 +323,37 @@ void restoreWith(const OpenedPackage& package, const SecureBytes& password, cons
             throw;
         }
         reached = Stage::Decrypted;
+        if (FolderArchive::isFolderArchive(staged->fd())) {
+            // The archive is on disk now; its files need as much again.
+            const std::int64_t archiveSize = Posix::statOf(staged->fd()).st_size;
+            needed = 2 * archiveSize;
+            requireRoom(archiveSize, folder);
+            RunControl extracting = control;
+            if (control.progress) {
+                extracting.progress = [&control, size](std::int64_t done, std::int64_t total) {
+                    const double part = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1.0;
+                    control.report(size + static_cast<std::int64_t>(part * static_cast<double>(size)), 2 * size);
+                };
+            }
+            try {
+                RestoredFolder restored = restoreFolder(staged->fd(), folder, Package::folderNameOf(name), extracting);
+                report.path = restored.path;
+                report.placed = restored.numbered ? RunReport::Placed::Numbered : RunReport::Placed::Written;
+                report.skipped = std::move(restored.skipped);
+                report.outcome = Outcome::Success;
+                return;
+            } catch (const FolderArchive::Error& error) {
+                if (error.kind() == FolderArchive::Error::Kind::Cancelled) {
+                    report.outcome = Outcome::Cancelled;
+                    return;
+                }
+                report.failure = {Reason::DamagedArchive, Path::displayName(package.packagePath.name()), {}, 0};
+                throw;
+            }
+        }
+        if (twoPasses) {
+            control.report(2 * size, 2 * size); // a tar of the user's own, restored as the file it is
+        }
         Posix::syncFile(staged->fd());
         const Published published = publishRestored(*staged, folder, name);
         if (published.createdByUs) {

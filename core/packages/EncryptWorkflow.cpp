@@ -8,7 +8,9 @@
 #include "Staging.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +18,35 @@
 namespace Workflows {
 
 // ---- prepare a file for encryption ------------------------------------------------------------
+
+namespace {
+
+// A folder, or a link to one, which is packed as the folder it leads to into a package beside the
+// link, as a link to a file is encrypted as its target. A link that leads to a package is a package;
+// "..", which only the file system can resolve, is the folder it resolves to.
+PrepareResult prepareFolder(const Path& path)
+{
+    PrepareResult result;
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+    if (!real) {
+        Posix::fail("resolve " + path.bytes(), errno);
+    }
+    const Path resolved(real.get());
+    if (Package::isPackagePath(resolved)) {
+        result.outcome = PrepareOutcome::AlreadyEncrypted;
+        return result;
+    }
+    const Path folder = path.name() == ".." ? resolved : path;
+    // The root has no name to make a package of; a folder we may not list can't be packed.
+    if (folder.name() == "/" || ::access(folder.c_str(), R_OK | X_OK) != 0) {
+        Posix::fail("no folder to pack at " + path.bytes(), EACCES);
+    }
+    result.source = PreparedSource{folder, Package::folderPackagePath(folder), true};
+    result.outcome = PrepareOutcome::Prepared;
+    return result;
+}
+
+} // namespace
 
 PrepareResult prepareSource(const Path& path)
 {
@@ -27,6 +58,9 @@ PrepareResult prepareSource(const Path& path)
         if (Package::isPackagePath(path)) {
             result.outcome = PrepareOutcome::AlreadyEncrypted;
             return result;
+        }
+        if (Posix::isFolder(path.bytes())) {
+            return prepareFolder(path);
         }
         const File file(path);
         result.source = PreparedSource{file.path(), Package::packagePath(file.path())};
@@ -81,6 +115,12 @@ std::int64_t packageBytes(std::int64_t sourceSize, const QString& hint)
     return RNCryptor::encryptedSize(sourceSize) + hint.toUtf8().size();
 }
 
+// The name of the encrypted file inside the package.
+std::string encryptedName(const PreparedSource& source)
+{
+    return source.folder ? Package::folderArchiveName(source.path.name()) : source.path.name();
+}
+
 Messages::Failure nameTaken(const PreparedSource& source)
 {
     return {Messages::Reason::NameTaken, Path::displayName(source.packagePath.name()), folderName(source.path.parent()),
@@ -109,7 +149,16 @@ Messages::Failure checkPackagePlace(const PreparedSource& source)
     // Asked, not tried: choosing a file writes nothing. Only what can be named is said now.
     Messages::Failure failure;
     struct stat st {};
-    const std::int64_t needed = ::stat(source.path.c_str(), &st) == 0 ? packageBytes(st.st_size, {}) : 0;
+    std::int64_t needed = 0;
+    if (source.folder) {
+        try {
+            needed = packageBytes(archiveBound(FolderArchive::scan(source.path.bytes())), {});
+        } catch (const std::exception&) {
+            // The run will say what it meets.
+        }
+    } else if (::stat(source.path.c_str(), &st) == 0) {
+        needed = packageBytes(st.st_size, {});
+    }
     if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
         failure = writeFailure(errno, folder, needed);
     } else {
@@ -140,12 +189,20 @@ void write(const EncryptRequest& request, const RunControl& control, RunReport& 
             report.failure.reason = Reason::Unknown;
             Posix::fail("hint too long", EFBIG);
         }
-        // A link as the source encrypts its target; the package goes beside the link.
+        // A link as the source encrypts its target; the package goes beside the link. A folder's size is
+        // that of its archive, as far as its scan tells.
         report.failure = unreadable;
-        const UniqueFd input = Posix::openRegularForReading(source.path.bytes(), true);
-        const struct stat before = Posix::statOf(input.get());
+        UniqueFd input;
+        struct stat before {};
+        std::optional<FolderArchive::Scan> scan;
+        if (source.folder) {
+            scan = FolderArchive::scan(source.path.bytes());
+        } else {
+            input = Posix::openRegularForReading(source.path.bytes(), true);
+            before = Posix::statOf(input.get());
+        }
         report.failure = {};
-        needed = packageBytes(before.st_size, request.hint.value_or(QString()));
+        needed = packageBytes(scan ? archiveBound(*scan) : before.st_size, request.hint.value_or(QString()));
         requireRoom(needed, folder);
 
         reached = Stage::Encrypted; // no package can be made here
@@ -153,10 +210,14 @@ void write(const EncryptRequest& request, const RunControl& control, RunReport& 
         staging.emplace(folder);
 
         reached = Stage::CreatedPackage; // the encrypted file can't be saved
-        const Path encryptedPath = staging->path() / source.path.name();
+        const Path encryptedPath = staging->path() / encryptedName(source);
         UniqueFd encrypted = Posix::createNew(encryptedPath.bytes(), 0666);
         try {
-            RNCryptor::encryptStream(input.get(), before.st_size, encrypted.get(), request.password, control);
+            if (scan) {
+                report.skipped = encryptFolder(source.path, *scan, encrypted.get(), request.password, control).skipped;
+            } else {
+                RNCryptor::encryptStream(input.get(), before.st_size, encrypted.get(), request.password, control);
+            }
         } catch (const RNCryptor::Error& error) {
             if (error.kind() == RNCryptor::Error::Kind::Cancelled) {
                 report.outcome = Outcome::Cancelled;
@@ -170,8 +231,9 @@ void write(const EncryptRequest& request, const RunControl& control, RunReport& 
             }
             throw;
         }
-        // Rewritten in place while it was read: the package would hold neither version.
-        if (changedSince(before, Posix::statOf(input.get()))) {
+        // Rewritten in place while it was read: the package would hold neither version. A folder's
+        // packer checks each of its files the same way.
+        if (!scan && changedSince(before, Posix::statOf(input.get()))) {
             reached = Stage::None;
             report.failure.reason = Reason::SourceChanged;
             Posix::fail("the source changed while it was read", EAGAIN);
@@ -206,6 +268,7 @@ void write(const EncryptRequest& request, const RunControl& control, RunReport& 
         report.placed = RunReport::Placed::Written;
     } catch (const std::exception& error) {
         report.outcome = Outcome::Failed;
+        report.skipped.clear(); // nothing was made that left them out
         if (report.failure.reason == Reason::None) {
             report.failure = writeFailure(errorOf(error), folder, needed);
         }

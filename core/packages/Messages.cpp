@@ -102,6 +102,8 @@ Sentence explain(const Failure& failure)
         return of("The file was changed while it was being encrypted.");
     case Reason::SourceUnreadable:
         return of("%1 can't be read any more.", {failure.name});
+    case Reason::DamagedArchive:
+        return of("The folder in %1 is damaged or unsafe to restore. Nothing was restored.", {failure.name});
     }
     return {};
 }
@@ -123,6 +125,11 @@ Sentence destination(Destination kind, const QStringList& names)
     return {};
 }
 
+Sentence leftOut(const QString& entry)
+{
+    return of("Left out %1: only files, folders and links inside the folder are kept.", {entry});
+}
+
 // Counts are words, not names: they are never shortened.
 Sentence tally(int saved, int failed, int notDone)
 {
@@ -137,11 +144,6 @@ Sentence tally(int saved, int failed, int notDone)
         text = QStringLiteral("All %1 were saved.").arg(count);
     }
     return {text, {}};
-}
-
-QString leftOut()
-{
-    return QStringLiteral("Left out: only files, folders and links are kept.");
 }
 
 QString notStarted()

@@ -53,6 +53,7 @@ enum class Reason {
     NoSpace,           // `bytes` don't fit
     SourceChanged,     // the file was changed while it was read
     SourceUnreadable,  // `name` can't be read any more
+    DamagedArchive,    // the package `name` opened, but the folder archive in it is not one we would write
 };
 
 struct Failure
@@ -76,10 +77,11 @@ enum class Destination {
 };
 Sentence destination(Destination kind, const QStringList& names);
 
+// An entry of a folder that was left out, by its path inside the folder: a socket, FIFO or device
+// when packing; one of those or a link that leads outside the folder when restoring.
+Sentence leftOut(const QString& entry);
 // Over a run of several items: how many were saved, failed, and were not done because of a cancel.
 Sentence tally(int saved, int failed, int notDone);
-// Beside an entry that packing a folder left out: a socket, a FIFO or a device.
-QString leftOut();
 // Beside an item of several that a cancel stopped before it began.
 QString notStarted();
 

@@ -45,4 +45,23 @@ Path packagePath(const Path& source)
     return source.parent() / packageName(source.name());
 }
 
+Path folderPackagePath(const Path& folder)
+{
+    return folder.parent() / (folder.name() + "." + kExtension);
+}
+
+std::string folderArchiveName(const std::string& folderName)
+{
+    return folderName + kFolderArchiveExtension;
+}
+
+std::string folderNameOf(const std::string& archiveName)
+{
+    const std::string_view extension = kFolderArchiveExtension;
+    if (archiveName.size() > extension.size() && archiveName.ends_with(extension)) {
+        return archiveName.substr(0, archiveName.size() - extension.size());
+    }
+    return archiveName;
+}
+
 } // namespace Package

@@ -2,7 +2,7 @@
 #pragma once
 
 // Names of a package: a folder NAME.lockfern beside the source file, holding the encrypted file under
-// the source's own name and "hint.lockfern".
+// the source's own name and "hint.lockfern"; a folder's package holds its archive instead.
 
 #include "Path.h"
 
@@ -39,5 +39,13 @@ Path packageOf(const Path& path);
 std::string packageName(const std::string& sourceName);
 // Beside the source: its folder, its base name and ".lockfern".
 Path packagePath(const Path& source);
+
+// A folder's package holds its archive: the folder's whole name and ".tar", as any tar tool names it.
+// A folder has no extension to drop: "Photos.v2" gives "Photos.v2.lockfern" holding "Photos.v2.tar".
+inline constexpr const char* kFolderArchiveExtension = ".tar";
+Path folderPackagePath(const Path& folder);
+std::string folderArchiveName(const std::string& folderName);
+// The folder an archive of that name restores as: the name without ".tar", when something is left.
+std::string folderNameOf(const std::string& archiveName);
 
 } // namespace Package

@@ -3,6 +3,7 @@
 
 // What the package workflows share. Internal to the core.
 
+#include "FolderArchive.h"
 #include "RNCryptor.h"
 #include "Workflows.h"
 
@@ -42,5 +43,31 @@ int errorOf(const std::exception& error);
 QString folderName(const Path& folder);
 // What stopped a write into `folder`, by its errno; `bytes` is the room the run needed.
 Messages::Failure writeFailure(int error, const Path& folder, std::int64_t bytes);
+
+// ---- folders (FolderWorkflow.cpp) ----
+
+// The most a folder's archive of this scan can take: headers, extended headers and padding included.
+std::int64_t archiveBound(const FolderArchive::Scan& scan);
+
+// Packs the folder on a thread of its own into a pipe that the engine encrypts from until it ends, so
+// no archive is ever on disk and memory stays flat. Progress is over the scan's content bytes, on the
+// calling thread. Failures are told as a file's: RNCryptor::Error of kind Read with the errno when the
+// folder could not be read, without one when it changed; Cancelled; Write for the output.
+FolderArchive::Packed encryptFolder(const Path& folder, const FolderArchive::Scan& scan, int out,
+                                    const SecureBytes& password, const RunControl& control);
+
+// Whether the file at `path` is one of our folder archives; false when it can't be read.
+bool holdsFolderArchive(const Path& path);
+
+struct RestoredFolder
+{
+    Path path;
+    bool numbered = false;
+    std::vector<std::string> skipped;
+};
+// Extracts the authenticated archive in `archiveFd` into a hidden staging folder in `folder`, syncs it,
+// and publishes it as `name`, or "name 2", "name 3"... where the name is taken: never into an existing
+// folder. Throws FolderArchive::Error (Damaged, Cancelled) and FileSystemError; leaves nothing then.
+RestoredFolder restoreFolder(int archiveFd, const Path& folder, const std::string& name, const RunControl& control);
 
 } // namespace Workflows

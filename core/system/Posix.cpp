@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Posix.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,6 +155,81 @@ bool isFolder(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::vector<std::string> entryNames(int folderFd)
+{
+    // A description of its own, so listing leaves the caller's descriptor as it was.
+    UniqueFd listFd(::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    DIR* dir = listFd ? ::fdopendir(listFd.get()) : nullptr;
+    if (!dir) {
+        fail("list folder", errno);
+    }
+    listFd.release(); // owned by dir from here on
+    std::vector<std::string> names;
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(dir);
+    if (error != 0) {
+        fail("list folder", error);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+// Opens an entry of a folder for emptying it, giving it write and search permission first where needed.
+UniqueFd openToEmpty(int folderFd, const std::string& name)
+{
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    UniqueFd fd(::openat(folderFd, name.c_str(), flags));
+    if (!fd && errno == EACCES && ::fchmodat(folderFd, name.c_str(), 0700, AT_SYMLINK_NOFOLLOW) == 0) {
+        fd.reset(::openat(folderFd, name.c_str(), flags));
+    }
+    if (!fd) {
+        fail("open folder " + name, errno);
+    }
+    return fd;
+}
+
+} // namespace
+
+void removeContents(int folderFd)
+{
+    if (::fchmod(folderFd, 0700) != 0) {
+        fail("make folder writable", errno);
+    }
+    for (const std::string& name : entryNames(folderFd)) {
+        struct stat st {};
+        if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            fail("stat " + name, errno);
+        }
+        if (S_ISDIR(st.st_mode)) {
+            removeContents(openToEmpty(folderFd, name).get());
+        }
+        if (::unlinkat(folderFd, name.c_str(), S_ISDIR(st.st_mode) ? AT_REMOVEDIR : 0) != 0) {
+            fail("remove " + name, errno);
+        }
+    }
+}
+
+void syncFileSystem(int fd)
+{
+    if (::syncfs(fd) != 0) {
+        fail("syncfs", errno);
+    }
 }
 
 } // namespace Posix

@@ -9,6 +9,7 @@
 #include <sys/types.h>
 #include <string>
 #include <utility>
+#include <vector>
 
 // What the file layer and these helpers throw: a description and the errno behind it.
 class FileSystemError : public std::runtime_error
@@ -70,4 +71,11 @@ void rewind(int fd);
 bool exists(const std::string& path);
 // A folder, or a link to one.
 bool isFolder(const std::string& path);
+// The names in an open folder but "." and "..", in byte order; the descriptor is left as it was.
+std::vector<std::string> entryNames(int folderFd);
+// Removes everything inside the folder open as `folderFd`, folders without write or search permission
+// included, never following a link.
+void removeContents(int folderFd);
+// syncfs of the file system that holds `fd`: many files written at once, on disk with one call.
+void syncFileSystem(int fd);
 } // namespace Posix

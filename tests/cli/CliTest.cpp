@@ -156,31 +156,55 @@ TEST_F(CliTest, pathsAsPeopleTypeThem)
         EXPECT_EQ(readFileBytes(path), "notes");
         EXPECT_EQ(run({"hint", typed}).out, "h\n");
     }
+    // A folder as tab completion leaves it, and its package through its hint file, beside the folder.
+    env.file("Photos/a.txt", "a");
+    EXPECT_EQ(run({"encrypt", "--password-stdin", "Photos/"}, "pw\n").out, env.work() + "Photos.lockfern\n");
+    EXPECT_EQ(run({"decrypt", "--password-stdin", "Photos.lockfern/hint.lockfern"}, "pw\n").out, env.work() + "Photos 2\n");
     const CliRun refused = run({"hint", "./x/../notes.txt/"});
     std::filesystem::current_path(previous);
     EXPECT_EQ(refused.err, "lockfern-cli: " + env.work() + "x/../notes.txt: This file is not encrypted.\n");
 }
 
-// A password one GPU guesses within a day is encrypted all the same, with one warning unless quiet;
-// each file goes on its own, and any that fails makes the exit status 1.
-TEST_F(CliTest, weakPasswordGetsOneWarningUnlessQuiet)
+// Several paths, files and folders, run together with one password: one warning unless quiet, one line
+// each in the order given (what a folder left out told after it), and any failure makes the exit
+// status 1. Decrypting several takes one password too; a package made with another fails alone.
+TEST_F(CliTest, severalPathsRunTogetherOneLineEachInOrder)
 {
+    const std::string w = env.work();
     const std::string warning = "lockfern-cli: warning: this password could be guessed in less than a second on one GPU\n";
+    env.file("c/sub/x.txt", "x");
+    ASSERT_EQ(::mkfifo((w + "c/pipe").c_str(), 0600), 0);
+    const std::string strong = "correct horse battery staple tulip";
     for (const auto& [password, quiet, warned] : {std::tuple("password", false, true), std::tuple("password", true, false),
-                                                  std::tuple("correct horse battery staple tulip", false, false)}) {
+                                                  std::tuple(strong.c_str(), false, false)}) {
         SCOPED_TRACE(password);
-        std::filesystem::remove_all(env.work() + "a.lockfern");
-        std::filesystem::remove_all(env.work() + "b.lockfern");
-        std::vector<std::string> arguments{"encrypt", "--password-stdin", env.file("a.txt", "a"),
-                                           env.work() + "missing.txt", env.file("b.txt", "b")};
+        for (const char* package : {"a.lockfern", "b.lockfern", "c.lockfern"}) {
+            std::filesystem::remove_all(w + package);
+        }
+        std::vector<std::string> arguments{"encrypt", "--password-stdin", env.file("a.txt", "a"), w + "missing.txt",
+                                           env.file("b.txt", "b"), w + "c"};
         if (quiet) {
             arguments.insert(arguments.begin() + 1, "--quiet");
         }
         const CliRun result = run(arguments, std::string(password) + "\n");
         EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.err, (warned ? warning : "") + "lockfern-cli: " + env.work() + "missing.txt: There's a problem.\n");
-        EXPECT_EQ(result.out, env.work() + "a.lockfern\n" + env.work() + "b.lockfern\n");
+        EXPECT_EQ(result.err, (warned ? warning : "") + "lockfern-cli: " + w + "missing.txt: There's a problem.\n" +
+                                  "lockfern-cli: " + w +
+                                  "c: Left out pipe: only files, folders and links inside the folder are kept.\n");
+        EXPECT_EQ(result.out, w + "a.lockfern\n" + w + "b.lockfern\n" + w + "c.lockfern\n");
     }
+    ASSERT_EQ(run({"encrypt", "--password-stdin", env.file("o.txt", "o")}, "other\n").status, 0);
+    std::filesystem::remove_all(w + "c");
+    for (const char* file : {"a.txt", "o.txt"}) {
+        std::filesystem::remove(w + file);
+    }
+    const CliRun decrypted =
+        run({"decrypt", "--password-stdin", w + "a.lockfern", w + "o.lockfern", w + "c.lockfern"}, strong + "\n");
+    EXPECT_EQ(decrypted.status, 1);
+    EXPECT_EQ(decrypted.out, w + "a.txt\n" + w + "c\n");
+    EXPECT_EQ(decrypted.err, "lockfern-cli: " + w + "o.lockfern: An error occured while decrypting. Wrong password, or "
+                                                    "the package is damaged. Check Caps Lock and the hint.\n");
+    EXPECT_EQ(readFileBytes(w + "c/sub/x.txt"), "x");
 }
 
 // At the prompt: nothing cut (the terminal's own line editing stops at 4095 bytes), line editing

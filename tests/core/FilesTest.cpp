@@ -112,7 +112,8 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     const std::string w = env.work();
     env.file(".lockfern-staleFile0", "plaintext");
     env.file(".lockfern-staleFoldr/a.txt", "partial");
-    std::filesystem::create_directories(w + ".lockfern-holdsFoldr/sub");
+    env.file(".lockfern-holdsFoldr/sub/deeper/b.txt", "a killed extraction's"); // a folder's tree too
+    ::chmod((w + ".lockfern-holdsFoldr/sub").c_str(), 0500);
     env.file(".lockfern-short", "x");
     env.file(".lockfern-notOurs!!!", "x");
     env.file("kept.txt", "kept");
@@ -125,11 +126,12 @@ TEST(FilesTest, removeStaleTakesOnlyStagingEntriesWhoseRunIsGone)
     const Staging::StagedFile liveFile(Path(w), 0600);
     const Staging::StagedFolder liveFolder{Path(w)};
     Staging::features() = {};
-    // All but the two stale entries; the two live ones are there under their own names.
+    // All but the three stale entries; the two live ones are there under their own names.
     auto kept = folderEntries(w);
     ASSERT_EQ(kept.size(), before + 2);
-    std::erase(kept, ".lockfern-staleFile0");
-    std::erase(kept, ".lockfern-staleFoldr");
+    for (const char* stale : {".lockfern-staleFile0", ".lockfern-staleFoldr", ".lockfern-holdsFoldr"}) {
+        std::erase(kept, stale);
+    }
 
     Staging::removeStale(Path(w));
     EXPECT_EQ(folderEntries(w), kept);

@@ -47,7 +47,7 @@ QByteArray contents(int fd)
     return all;
 }
 
-enum class Api { Buffer, Stream };
+enum class Api { Buffer, Stream, UntilEnd }; // UntilEnd: the stream's size not given, as from a pipe
 constexpr bool kEncrypt = false, kDecrypt = true;
 
 // One direction through either entry point; the streaming one between memfds.
@@ -60,8 +60,9 @@ QByteArray run(Api api, bool decrypt, const QByteArray& input, const std::option
         return header ? Encryptor(kPassword, *header).encrypt(input) : Encryptor(kPassword).encrypt(input);
     }
     UniqueFd in = memfdWith(input), out = memfdWith({});
+    const std::int64_t size = api == Api::UntilEnd ? kUntilEnd : input.size();
     decrypt ? decryptStream(in.get(), input.size(), out.get(), Password::bytes(kPassword))
-            : encryptStream(in.get(), input.size(), out.get(), Password::bytes(kPassword), {}, header);
+            : encryptStream(in.get(), size, out.get(), Password::bytes(kPassword), {}, header);
     return contents(out.get());
 }
 
@@ -115,7 +116,17 @@ TEST_P(PerApi, knownAnswerBothWays)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Apis, PerApi, ::testing::Values(Api::Buffer, Api::Stream));
+// Whole chunks, and none at all, end with a block of padding alone.
+TEST_P(PerApi, roundTripsOnBothSidesOfAChunk)
+{
+    for (const std::int64_t size : {std::int64_t{0}, std::int64_t{15}, kChunk, kChunk + 1}) {
+        const QByteArray encrypted = run(GetParam(), kEncrypt, pattern(size));
+        EXPECT_EQ(encrypted.size(), encryptedSize(size)) << size;
+        EXPECT_EQ(run(Api::Buffer, kDecrypt, encrypted), pattern(size)) << size;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Apis, PerApi, ::testing::Values(Api::Buffer, Api::Stream, Api::UntilEnd));
 
 // Other implementations derive keys from the UTF-8 bytes; a round trip alone would not notice.
 TEST(PasswordBytes, areUtf8)

@@ -5,6 +5,7 @@
 #include "CliRunner.h"
 #include "FaultSupport.h"
 #include "Files.h"
+#include "FolderTrees.h"
 #include "Password.h"
 #include "RNCryptorBuffer.h"
 #include "Workflows.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -171,6 +173,118 @@ TEST_F(FaultsTest, hugeSparseHintIsRefusedAfterBoundedReading)
     EXPECT_EQ(openPackage(Path(package)).outcome, OpenOutcome::Problem);
     EXPECT_EQ(runCliBinary({"hint", package}, "").exitCode, 1);
 }
+
+// ---- hostile archives inside packages --------------------------------------------------------------
+
+// Correctly encrypted packages holding archives our packer would never write. One that is not ours
+// (its first entry is not our marked root, a tar of the user's own) comes back as the .tar it is,
+// never unpacked. One that is ours but damaged or hostile is refused, and whatever it made is taken
+// back, thousands of entries included; otherwise the folder is restored without what would lead
+// outside it, and without set-user and set-group bits.
+struct HostileCase
+{
+    const char* name;
+    std::vector<Item> items; // the first carries our marker
+    const char* restored;    // "Photos", "Photos.tar" (a file), or empty: refused
+    std::vector<std::string> skipped = {};
+    std::vector<std::string> made = {}; // "path mode", checked
+    off_t truncateTo = 0;
+    bool theirs = false; // made by GNU tar instead
+};
+
+void PrintTo(const HostileCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+using HostilePackageTest = WithRows<FaultsTest, HostileCase>;
+
+TEST_P(HostilePackageTest, isRefusedOrRestoredWithoutWritingOutside)
+{
+    const HostileCase& c = GetParam();
+    const std::string w = env.work(), tar = env.root().toStdString() + "/inner.tar";
+    if (c.theirs) {
+        env.file("mine/Photos/a.txt", "a");
+        ASSERT_EQ(std::system(("tar -cf '" + tar + "' -C '" + w + "mine' Photos").c_str()), 0);
+        std::filesystem::remove_all(w + "mine");
+    } else {
+        craft(tar, c.items, w);
+    }
+    if (c.truncateTo > 0) {
+        ASSERT_EQ(::truncate(tar.c_str(), c.truncateTo), 0);
+    }
+    env.file("Photos.lockfern/Photos.tar", RNCryptor::Encryptor(QStringLiteral("pw"))
+                                                .encrypt(QByteArray::fromStdString(readFileBytes(tar)))
+                                                .toStdString());
+    env.file("outer/victim", "victim");
+    const auto before = snapshot(w);
+    const RunReport report = restoreFile(*openPackage(Path(w + "Photos.lockfern")).package, pw());
+    auto after = snapshot(w);
+    const std::string restored = c.restored;
+    if (restored.empty()) {
+        EXPECT_EQ(report.outcome, Outcome::Failed);
+        EXPECT_EQ(Messages::explain(report.failure).text(),
+                  QStringLiteral("The folder in Photos.lockfern is damaged or unsafe to restore. Nothing was restored."));
+        EXPECT_EQ(report.lines, (QStringList{"read file content", "decrypted file content",
+                                             "an error occured while decrypting"}));
+    } else {
+        ASSERT_EQ(report.outcome, Outcome::Success);
+        EXPECT_EQ(report.path.bytes(), w + restored);
+        EXPECT_EQ(report.skipped, c.skipped);
+        for (const std::string& made : c.made) {
+            struct stat st {};
+            EXPECT_EQ(::lstat((w + restored + "/" + made.substr(0, made.find(' '))).c_str(), &st), 0) << made;
+            EXPECT_EQ(made.substr(made.find(' ') + 1), (std::ostringstream() << std::oct << (st.st_mode & 07777)).str());
+        }
+        if (restored.ends_with(".tar")) {
+            EXPECT_EQ(readFileBytes(w + restored), readFileBytes(tar));
+        }
+        std::erase_if(after, [&restored](const auto& entry) {
+            return entry.first == restored || entry.first.starts_with(restored + "/");
+        });
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(stagingEntries(w), 0);
+}
+
+std::vector<Item> thenEscape(std::vector<Item> items)
+{
+    items.push_back({'f', "Photos/../escaped", "x"});
+    return items;
+}
+
+const HostileCase kHostile[] = {
+    {"absolutePath", {kRoot, {'f', "@outer/escaped", "x"}}, ""},
+    {"dotDot", {kRoot, {'f', "Photos/../escaped", "x"}}, ""},
+    {"outsideTheRoot", {kRoot, {'f', "Other/escaped", "x"}}, ""},
+    {"dotRoot", {{'d', "./"}, {'f', "./escaped", "x"}}, "Photos.tar"},
+    {"rootNotFirst", {{'f', "Photos/a", "x"}, kRoot}, "Photos.tar"},
+    {"secondRoot", {kRoot, kRoot}, ""},
+    {"empty", {}, "Photos.tar"},
+    {"writeThroughOutwardLink", {kRoot, {'l', "Photos/out", "@outer"}, {'f', "Photos/out/escaped", "x"}}, ""},
+    {"writeThroughInwardLink", {kRoot, {'d', "Photos/d"}, {'l', "Photos/in", "d"}, {'f', "Photos/in/x", "x"}}, ""},
+    {"linksLeadingOut", {kRoot, {'l', "Photos/abs", "@outer/victim"}, {'l', "Photos/up", "../outer"}}, "Photos",
+     {"abs", "up"}},
+    {"linkOutThroughLink", {kRoot, {'d', "Photos/d"}, {'l', "Photos/d/up", ".."}, {'l', "Photos/d/out", "up/.."}},
+     "Photos", {"d/out"}, {"d/up 777"}},
+    {"device", {kRoot, {'c', "Photos/null"}}, "Photos", {"null"}},
+    {"fifo", {kRoot, {'p', "Photos/fifo"}}, "Photos", {"fifo"}},
+    {"hardLink", {kRoot, {'h', "Photos/passwd", "/etc/passwd"}}, ""},
+    {"setUserBits", {kRoot, {'f', "Photos/tool", "x", 06755}, {'d', "Photos/shared", "", 01777}}, "Photos", {},
+     {"tool 755", "shared 777"}},
+    {"sparseOversized", {kRoot, {'s', "Photos/huge", "1099511627776"}}, ""},
+    {"sparse", {kRoot, {'s', "Photos/holes", "4096"}}, ""},
+    {"largerThanTheArchive", {kRoot, {'f', "Photos/big", std::string(2 << 20, 'b')}}, "", {}, {}, 1 << 20},
+    {"duplicateName", {kRoot, {'f', "Photos/a", "1"}, {'f', "Photos/a", "2"}}, ""},
+    {"outOfOrder", {kRoot, {'d', "Photos/a"}, {'f', "Photos/b", "x"}, {'f', "Photos/a/c", "x"}}, ""},
+    {"damagedAfterReadOnlyFolder",
+     {kRoot, {'d', "Photos/ro", "", 0}, {'f', "Photos/ro/a", "a"}, {'f', "Photos/z", "z"}, {'f', "Photos/z", "z"}}, ""},
+    {"manyEntries", manyFiles(5000), "Photos", {}, {"f4999 644"}},
+    {"manyEntriesThenEscape", thenEscape(manyFiles(3000)), ""},
+    {"usersOwnTar", {}, "Photos.tar", {}, {}, 0, true},
+};
+INSTANTIATE_TEST_SUITE_P(Archives, HostilePackageTest, ::testing::ValuesIn(kHostile),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // ---- names ----------------------------------------------------------------------------------------
 

@@ -39,10 +39,25 @@ protected:
     using Command = std::vector<std::string>;
     TestEnvironment env;
     const std::string sourceBytes = patternBytes((1 << 20) + 333);
-    const std::string source = env.file("data.bin", sourceBytes);
+    std::string source = env.file("data.bin", sourceBytes);
     const std::string package = env.work() + "data.lockfern";
-    const Command encrypting{cliBinary(), "encrypt", "--password-stdin", source};
+    Command encrypting{cliBinary(), "encrypt", "--password-stdin", source};
     const Command decrypting{cliBinary(), "decrypt", "--password-stdin", package};
+    std::string inner = "data.bin"; // the package's encrypted file
+    std::map<std::string, std::string> folderTree; // the source's, when it is a folder
+
+    // A folder holding the same bytes and a few small files, instead of the file.
+    void useFolder()
+    {
+        ::unlink(source.c_str());
+        source = env.work() + "data";
+        env.file("data/big.bin", sourceBytes);
+        env.file("data/sub/a.txt", "a");
+        env.file("data/sub/empty", "");
+        folderTree = snapshot(source);
+        encrypting.back() = source;
+        inner = "data.tar";
+    }
 
     static ProcessRun run(const Command& command, const std::vector<std::string>& tracing = {})
     {
@@ -80,23 +95,25 @@ protected:
     {
         ASSERT_EQ(::access((restored ? source : package).c_str(), F_OK) == 0, present) << label;
         if (present && restored) {
-            EXPECT_EQ(readFileBytes(source) == sourceBytes, true) << label;
+            EXPECT_EQ(folderTree.empty() ? readFileBytes(source) == sourceBytes : snapshot(source) == folderTree, true)
+                << label;
         } else if (present) {
-            EXPECT_EQ(folderEntries(package), (std::vector<std::string>{"data.bin", "hint.lockfern"})) << label;
-            const QByteArray encrypted = QByteArray::fromStdString(readFileBytes(package + "/data.bin"));
+            EXPECT_EQ(folderEntries(package), (std::vector<std::string>{inner, "hint.lockfern"})) << label;
+            const QByteArray encrypted = QByteArray::fromStdString(readFileBytes(package + "/" + inner));
             QByteArray plain;
             EXPECT_NO_THROW(plain = RNCryptor::Decryptor(QString::fromStdString(kPassword)).decrypt(encrypted))
                 << label;
-            EXPECT_EQ(plain.toStdString() == sourceBytes, true) << label;
+            EXPECT_EQ(folderTree.empty() ? plain.toStdString() == sourceBytes : plain.size() > 1 << 20, true) << label;
         }
     }
 
     void encryptThenRemoveSource()
     {
         ASSERT_EQ(run(encrypting).exitCode, 0);
-        ASSERT_EQ(::unlink(source.c_str()), 0);
+        ASSERT_GT(std::filesystem::remove_all(source), 0u);
     }
     void removePackage() const { std::filesystem::remove_all(package); }
+    void removeRestored() const { std::filesystem::remove_all(source); }
 
     // The list of (syscall, N) points a sweep visits: every call of the syscalls that touch files.
     std::vector<std::string> sweepPoints(const Command& command, const std::string& action)
@@ -104,9 +121,9 @@ protected:
         std::vector<std::string> points;
         const auto counts = syscallCounts(command);
         // The counting run itself succeeded: undo what it made.
-        command == decrypting ? (void)::unlink(source.c_str()) : removePackage();
+        command == decrypting ? removeRestored() : removePackage();
         for (const char* syscall : {"read", "pread64", "write", "openat", "close", "fsync", "mkdir", "renameat2",
-                                    "unlink", "rmdir", "getrandom"}) {
+                                    "unlink", "rmdir", "getrandom", "mkdirat", "syncfs"}) {
             const auto it = counts.find(syscall);
             for (int n = 1; n <= (it == counts.end() ? 0 : it->second); ++n) {
                 points.push_back(std::string(syscall) + ":" + action + ":when=" + std::to_string(n));
@@ -121,6 +138,7 @@ struct SweepCase
     const char* label;
     bool decrypting;
     const char* action; // what strace injects at each point
+    bool folder = false;
 };
 
 using Sweep = WithRows<ProcessFaultsTest, SweepCase>;
@@ -133,6 +151,9 @@ TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
         GTEST_SKIP() << reason;
     }
     const SweepCase& c = GetParam();
+    if (c.folder) {
+        useFolder();
+    }
     const bool killed = std::string(c.action) == "signal=SIGKILL";
     // EINVAL from renameat2 is what NFS and many FUSE and SMB mounts answer for RENAME_NOREPLACE.
     const bool noReplaceUnsupported = std::string(c.action) == "error=EINVAL";
@@ -142,7 +163,7 @@ TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
     const Command& command = c.decrypting ? decrypting : encrypting;
     const std::string& input = c.decrypting ? package : source;
     const auto inputBefore = snapshot(input);
-    const auto removeOutput = [&] { c.decrypting ? (void)::unlink(source.c_str()) : removePackage(); };
+    const auto removeOutput = [&] { c.decrypting ? removeRestored() : removePackage(); };
     const auto points = sweepPoints(command, c.action);
     ASSERT_GT(points.size(), 20u);
     int failures = 0;
@@ -153,8 +174,9 @@ TEST_P(Sweep, leavesTheInputAndAWholeOutputOrNone)
         const ProcessRun faulted = underStrace(point, command);
         EXPECT_TRUE(killed || !faulted.crashed) << point;
         EXPECT_EQ(snapshot(input), inputBefore) << point;
-        // Restoring goes into an unnamed file: a kill leaves nothing there either.
-        EXPECT_LE(stagingEntries(env.work()), killed && !c.decrypting ? 1 : 0) << point;
+        // Restoring a file goes into an unnamed file: a kill leaves nothing there either. A folder is
+        // extracted into a hidden staging folder.
+        EXPECT_LE(stagingEntries(env.work()), killed && (!c.decrypting || c.folder) ? 1 : 0) << point;
         EXPECT_TRUE(faulted.exitCode == 0 || !noReplaceUnsupported) << point << " not published without it";
         failures += !killed && faulted.exitCode != 0;
         const std::string output = c.decrypting ? source : package;
@@ -177,7 +199,9 @@ INSTANTIATE_TEST_SUITE_P(Faults, Sweep,
                                            SweepCase{"ioErrorEncrypting", false, "error=EIO"},
                                            SweepCase{"diskFullEncrypting", false, "error=ENOSPC"},
                                            SweepCase{"noReplaceUnsupportedEncrypting", false, "error=EINVAL"},
-                                           SweepCase{"ioErrorDecrypting", true, "error=EIO"}),
+                                           SweepCase{"ioErrorDecrypting", true, "error=EIO"},
+                                           SweepCase{"killedDecryptingFolder", true, "signal=SIGKILL", true},
+                                           SweepCase{"ioErrorEncryptingFolder", false, "error=EIO", true}),
                          [](const auto& row) { return row.param.label; });
 
 // Runs `script` in a private mount namespace; skips when this machine does not allow one.
