@@ -59,16 +59,18 @@ void BackgroundRun::begin(std::function<void(const RunControl&, const Items&)> w
         control.progress = [shared, hook, from, first = true](std::int64_t reached, std::int64_t total) mutable {
             shared->total.store(total, std::memory_order_relaxed);
             shared->done.store(reached, std::memory_order_relaxed);
-            if (first && shared->item.load(std::memory_order_relaxed) >= from) {
+            if (first && shared->item.load(std::memory_order_relaxed) >= from &&
+                shared->ended.load(std::memory_order_relaxed) >= from - 1) {
                 first = false;
                 if (hook) {
                     hook(shared->cancel);
                 }
             }
         };
-        const Items items = [shared](int item, int count) {
+        const Items items = [shared](int item, int count, int ended) {
             shared->item.store(item, std::memory_order_relaxed);
             shared->count.store(count, std::memory_order_relaxed);
+            shared->ended.store(ended, std::memory_order_relaxed);
         };
         try {
             work(control, items);

@@ -50,7 +50,7 @@ public:
                 Workflows::BatchControl batch;
                 batch.cancel = control.cancel;
                 batch.progress = [&control, &items](const Workflows::BatchProgress& progress) {
-                    items(progress.item, progress.count);
+                    items(progress.item, progress.count, progress.ended);
                     control.report(progress.done, progress.total);
                 };
                 *result = work(batch);
@@ -69,7 +69,8 @@ public:
     static QString itemText(int item, int count, const QString& rate);
 
     // For tests: called on the worker at the job's first progress report, with its cancel flag; in a
-    // run of several items, at the first report once item `fromItem` (from 1) has started.
+    // run of several items, at the first report once item `fromItem` (from 1) has started and all
+    // before it have ended, so that what a cancel then meets does not hang on how many cores run them.
     void setFirstProgressHook(Hook hook, int fromItem = 0)
     {
         m_hook = std::move(hook);
@@ -89,10 +90,11 @@ private:
         std::atomic<std::int64_t> total{0};
         std::atomic<int> item{0};
         std::atomic<int> count{0};
+        std::atomic<int> ended{0};
         std::atomic<bool> cancel{false};
     };
-    // A run of several items says which it started last, and how many there are.
-    using Items = std::function<void(int item, int count)>;
+    // A run of several items says which it started last, how many there are and how many have ended.
+    using Items = std::function<void(int item, int count, int ended)>;
 
     void begin(std::function<void(const RunControl&, const Items&)> work, std::function<void()> done);
     void poll();

@@ -91,7 +91,8 @@ void ItemList::setRows(const std::vector<Row>& rows)
     for (const Row& row : rows) {
         QTreeWidgetItem* item = itemOf(row.name, row.path, row.line, row.whole, row.mark);
         for (const QString& entry : row.leftOut) {
-            item->addChild(itemOf(entry, QString(), shown(Messages::leftOut()), QString(), Theme::Mark::Warning));
+            item->addChild(
+                itemOf(entry, QString(), shown(Messages::leftOut(entry)).text(), QString(), Theme::Mark::Warning));
         }
         nested = nested || !row.leftOut.isEmpty();
         addTopLevelItem(item);

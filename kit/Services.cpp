@@ -16,12 +16,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrlQuery>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -46,6 +48,9 @@ public:
             // The native dialogs always enter folders; ours can stop at one.
             setOption(DontUseNativeDialog);
         }
+        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && m_options.folders) {
+            name->installEventFilter(this);
+        }
         if (m_options.packagesAsDocuments) {
             // A double-click enters the folder first and says so afterwards.
             connect(this, &QFileDialog::directoryEntered, this, [this](const QString& entered) {
@@ -58,9 +63,20 @@ public:
 
     void accept() override
     {
-        if (!takeDocuments(selectedFiles())) {
+        const bool returnInName = std::exchange(m_returnInName, false);
+        if (!takeDocuments(selectedFiles(), returnInName)) {
             QFileDialog::accept();
         }
+    }
+
+    // Return in the name field presses Open while it is down; it enters a folder, as it always did.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            m_returnInName = event->type() == QEvent::KeyPress && (key == Qt::Key_Return || key == Qt::Key_Enter);
+        }
+        return QFileDialog::eventFilter(watched, event);
     }
 
     std::vector<Path> documents; // chosen with a folder among them, which QFileDialog would have entered
@@ -68,7 +84,7 @@ public:
 private:
     // Every entry chosen is a file or a folder taken as a document, and one at least is a folder;
     // otherwise QFileDialog goes on as it would.
-    bool takeDocuments(const QStringList& chosen)
+    bool takeDocuments(const QStringList& chosen, bool returnInName)
     {
         std::vector<Path> paths;
         bool folder = false;
@@ -79,7 +95,7 @@ private:
                 continue;
             }
             const bool package = m_options.packagesAsDocuments && Package::isPackagePath(path);
-            if (!package && !(m_options.folders && byOpenButton() && selectedInList(path))) {
+            if (!package && !(m_options.folders && !returnInName && selectedInList(path))) {
                 return false;
             }
             paths.push_back(path);
@@ -89,13 +105,6 @@ private:
             take(std::move(paths));
         }
         return folder;
-    }
-
-    // Return in the name field presses Open too, but the focus stays in the field.
-    bool byOpenButton() const
-    {
-        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        return name && !name->hasFocus();
     }
 
     bool selectedInList(const Path& path) const
@@ -118,6 +127,7 @@ private:
     }
 
     FileChooser::Options m_options;
+    bool m_returnInName = false;
 };
 
 // xdg-open gets the URI exactly as built; QDesktopServices only where xdg-open cannot start.

@@ -495,11 +495,6 @@
         <translation>تم حفظ جميع العناصر (%2).</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>تم التخطي: يُحتفظ فقط بالملفات والمجلدات والروابط.</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>لم يبدأ.</translation>

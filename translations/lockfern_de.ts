@@ -487,11 +487,6 @@
         <translation>Alle %2 gespeichert.</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>Ausgelassen: Nur Dateien, Ordner und Verknüpfungen werden übernommen.</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>Nicht begonnen.</translation>

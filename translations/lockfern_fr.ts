@@ -487,11 +487,6 @@
         <translation>Les %2 éléments ont été enregistrés.</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>Ignoré : seuls les fichiers, dossiers et liens sont conservés.</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>Non commencé.</translation>

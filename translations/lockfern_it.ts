@@ -487,11 +487,6 @@
         <translation>Tutti i %2 elementi sono stati salvati.</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>Escluso: vengono conservati solo file, cartelle e collegamenti.</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>Non avviato.</translation>

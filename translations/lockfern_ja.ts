@@ -485,11 +485,6 @@
         <translation>%2 件すべて保存しました。</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>除外しました：ファイル、フォルダー、リンクのみが保持されます。</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>開始されていません。</translation>

@@ -487,11 +487,6 @@
         <translation>Todos os %2 itens foram salvos.</translation>
     </message>
     <message>
-        <source>Left out: only files, folders and links are kept.</source>
-        <extracomment>Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.</extracomment>
-        <translation>Ignorado: somente arquivos, pastas e links são mantidos.</translation>
-    </message>
-    <message>
         <source>Not started.</source>
         <extracomment>Beside an item of several that a cancel stopped before it began.</extracomment>
         <translation>Não iniciado.</translation>

@@ -182,12 +182,6 @@ Sentence tally(int saved, int failed, int notDone)
     return of(QT_TRANSLATE_NOOP("Messages", "All %2 were saved."), counts);
 }
 
-QString leftOut()
-{
-    //: Beside an entry inside a folder that packing left out: a socket, a FIFO or a device.
-    return QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Left out: only files, folders and links are kept."));
-}
-
 QString notStarted()
 {
     //: Beside an item of several that a cancel stopped before it began.

@@ -85,8 +85,6 @@ Sentence destination(Destination kind, const QStringList& names);
 Sentence leftOut(const QString& entry);
 // Over a run of several items: how many were saved, failed, and were not done because of a cancel.
 Sentence tally(int saved, int failed, int notDone);
-// Beside an entry that packing a folder left out: a socket, a FIFO or a device.
-QString leftOut();
 // Beside an item of several that a cancel stopped before it began.
 QString notStarted();
 
