@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMarkRole = Qt::UserRole;
@@ -67,8 +69,9 @@ ItemList::ItemList(QWidget* parent) : QTreeWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setIconSize(QSize(fontMetrics().height(), fontMetrics().height()));
-    // Two rows at the least: the window's least size has room for no more, a taller one shows more.
-    setMinimumHeight(2 * (fontMetrics().height() + 4) + 6);
+    // Brought into sight, the last row ends at the bottom, not alone at the top.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
@@ -98,6 +101,7 @@ void ItemList::setRows(const std::vector<Row>& rows)
     setRootIsDecorated(nested);
     expandAll();
     applyColours();
+    updateGeometry(); // a row's height is known once there is one
 }
 
 namespace {
@@ -210,10 +214,13 @@ QSize ItemList::sizeHint() const
     return minimumSizeHint();
 }
 
-// The scroll bar's own least height would make it three rows.
+// Two rows at the least: the window's least size has room for no more, a taller one shows more. The
+// scroll bar's own least height would make it three.
 QSize ItemList::minimumSizeHint() const
 {
-    return {QTreeWidget::minimumSizeHint().width(), minimumHeight()};
+    constexpr int kFrame = 2 * (1 + 2); // the sheet's border and padding, above and below
+    const int row = std::max(sizeHintForRow(0), fontMetrics().height() + 5);
+    return {QTreeWidget::minimumSizeHint().width(), 2 * row + kFrame};
 }
 
 // The names take two fifths, the lines the rest.
