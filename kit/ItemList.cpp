@@ -101,6 +101,14 @@ void ItemList::setRows(const std::vector<Row>& rows)
     setRootIsDecorated(nested);
     expandAll();
     applyColours();
+    // A short list shows few rows: the first that warns or failed is brought into sight.
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const auto mark = static_cast<Theme::Mark>(topLevelItem(i)->data(0, kMarkRole).toInt());
+        if (mark == Theme::Mark::Warning || mark == Theme::Mark::Failure) {
+            scrollToItem(topLevelItem(i));
+            break;
+        }
+    }
     updateGeometry(); // a row's height is known once there is one
 }
 
@@ -158,13 +166,6 @@ ItemList::Tally ItemList::showResults(const std::vector<Row>& items, const std::
     }
     tally.decisive = tally.decisive ? tally.decisive : firstFailed;
     setRows(rows);
-    // A short list shows few rows: the first that did not succeed is brought into sight.
-    for (std::size_t i = 0; i < reports.size() && i < rows.size(); ++i) {
-        if (!reports[i].succeeded()) {
-            scrollToItem(topLevelItem(static_cast<int>(i)));
-            break;
-        }
-    }
     return tally;
 }
 

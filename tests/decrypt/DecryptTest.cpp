@@ -305,6 +305,12 @@ TEST_P(Several, triesOnePasswordOnEachAndKeepsWhatItDidNotOpen)
     EXPECT_EQ(listed(), c.after);
     EXPECT_EQ(spoken("fileName").toStdString(), c.left);
     EXPECT_EQ(pane->focusWidget(), child(c.secondOwnPassword ? "password" : "sService"));
+    // By keys: from Decrypt to the list, and on to Show in File Manager.
+    child("service")->setFocus();
+    for (const char* next : {"items", "sService"}) {
+        QTest::keyClick(pane->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(pane->focusWidget(), child(next)) << next;
+    }
     EXPECT_EQ(readFileBytes(env.work() + "one.pdf"), "first\n");
     EXPECT_EQ(fs::exists(env.work() + "two.pdf"), !c.secondOwnPassword);
     click("sService");
