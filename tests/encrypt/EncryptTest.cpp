@@ -446,9 +446,12 @@ TEST_P(Several, takesEachAsAloneAndListsWhatHappened)
     QByteArray urls;
     int taken = 0;
     for (const std::string& name : c.chosen) {
-        const bool package = name.ends_with(".lockfern");
-        package ? env.file(name + "/x.pdf", "sealed") : env.file(name, kContent);
-        paths.push_back(env.work() + name);
+        const bool package = name.ends_with(".lockfern"), folder = name.ends_with('/');
+        package ? env.file(name + "/x.pdf", "sealed") : env.file(folder ? name + "in.txt" : name, kContent);
+        if (folder) {
+            ASSERT_EQ(::mkfifo((env.work() + name + "pipe").c_str(), 0600), 0); // left out, and said so
+        }
+        paths.push_back(env.work() + (folder ? name.substr(0, name.size() - 1) : name));
         urls += QUrl::fromLocalFile(QString::fromStdString(paths.back())).toEncoded() + "\r\n";
         expected.insert(expected.end(), {"file selected " + paths.back(),
                                          package ? "file already encrypted" : "file added succesfully"});
@@ -483,7 +486,8 @@ TEST_P(Several, takesEachAsAloneAndListsWhatHappened)
     expected.clear();
     std::vector<std::string> packages;
     for (const std::string& name : c.chosen) {
-        const std::string package = env.work() + Path::baseNameOf(name) + ".lockfern";
+        const bool folder = name.ends_with('/');
+        const std::string package = env.work() + Path::baseNameOf(folder ? name.substr(0, name.size() - 1) : name) + ".lockfern";
         if (name.ends_with(".lockfern")) {
             continue;
         }
@@ -492,6 +496,8 @@ TEST_P(Several, takesEachAsAloneAndListsWhatHappened)
         expected.insert(expected.end(), lines.begin(), lines.end());
         if (!failed) {
             packages.push_back(package);
+        }
+        if (!failed && !folder) {
             const QByteArray sealed = QByteArray::fromStdString(readFileBytes(package + "/" + name));
             EXPECT_EQ(RNCryptor::Decryptor(QStringLiteral("pw")).decrypt(sealed).toStdString(), kContent);
         }
@@ -525,12 +531,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "  c.md: Will be saved as c.lockfern"},
                     QStringLiteral("All 3 were saved."), {saved("a", "a.txt"), saved("b", "b.txt"), saved("c", "c.md")},
                     {}, "", "No file chosen"},
-        // A package among them is refused, as alone, and the others are taken.
-        SeveralCase{"droppedWithAPackage", {"a.txt", "p.lockfern", "b.txt"}, true, nullptr,
+        // A package among them is refused, as alone, and a folder is packed whole.
+        SeveralCase{"droppedWithAPackageAndAFolder", {"a.txt", "p.lockfern", "photos/"}, true, nullptr,
                     {"  a.txt: Will be saved as a.lockfern", "! p.lockfern: This file is already encrypted.",
-                     "  b.txt: Will be saved as b.lockfern"},
-                    QStringLiteral("All 2 were saved."), {saved("a", "a.txt"), saved("b", "b.txt")}, {}, "",
-                    "No file chosen"},
+                     "  photos: Will be saved as photos.lockfern"},
+                    QStringLiteral("All 2 were saved."),
+                    {saved("a", "a.txt"), saved("photos", "photos"),
+                     "> ! pipe: Left out pipe: only files, folders and links inside the folder are kept."},
+                    {}, "", "No file chosen"},
         SeveralCase{"oneNameTaken", {"a.txt", "b.txt", "c.md"}, false, "taken",
                     {"  a.txt: Will be saved as a.lockfern", "! b.txt: b.lockfern already exists in work.",
                      "  c.md: Will be saved as c.lockfern"},
