@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMarkRole = Qt::UserRole;
@@ -68,8 +70,9 @@ ItemList::ItemList(QWidget* parent) : QTreeWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setIconSize(QSize(fontMetrics().height(), fontMetrics().height()));
-    // Two rows at the least: the window's least size has room for no more, a taller one shows more.
-    setMinimumHeight(2 * (fontMetrics().height() + 4) + 6);
+    // Brought into sight, the last row ends at the bottom, not alone at the top.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
@@ -100,6 +103,15 @@ void ItemList::setRows(const std::vector<Row>& rows)
     setRootIsDecorated(nested);
     expandAll();
     applyColours();
+    // A short list shows few rows: the first that warns or failed is brought into sight.
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const auto mark = static_cast<Theme::Mark>(topLevelItem(i)->data(0, kMarkRole).toInt());
+        if (mark == Theme::Mark::Warning || mark == Theme::Mark::Failure) {
+            scrollToItem(topLevelItem(i));
+            break;
+        }
+    }
+    updateGeometry(); // a row's height is known once there is one
 }
 
 namespace {
@@ -156,13 +168,6 @@ ItemList::Tally ItemList::showResults(const std::vector<Row>& items, const std::
     }
     tally.decisive = tally.decisive ? tally.decisive : firstFailed;
     setRows(rows);
-    // A short list shows few rows: the first that did not succeed is brought into sight.
-    for (std::size_t i = 0; i < reports.size() && i < rows.size(); ++i) {
-        if (!reports[i].succeeded()) {
-            scrollToItem(topLevelItem(static_cast<int>(i)));
-            break;
-        }
-    }
     return tally;
 }
 
@@ -212,10 +217,13 @@ QSize ItemList::sizeHint() const
     return minimumSizeHint();
 }
 
-// The scroll bar's own least height would make it three rows.
+// Two rows at the least: the window's least size has room for no more, a taller one shows more. The
+// scroll bar's own least height would make it three.
 QSize ItemList::minimumSizeHint() const
 {
-    return {QTreeWidget::minimumSizeHint().width(), minimumHeight()};
+    constexpr int kFrame = 2 * (1 + 2); // the sheet's border and padding, above and below
+    const int row = std::max(sizeHintForRow(0), fontMetrics().height() + 5);
+    return {QTreeWidget::minimumSizeHint().width(), 2 * row + kFrame};
 }
 
 // The names take two fifths, the lines the rest.

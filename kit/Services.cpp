@@ -34,8 +34,9 @@ bool isPackageFolder(const Path& path)
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
 // typed name or path and Return, or by a double-click. QFileDialog would enter it instead. With
-// folders, so is any folder selected in the list when the Open button is pressed; a double-click and
-// Return, in the list or in the name field, still enter it as they always did.
+// folders, so is any folder selected in the list (or named in the name field) when the Open button is
+// pressed; a double-click, Return in the list or in the name field, and a typed path ending in "/"
+// still enter it as they always did.
 class ChooserDialog : public QFileDialog
 {
 public:
@@ -95,7 +96,8 @@ private:
                 continue;
             }
             const bool package = m_options.packagesAsDocuments && Package::isPackagePath(path);
-            if (!package && !(m_options.folders && !returnInName && selectedInList(path))) {
+            const bool openedByButton = !returnInName && !typedFolder();
+            if (!package && !(m_options.folders && openedByButton && selectedInList(path))) {
                 return false;
             }
             paths.push_back(path);
@@ -105,6 +107,13 @@ private:
             take(std::move(paths));
         }
         return folder;
+    }
+
+    // A path typed with a "/" at its end goes there.
+    bool typedFolder() const
+    {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return name && name->text().endsWith(QLatin1Char('/'));
     }
 
     bool selectedInList(const Path& path) const

@@ -3,6 +3,7 @@
 #include "Decrypt.h"
 #include "Files.h"
 #include "PaneTestSupport.h"
+#include "Password.h"
 #include "RNCryptorBuffer.h"
 
 #include <QApplication>
@@ -280,14 +281,21 @@ TEST_P(Several, triesOnePasswordOnEachAndKeepsWhatItDidNotOpen)
     const std::string two = sealedPackage(env.work(), c.secondHint, "second\n", "two.lockfern", "two.pdf",
                                           c.secondOwnPassword ? "other horse" : kPassword);
     const std::string notes = env.file("notes.txt", "notes");
+    // A folder's package comes back as the folder; before it is opened, only the name inside is known.
+    env.file("album/in.txt", "third\n");
+    const auto source = Workflows::prepareSource(Path(env.work() + "album")).source;
+    ASSERT_TRUE(source && source->folder);
+    const std::string album = Workflows::writePackage({*source, Password::bytes(QString::fromStdString(kPassword)), QStringLiteral("h1")}).path.bytes();
+    fs::remove_all(env.work() + "album");
     const auto mark = logMark();
-    chooseAll({one, notes, two});
+    chooseAll({one, notes, two, album});
     EXPECT_EQ(logSince(mark), (std::vector<std::string>{
                                   "select file view presented", "file selected " + one, "presenting hint h1",
                                   "file added succesfully", "file selected " + notes, "file is not encrypted",
                                   "file selected " + two, std::string("presenting hint ") + c.secondHint,
+                                  "file added succesfully", "file selected " + album, "presenting hint h1",
                                   "file added succesfully", "select file view closed"}));
-    EXPECT_EQ(spoken("fileName"), QStringLiteral("2 packages"));
+    EXPECT_EQ(spoken("fileName"), QStringLiteral("3 packages"));
     EXPECT_EQ(spoken("hint").toStdString(), c.hint);
     EXPECT_EQ(listed(), c.before);
     type(kPassword);
@@ -299,17 +307,27 @@ TEST_P(Several, triesOnePasswordOnEachAndKeepsWhatItDidNotOpen)
         ? std::vector<std::string>{"read file content", "an error occured while decrypting"}
         : std::vector<std::string>{"read file content", "decrypted file content", "success! saved in " + env.work() + "two.pdf"};
     lines.insert(lines.end(), second.begin(), second.end());
+    lines.insert(lines.end(), {"read file content", "decrypted file content", "success! saved in " + env.work() + "album"});
     EXPECT_EQ(logSince(run), lines);
     EXPECT_EQ(status(), c.status);
     EXPECT_EQ(spoken("items"), QStringLiteral("What happened to each"));
     EXPECT_EQ(listed(), c.after);
     EXPECT_EQ(spoken("fileName").toStdString(), c.left);
     EXPECT_EQ(pane->focusWidget(), child(c.secondOwnPassword ? "password" : "sService"));
+    // By keys: from Decrypt to the list, and on to Show in File Manager.
+    child("service")->setFocus();
+    for (const char* next : {"items", "sService"}) {
+        QTest::keyClick(pane->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(pane->focusWidget(), child(next)) << next;
+    }
     EXPECT_EQ(readFileBytes(env.work() + "one.pdf"), "first\n");
     EXPECT_EQ(fs::exists(env.work() + "two.pdf"), !c.secondOwnPassword);
+    EXPECT_EQ(readFileBytes(env.work() + "album/in.txt"), "third\n");
     click("sService");
-    std::vector<std::string> restored{env.work() + "one.pdf", env.work() + "two.pdf"};
-    restored.resize(c.secondOwnPassword ? 1 : 2);
+    std::vector<std::string> restored{env.work() + "one.pdf", env.work() + "two.pdf", env.work() + "album"};
+    if (c.secondOwnPassword) {
+        restored.erase(restored.begin() + 1);
+    }
     EXPECT_EQ(browser->revealed, restored);
     if (!c.secondOwnPassword) {
         EXPECT_TRUE(typed().isEmpty());
@@ -333,16 +351,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SeveralCase{"sameHintOnePassword", "h1", false, "Hint: h1",
                     {"  one.lockfern: Will be restored as one.pdf", kNotEncrypted,
-                     "  two.lockfern: Will be restored as two.pdf"},
-                    QStringLiteral("All 2 were saved."),
-                    {"+ one.lockfern: Saved as one.pdf", "+ two.lockfern: Saved as two.pdf"}, "No package chosen"},
+                     "  two.lockfern: Will be restored as two.pdf", "  album.lockfern: Will be restored as album.tar"},
+                    QStringLiteral("All 3 were saved."),
+                    {"+ one.lockfern: Saved as one.pdf", "+ two.lockfern: Saved as two.pdf",
+                     "+ album.lockfern: Saved as album"},
+                    "No package chosen"},
         SeveralCase{"hintsAndPasswordsDiffer", "h2", true, "The packages have different hints; each is in the list below.",
                     {"  one.lockfern: Hint: h1\nWill be restored as one.pdf", kNotEncrypted,
-                     "  two.lockfern: Hint: h2\nWill be restored as two.pdf"},
-                    QStringLiteral("1 of 2 were saved; 1 failed."),
+                     "  two.lockfern: Hint: h2\nWill be restored as two.pdf",
+                     "  album.lockfern: Hint: h1\nWill be restored as album.tar"},
+                    QStringLiteral("2 of 3 were saved; 1 failed."),
                     {"+ one.lockfern: Saved as one.pdf",
                      "x two.lockfern: An error occured while decrypting. Wrong password, or the package is damaged. "
-                     "Check Caps Lock and the hint."},
+                     "Check Caps Lock and the hint.",
+                     "+ album.lockfern: Saved as album"},
                     "two.lockfern"}),
     [](const auto& row) { return std::string(row.param.label); });
 
