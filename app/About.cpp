@@ -3,6 +3,7 @@
 
 #include "Global.h"
 #include "Theme.h"
+#include "Version.h"
 #include "ui_About.h"
 
 #include <QMouseEvent>
@@ -19,7 +20,10 @@ About::~About() = default;
 void About::viewDidLoad()
 {
     Theme::applyTitleFont(ui->appName);
-    ui->version->setText(global().getVersion());
+    // The log, lockfern-cli and the support mail say the version in English; here it is the user's language.
+    //: %1 is the version number (1.0), %2 the build number.
+    ui->version->setText(
+        tr("Version %1 (%2)").arg(QStringLiteral(LOCKFERN_VERSION_SHORT), QStringLiteral(LOCKFERN_BUILD_NUMBER)));
     ui->theme->setChecked(global().theme().isDark());
     // Drawn at twice the size so it stays crisp on high-density screens.
     QPixmap icon = QPixmap(QStringLiteral(":/images/lockfern.png"))

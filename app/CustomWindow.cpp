@@ -69,6 +69,7 @@ void CustomWindow::askBeforeClosing()
     }
     m_asking = true;
     // Owned by the window, which no request replaces; not exec(), so nothing waits inside it.
+    //: Asked when the window is closed while a run goes on. A run is an encryption or decryption.
     auto* question = new QMessageBox(QMessageBox::NoIcon, tr("Quit Lockfern?"), tr("Quit and cancel the run?"),
                                      QMessageBox::NoButton, this);
     question->setObjectName(QStringLiteral("quitQuestion"));
@@ -76,6 +77,7 @@ void CustomWindow::askBeforeClosing()
     question->setInformativeText(tr("The run going on now stops, and what it has written so far is removed. "
                                     "Your files stay as they were."));
     QPushButton* quit = question->addButton(tr("Quit"), QMessageBox::DestructiveRole);
+    //: The default: the window stays and the run goes on.
     QPushButton* keep = question->addButton(tr("Keep Running"), QMessageBox::RejectRole);
     question->setDefaultButton(keep);
     question->setEscapeButton(keep);

@@ -6,6 +6,7 @@
 #include "Hardening.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -110,6 +111,8 @@ int main(int argc, char* argv[])
         global().activityLog().setStream(nullptr);
     }
     QApplication app(argc, argv);
+    // The window follows the desktop's language; the log, the terminal and lockfern-cli stay English.
+    Translations::install(QLocale::system());
     QGuiApplication::setDesktopFileName(QStringLiteral("app.lockfern.Lockfern"));
     QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 

@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${LOCKFERN_BUILD_NUMBER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# dpkg-shlibdeps sees the linked libraries, not the Qt platform plugin loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# dpkg-shlibdeps sees the linked libraries, not the Qt platform plugin loaded at run time, nor Qt's
+# own catalogues, which put the standard dialogs in the window's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 # Caja shows our actions only through caja-actions, GNOME Files only through python3-nautilus.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "caja-actions, python3-nautilus")

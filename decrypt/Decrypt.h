@@ -5,13 +5,15 @@
 #include "Workflows.h"
 
 #include <memory>
-#include <optional>
+#include <vector>
 
 namespace Ui {
 class Decrypt;
 }
 
 // The decrypt pane of the main view: choose a package, show its hint, restore its file beside it.
+// Several packages chosen at once are tried with the same password; those it does not open stay
+// chosen for another.
 class Decrypt : public Pane
 {
     Q_OBJECT
@@ -28,15 +30,21 @@ public:
 protected:
     void viewDidAppear() override;
     void prepare(const Path& path) override { prepareForDecryption(path); }
-    bool isSelected() const override { return m_package.has_value(); }
+    void prepareSeveral(const std::vector<Path>& paths) override;
+    bool isSelected() const override { return !m_packages.empty(); }
 
 private:
     void applyTheme();
     void showChosenPackage();
+    void showHints();
+    bool hintsDiffer() const;
+    ItemList::Row rowOf(const Workflows::OpenedPackage& package) const;
+    void finishSeveral(const std::vector<Workflows::OpenedPackage>& packages, const std::vector<ItemList::Row>& items,
+                       const std::vector<Workflows::RunReport>& reports);
 
     std::unique_ptr<Ui::Decrypt> ui;
 
-    std::optional<Workflows::OpenedPackage> m_package; // the package chosen, while one is
-    Path m_restored;                                   // the last file restored, which Show reveals
+    std::vector<Workflows::OpenedPackage> m_packages; // what is chosen, while anything is
+    std::vector<Path> m_restored;                     // the last files restored, which Show reveals
     bool m_takeOpenedFile = true; // a package from the file manager is taken once, when first shown
 };

@@ -4,14 +4,15 @@
 #include "Pane.h"
 
 #include <memory>
-#include <optional>
+#include <vector>
 
 namespace Ui {
 class Encrypt;
 }
 
 // The encrypt pane of the main view: choose a file, give a password and maybe a hint, and write its
-// package beside it.
+// package beside it. Several files and folders chosen at once take the same password and hint, and
+// each gets its own package beside it.
 class Encrypt : public Pane
 {
     Q_OBJECT
@@ -29,7 +30,8 @@ public:
 protected:
     void viewDidAppear() override;
     void prepare(const Path& path) override { prepareForEncryption(path); }
-    bool isSelected() const override { return m_source.has_value(); }
+    void prepareSeveral(const std::vector<Path>& paths) override;
+    bool isSelected() const override { return !m_sources.empty(); }
 
 private:
     void viewDidLoad();
@@ -40,8 +42,11 @@ private:
     void showStrength();
     void showRepeat(bool passwordShown);
     void finish(const Workflows::RunReport& report);
+    void finishSeveral(const std::vector<Workflows::PreparedSource>& sources, const std::vector<ItemList::Row>& items,
+                       const std::vector<Workflows::RunReport>& reports);
+    void reportWritten(const Workflows::RunReport& report);
 
     std::unique_ptr<Ui::Encrypt> ui;
-    std::optional<Workflows::PreparedSource> m_source; // the file chosen, while one is
-    Path m_package;                                    // the last package written, which Show reveals
+    std::vector<Workflows::PreparedSource> m_sources; // what is chosen, while anything is
+    std::vector<Path> m_packages;                     // the last packages written, which Show reveals
 };

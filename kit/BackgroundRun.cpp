@@ -35,12 +35,13 @@ BackgroundRun::~BackgroundRun()
     m_watcher.waitForFinished();
 }
 
-void BackgroundRun::begin(std::function<void(const RunControl&)> work, std::function<void()> done)
+void BackgroundRun::begin(std::function<void(const RunControl&, const Items&)> work, std::function<void()> done)
 {
     auto shared = std::make_shared<Shared>();
     m_shared = shared;
     m_done = std::move(done);
     m_running = true;
+    m_item = 0;
     m_bar->setRange(0, 0); // busy until the job reports how far it is
     m_bar->show();
     m_rate->clear();
@@ -52,18 +53,27 @@ void BackgroundRun::begin(std::function<void(const RunControl&)> work, std::func
     m_poll.start();
     emit runningChanged(true);
 
-    m_watcher.setFuture(QtConcurrent::run([shared, work = std::move(work), hook = m_hook]() {
+    m_watcher.setFuture(QtConcurrent::run([shared, work = std::move(work), hook = m_hook, from = m_hookFromItem]() {
         RunControl control;
         control.cancel = &shared->cancel;
-        control.progress = [shared, hook, first = true](std::int64_t reached, std::int64_t total) mutable {
+        control.progress = [shared, hook, from, first = true](std::int64_t reached, std::int64_t total) mutable {
             shared->total.store(total, std::memory_order_relaxed);
             shared->done.store(reached, std::memory_order_relaxed);
-            if (std::exchange(first, false) && hook) {
-                hook(shared->cancel);
+            if (first && shared->item.load(std::memory_order_relaxed) >= from &&
+                shared->ended.load(std::memory_order_relaxed) >= from - 1) {
+                first = false;
+                if (hook) {
+                    hook(shared->cancel);
+                }
             }
         };
+        const Items items = [shared](int item, int count, int ended) {
+            shared->item.store(item, std::memory_order_relaxed);
+            shared->count.store(count, std::memory_order_relaxed);
+            shared->ended.store(ended, std::memory_order_relaxed);
+        };
         try {
-            work(control);
+            work(control, items);
         } catch (...) {
             // The result stays a failed run; nothing escapes the worker.
         }
@@ -99,7 +109,12 @@ void BackgroundRun::poll()
         m_bar->setRange(0, kSteps);
         m_bar->setValue(static_cast<int>(done * kSteps / total));
     }
-    m_rate->setText(rateText(done, total, m_elapsed.elapsed()));
+    const int item = m_shared->item.load(std::memory_order_relaxed);
+    m_rate->setText(itemText(item, m_shared->count.load(std::memory_order_relaxed),
+                             rateText(done, total, m_elapsed.elapsed())));
+    if (item != std::exchange(m_item, item)) {
+        emit itemStarted(item);
+    }
 }
 
 void BackgroundRun::finish()
@@ -125,8 +140,21 @@ QString BackgroundRun::rateText(std::int64_t done, std::int64_t total, std::int6
     }
     const double bytesPerSecond = static_cast<double>(done) * 1000.0 / static_cast<double>(elapsedMs);
     const auto left = static_cast<std::int64_t>(std::ceil(static_cast<double>(total - done) / bytesPerSecond));
-    const QString time = left < 60 ? QStringLiteral("%1 s left").arg(left)
-                                   : QStringLiteral("%1 min %2 s left").arg(left / 60).arg(left % 60);
-    return QLocale().formattedDataSize(static_cast<qint64>(bytesPerSecond), 1, QLocale::DataSizeSIFormat) +
-           QStringLiteral("/s · ") + time;
+    //: Time left of a run, under a minute; %1 is seconds.
+    const QString time = left < 60 ? tr("%1 s left").arg(left)
+                                   //: Time left of a run; %1 is minutes, %2 seconds.
+                                   : tr("%1 min %2 s left").arg(left / 60).arg(left % 60);
+    //: Under the progress bar: %1 is a size such as "12.3 MB", so %1/s the speed; %2 the time left.
+    return tr("%1/s · %2")
+        .arg(QLocale().formattedDataSize(static_cast<qint64>(bytesPerSecond), 1, QLocale::DataSizeSIFormat), time);
+}
+
+QString BackgroundRun::itemText(int item, int count, const QString& rate)
+{
+    if (count < 2 || item < 1) {
+        return rate;
+    }
+    const QString number = QString::number(item), of = QString::number(count);
+    //: During a run of several items: %1 is the item running, %2 how many there are; %3 the speed and time left.
+    return rate.isEmpty() ? tr("%1 of %2").arg(number, of) : tr("%1 of %2 · %3").arg(number, of, rate);
 }

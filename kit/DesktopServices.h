@@ -11,18 +11,20 @@
 #include <functional>
 
 // QFileDialog. With packagesAsDocuments a *.lockfern folder is taken as one document: the dialog
-// accepts it instead of entering it, whether it is opened, typed or double-clicked.
+// accepts it instead of entering it, whether it is opened, typed or double-clicked. With folders, a
+// folder selected in the list and opened is taken; a double-click, Return in the list or a typed
+// name still enters it.
 class DesktopFileChooser : public FileChooser
 {
 public:
     Result choose(QWidget* parent, const Options& options) override;
 };
 
-// org.freedesktop.FileManager1.ShowItems, or the containing folder when no file manager answers.
+// org.freedesktop.FileManager1.ShowItems, or the containing folders when no file manager answers.
 class DesktopFileBrowser : public FileBrowser
 {
 public:
-    void reveal(const Path& path) override;
+    void reveal(const std::vector<Path>& paths) override;
 };
 
 // GIO's metadata::custom-icon, which GVfs keeps in its own store, never in the folder; without its

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NameLabel.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -15,6 +16,29 @@ QString plainToolTip(const QString& text)
     }
     // Always rich text, with the markup of the text escaped and its spaces and line breaks kept.
     return QStringLiteral("<qt><p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p></qt>");
+}
+
+QString isolated(const QString& name, const QWidget* widget)
+{
+    if (widget->layoutDirection() != Qt::RightToLeft || name.isEmpty()) {
+        return name;
+    }
+    return QChar(0x2068) + name + QChar(0x2069); // first strong isolate … pop directional isolate
+}
+
+QString shown(const QString& english)
+{
+    return QCoreApplication::translate(Messages::kContext, english.toUtf8().constData());
+}
+
+QString shown(Messages::Message message)
+{
+    return shown(Messages::sentence(message));
+}
+
+Messages::Sentence shown(const Messages::Sentence& sentence)
+{
+    return {shown(sentence.pattern), sentence.names};
 }
 
 namespace {
@@ -46,7 +70,9 @@ MarkedLabel::MarkedLabel(QWidget* parent) : QLabel(parent)
 void MarkedLabel::setMark(Theme::Mark mark)
 {
     m_mark = mark;
-    setContentsMargins(mark == Theme::Mark::None ? 0 : markRoom(fontMetrics()), 0, 0, 0);
+    const int room = mark == Theme::Mark::None ? 0 : markRoom(fontMetrics());
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    setContentsMargins(rightToLeft ? 0 : room, 0, rightToLeft ? room : 0, 0);
     applyColours();
     update();
 }
@@ -78,8 +104,10 @@ void MarkedLabel::paintEvent(QPaintEvent* event)
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     const QRect block = metrics.boundingRect(contentsRect(), flags, text());
     const int size = metrics.height();
+    const int room = markRoom(metrics);
+    const int x = layoutDirection() == Qt::RightToLeft ? block.x() + block.width() + room - size : block.x() - room;
     QPainter painter(this);
-    Theme::paintMark(painter, QRectF(block.left() - markRoom(metrics), block.top(), size, size), m_mark, m_dark);
+    Theme::paintMark(painter, QRectF(x, block.top(), size, size), m_mark, m_dark);
 }
 
 NameLabel::NameLabel(QWidget* parent) : MarkedLabel(parent)
@@ -91,10 +119,15 @@ NameLabel::NameLabel(QWidget* parent) : MarkedLabel(parent)
 
 void NameLabel::setName(const QString& name, const QString& toolTip)
 {
-    setSentence({QStringLiteral("%1"), {name}}, toolTip);
+    take({QStringLiteral("%1"), {name}}, toolTip);
 }
 
 void NameLabel::setSentence(const Messages::Sentence& sentence, const QString& toolTip)
+{
+    take(shown(sentence), toolTip);
+}
+
+void NameLabel::take(const Messages::Sentence& sentence, const QString& toolTip)
 {
     m_sentence = sentence;
     m_toolTip = toolTip;
@@ -135,11 +168,18 @@ void NameLabel::fit()
         }
         room -= metrics.horizontalAdvance(name);
     }
+    const bool shortened = names != m_sentence.names;
     Messages::Sentence shown = m_sentence;
+    for (QString& name : names) {
+        name = isolated(name, this);
+    }
     shown.names = names;
     const QString text = shown.text();
     setWordWrap(!alone && metrics.horizontalAdvance(text) > width);
     setText(text);
-    const bool shortened = names != m_sentence.names;
-    setToolTip(plainToolTip(m_toolTip.isEmpty() && shortened && !alone ? m_sentence.text() : m_toolTip));
+    Messages::Sentence whole = m_sentence;
+    for (QString& name : whole.names) {
+        name = isolated(name, this);
+    }
+    setToolTip(plainToolTip(m_toolTip.isEmpty() && shortened && !alone ? whole.text() : isolated(m_toolTip, this)));
 }

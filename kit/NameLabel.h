@@ -11,6 +11,17 @@
 // that holds a name or a path goes through here.
 QString plainToolTip(const QString& text);
 
+// A name, path or other text of the user's put into a sentence: where the window reads right to left,
+// isolated as a run of its own direction, so that a Latin name keeps its dots, digits and spaces in
+// place. Left to right, as it is, so English text stays as it was.
+QString isolated(const QString& name, const QWidget* widget);
+
+// The core's texts are English, as lockfern-cli and the log say them; the window shows them in the
+// user's language. A sentence's pattern is translated before its names go in.
+QString shown(const QString& english);
+QString shown(Messages::Message message);
+Messages::Sentence shown(const Messages::Sentence& sentence);
+
 // A line of plain text with a mark before it that says how something went; a failure's text takes
 // the failure colour too, so the mark is never the colour alone.
 class MarkedLabel : public QLabel
@@ -54,6 +65,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void take(const Messages::Sentence& sentence, const QString& toolTip);
     void fit();
 
     Messages::Sentence m_sentence; // a name alone is the sentence "%1"

@@ -3,6 +3,7 @@
 
 #include "Global.h"
 #include "NameLabel.h"
+#include "ResultRows.h"
 #include "StatusLine.h"
 #include "Theme.h"
 
@@ -11,18 +12,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QUrl>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -54,30 +51,18 @@ Mark markOf(Message message)
     return Mark::Warning;
 }
 
-// The path of a drag that carries exactly one local file, as the bytes its URL names.
-std::optional<Path> droppedPath(const QMimeData* mime)
+// The paths of a drag that carries local files and folders only, as the bytes their URLs name; none
+// for any other drag.
+std::vector<Path> droppedPaths(const QMimeData* mime)
 {
-    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile()) {
-        return std::nullopt;
+    std::vector<Path> paths;
+    for (const QUrl& url : mime && mime->hasUrls() ? mime->urls() : QList<QUrl>()) {
+        if (!url.isLocalFile()) {
+            return {};
+        }
+        paths.push_back(Path::fromUrl(url));
     }
-    return Path::fromUrl(mime->urls().front());
-}
-
-template <typename W> W* steady(W* widget, QChar letter, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name) + letter);
-    Pane::keepRoom({widget});
-    return widget;
-}
-
-template <typename L> L* line(L* label, const QString& description)
-{
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
-    label->setMinimumHeight(label->fontMetrics().height());
-    // A description, not a name: a label without a fixed name is read, and announced, by its text.
-    label->setAccessibleDescription(description);
-    return label;
+    return paths;
 }
 
 } // namespace
@@ -109,49 +94,23 @@ void Pane::attach(const Parts& parts)
     m_controlsLeast = m_controls->minimumWidth();
     const QChar letter = parts.letter;
 
-    m_destination = steady(new NameLabel(m_controls), letter, "destination");
+    m_destination = new NameLabel(m_controls);
+    m_destination->setObjectName(QStringLiteral("destination") + letter);
+    keepRoom({m_destination});
+    //: Screen-reader description of the line "Will be saved as …" under the chosen file.
     m_destination->setAccessibleDescription(tr("Where the result will go"));
     static_cast<QBoxLayout*>(m_controls->layout())->insertWidget(1, m_destination);
 
-    auto* rows = new QWidget(this);
-    rows->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    auto* grid = new QGridLayout(rows);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(8);
+    m_rows = new ResultRows(letter, {m_texts.progressName, m_texts.cancelName, m_texts.revealDescription,
+                                     m_texts.itemsName}, this);
+    m_status = m_rows->status();
+    m_detail = m_rows->detail();
+    m_items = m_rows->items();
+    m_reveal = m_rows->reveal();
+    m_run = m_rows->run();
+    m_paneLayout = parts.layout;
+    parts.layout->insertWidget(parts.index, m_rows);
 
-    m_status = line(steady(new StatusLine(rows), letter, "placeholder"), tr("Status"));
-    m_status->setWordWrap(true);
-    m_status->show(); // empty, but it is there: the status keeps its visibility when emptied
-    grid->addWidget(m_status, 0, 0);
-
-    m_detail = steady(new NameLabel(rows), letter, "detail");
-    line(m_detail, tr("What happened"));
-    m_rate = line(steady(new QLabel(rows), letter, "rate"), tr("Speed and time left"));
-    QFont small = m_rate->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    m_rate->setFont(small);
-    grid->addWidget(m_detail, 1, 0);
-    grid->addWidget(m_rate, 1, 0);
-
-    // The progress row and the reveal button take turns in one place.
-    auto* progress = steady(new QProgressBar(rows), letter, "progress");
-    progress->setTextVisible(false);
-    progress->setMinimumWidth(260);
-    progress->setAccessibleName(m_texts.progressName);
-    auto* cancel = steady(new QPushButton(tr("Cancel"), rows), letter, "cancel");
-    cancel->setAccessibleName(m_texts.cancelName);
-    m_reveal = steady(new QPushButton(tr("Show in File Manager"), rows), letter, "sService");
-    m_reveal->setAccessibleDescription(m_texts.revealDescription);
-    auto* progressRow = new QHBoxLayout;
-    progressRow->addStretch();
-    progressRow->addWidget(progress);
-    progressRow->addWidget(cancel);
-    progressRow->addStretch();
-    grid->addLayout(progressRow, 2, 0);
-    grid->addWidget(m_reveal, 2, 0, Qt::AlignHCenter);
-    parts.layout->insertWidget(parts.index, rows);
-
-    m_run = new BackgroundRun(progress, cancel, m_rate, this);
     connect(m_run, &BackgroundRun::runningChanged, this, [this](bool running) {
         m_controls->setEnabled(!running);
         m_reveal->setEnabled(!running);
@@ -208,22 +167,29 @@ void Pane::chooseFile()
     setDialogOpen(true); // until the choice is taken, so that no request replaces the pane meanwhile
     FileChooser::Result result;
     if (m_services.fileChooser) {
-        result = m_services.fileChooser->choose(window(), {m_texts.chooserTitle, m_texts.packagesAsDocuments});
+        result = m_services.fileChooser->choose(
+            window(), {m_texts.chooserTitle, m_texts.packagesAsDocuments, true, m_texts.folders});
     }
+    std::erase_if(result.paths, [](const Path& path) { return path.isEmpty(); });
     if (result.response != FileChooser::Response::Ok) {
         global().log(QStringLiteral("select file view dismissed"));
-    } else if (result.path && !result.path->isEmpty()) {
-        takeChosen(*result.path);
+    } else if (!result.paths.empty()) {
+        takeChosen(result.paths);
         global().log(QStringLiteral("select file view closed"));
     }
     setDialogOpen(false);
 }
 
-void Pane::takeChosen(const Path& path)
+void Pane::takeChosen(const std::vector<Path>& paths)
 {
     // As after any new choice: the status and an earlier result go.
     hideStatusAndResult();
-    prepare(path);
+    showItems({});
+    if (paths.size() == 1) {
+        prepare(paths.front());
+    } else {
+        prepareSeveral(paths);
+    }
 }
 
 void Pane::openDialog(QDialog* dialog, std::function<void()> closed)
@@ -243,7 +209,7 @@ void Pane::passwordEdited()
         return;
     }
     if (m_password->text().isEmpty()) {
-        m_status->say(Messages::sentence(Message::PasswordEmpty), markOf(Message::PasswordEmpty));
+        m_status->say(shown(Message::PasswordEmpty), markOf(Message::PasswordEmpty));
     } else {
         m_status->hide(); // its text stays
     }
@@ -253,7 +219,7 @@ void Pane::say(Message message)
 {
     m_detail->hide();
     m_reveal->hide();
-    m_status->say(Messages::sentence(message), markOf(message));
+    m_status->say(shown(message), markOf(message));
 }
 
 void Pane::clearResult()
@@ -262,6 +228,7 @@ void Pane::clearResult()
     m_status->setMark(Mark::None);
     m_detail->hide();
     m_reveal->hide();
+    showItems({});
 }
 
 bool Pane::readyToRun()
@@ -305,9 +272,21 @@ void Pane::finishRun(const Workflows::RunReport& report)
     const bool succeeded = report.succeeded();
     logLines(report.lines);
     // The focus moves first, so that a screen reader says where it went and then the outcome.
-    const Reason why = report.failure.reason;
     m_reveal->setVisible(succeeded);
+    focusAfter(report);
+    m_detail->setSentence(report.detail, succeeded ? report.path.display() : QString());
+    m_detail->setVisible(!report.detail.isEmpty());
+    m_status->say(shown(report.message), markOf(report.message), m_detail->name());
     if (succeeded) {
+        resetVariables();
+    }
+}
+
+// Where the user continues: to the result, or to the field to fix.
+void Pane::focusAfter(const Workflows::RunReport& report)
+{
+    const Reason why = report.failure.reason;
+    if (report.succeeded()) {
         m_reveal->setFocus();
     } else if (why == Reason::SourceChanged) {
         m_runButton->setFocus();
@@ -317,37 +296,66 @@ void Pane::finishRun(const Workflows::RunReport& report)
         m_password->setFocus();
         m_password->selectAll();
     }
-    m_detail->setSentence(report.detail, succeeded ? report.path.display() : QString());
-    m_detail->setVisible(!report.detail.isEmpty());
-    m_status->say(Messages::sentence(report.message), markOf(report.message), report.detail.text());
-    if (succeeded) {
-        resetVariables();
+}
+
+void Pane::finishBatch(const std::vector<ItemList::Row>& items, const std::vector<Workflows::RunReport>& reports,
+                       const std::function<void(const Workflows::RunReport&)>& each)
+{
+    for (const Workflows::RunReport& report : reports) {
+        if (each) {
+            each(report);
+        }
+        logLines(report.lines);
     }
+    const ItemList::Tally tally = m_items->showResults(items, reports);
+    //: Screen-reader name of the list of items after a run of several.
+    m_items->setAccessibleName(tr("What happened to each"));
+    m_detail->hide();
+    m_reveal->setVisible(tally.saved > 0);
+    if (tally.decisive) {
+        focusAfter(*tally.decisive);
+    } else {
+        m_reveal->setFocus();
+    }
+    m_status->say(shown(Messages::tally(tally.saved, tally.failed, tally.notDone)).text(),
+                  tally.decisive ? markOf(tally.decisive->message) : Mark::Success);
+}
+
+void Pane::showItems(const std::vector<ItemList::Row>& rows, const QString& name)
+{
+    const bool several = !rows.empty();
+    m_items->setRows(rows);
+    m_items->setAccessibleName(name.isEmpty() ? m_texts.itemsName : name);
+    m_rows->setSeveral(several);
+    // The line under the chosen file gives its room to the list.
+    QSizePolicy policy = m_destination->sizePolicy();
+    policy.setRetainSizeWhenHidden(!several);
+    m_destination->setSizePolicy(policy);
+    m_destination->setHidden(!m_hasDestination || several);
+    m_paneLayout->setStretchFactor(m_rows, several ? 1 : 0);
 }
 
 void Pane::showDestination(const Messages::Sentence& sentence, bool warning)
 {
     m_destination->setMark(warning ? Mark::Warning : Mark::None);
     m_destination->setSentence(sentence);
-    m_destination->setHidden(sentence.isEmpty());
+    m_hasDestination = !sentence.isEmpty();
+    m_destination->setHidden(!m_hasDestination || m_rows->isSeveral());
 }
 
-void Pane::reveal(const Path& path)
+void Pane::reveal(const std::vector<Path>& paths)
 {
     global().log(QStringLiteral("show file in finder"));
     if (m_services.fileBrowser) {
-        m_services.fileBrowser->reveal(path);
+        m_services.fileBrowser->reveal(paths);
     }
 }
 
 void Pane::applyTheme(bool dark)
 {
     m_dark = dark;
-    for (MarkedLabel* label : {static_cast<MarkedLabel*>(m_status), static_cast<MarkedLabel*>(m_detail),
-                               static_cast<MarkedLabel*>(m_destination)}) {
-        label->setDark(dark);
-    }
-    Theme::setTextColor(m_rate, dark);
+    m_destination->setDark(dark);
+    m_rows->setDark(dark);
     Theme::styleControls(this, dark);
 }
 
@@ -356,7 +364,7 @@ void Pane::applyTheme(bool dark)
 void Pane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    constexpr int kSideRoom = 180; // beside the controls in a window of the least width
+    constexpr int kSideRoom = 140; // beside the controls in a window of the least width
     constexpr int kWidest = 640;
     m_controls->setFixedWidth(std::clamp(width() - kSideRoom, m_controlsLeast, kWidest));
 }
@@ -385,7 +393,7 @@ void Pane::paintEvent(QPaintEvent*)
 
 void Pane::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!isBusy() && droppedPath(event->mimeData())) {
+    if (!isBusy() && !droppedPaths(event->mimeData()).empty()) {
         event->acceptProposedAction();
         setDropping(true);
     }
@@ -400,10 +408,10 @@ void Pane::dragLeaveEvent(QDragLeaveEvent* event)
 void Pane::dropEvent(QDropEvent* event)
 {
     setDropping(false);
-    const std::optional<Path> path = droppedPath(event->mimeData());
-    if (isBusy() || !path) {
+    const std::vector<Path> paths = droppedPaths(event->mimeData());
+    if (isBusy() || paths.empty()) {
         return;
     }
     event->acceptProposedAction();
-    takeChosen(*path);
+    takeChosen(paths);
 }

@@ -55,7 +55,8 @@ PasswordField::PasswordField(QWidget* parent) : QLineEdit(parent), m_toggle(new 
     m_toggle->setShortcut(kToggleKeys);
     m_toggle->setShortcutContext(Qt::WidgetShortcut);
     addAction(m_toggle, TrailingPosition);
-    setAccessibleDescription(tr("Alt+S shows or hides the password"));
+    //: Screen-reader description of the password field; %1 is the shortcut, such as Alt+S.
+    setAccessibleDescription(tr("%1 shows or hides the password").arg(kToggleKeys.toString(QKeySequence::NativeText)));
     connect(m_toggle, &QAction::triggered, this, [this] { setShown(!isShown()); });
     showToggleState();
 }
@@ -89,9 +90,10 @@ void PasswordField::showToggleState()
     // Not a checkable action: Qt would make it a check box named "Hide password" and ticked. Its
     // name, icon and tooltip say what a press does.
     const bool shown = isShown();
+    //: The eye inside the password field, an icon alone: its tool tip and screen-reader name.
     m_toggle->setText(shown ? tr("Hide password") : tr("Show password"));
-    m_toggle->setToolTip(m_toggle->text() + QStringLiteral(" (") + kToggleKeys.toString(QKeySequence::NativeText) +
-                         QLatin1Char(')'));
+    //: The eye's tool tip: %1 is what a press does ("Show password"), %2 its shortcut, such as Alt+S.
+    m_toggle->setToolTip(tr("%1 (%2)").arg(m_toggle->text(), kToggleKeys.toString(QKeySequence::NativeText)));
     // The eye shows what a press does: open to show, closed to hide.
     m_toggle->setIcon(eye(!shown, palette().color(QPalette::PlaceholderText), devicePixelRatioF()));
 }
@@ -101,11 +103,13 @@ CapsLockWarning::CapsLockWarning(QWidget* parent) : QWidget(parent), m_sign(new 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
+    //: Small warning under the password fields; name the key as the keyboard does.
     auto* words = new QLabel(tr("Caps Lock is on"), this);
     words->setObjectName(QStringLiteral("capsLockText"));
     QFont small = words->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     words->setFont(small);
+    //: Screen-reader name of the warning sign before "Caps Lock is on".
     m_sign->setAccessibleName(tr("Warning"));
     const int side = words->fontMetrics().height();
     m_sign->setPixmap(

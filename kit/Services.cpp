@@ -7,6 +7,7 @@
 #include "Posix.h"
 #include "SupportMail.h"
 
+#include <QAbstractItemView>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -14,9 +15,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrlQuery>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -26,47 +33,110 @@ bool isPackageFolder(const Path& path)
 }
 
 // With packagesAsDocuments, a *.lockfern folder is the answer however it is chosen: by Open, by a
-// typed name or path and Return, or by a double-click. QFileDialog would enter it instead.
+// typed name or path and Return, or by a double-click. QFileDialog would enter it instead. With
+// folders, so is any folder selected in the list (or named in the name field) when the Open button is
+// pressed; a double-click, Return in the list or in the name field, and a typed path ending in "/"
+// still enter it as they always did.
 class ChooserDialog : public QFileDialog
 {
 public:
     ChooserDialog(QWidget* parent, const FileChooser::Options& options)
-        : QFileDialog(parent, options.title, QDir::homePath()), m_packagesAsDocuments(options.packagesAsDocuments)
+        : QFileDialog(parent, options.title, QDir::homePath()), m_options(options)
     {
-        setFileMode(ExistingFile);
+        setFileMode(options.several ? ExistingFiles : ExistingFile);
         setAcceptMode(AcceptOpen);
-        if (m_packagesAsDocuments) {
-            // The native dialogs always enter folders; ours can stop at a package.
+        if (m_options.packagesAsDocuments || m_options.folders) {
+            // The native dialogs always enter folders; ours can stop at one.
             setOption(DontUseNativeDialog);
+        }
+        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && m_options.folders) {
+            name->installEventFilter(this);
+        }
+        if (m_options.packagesAsDocuments) {
             // A double-click enters the folder first and says so afterwards.
-            connect(this, &QFileDialog::directoryEntered, this, &ChooserDialog::takeIfPackage);
+            connect(this, &QFileDialog::directoryEntered, this, [this](const QString& entered) {
+                if (isPackageFolder(Path::fromText(entered))) {
+                    take({Path::fromText(entered)});
+                }
+            });
         }
     }
 
     void accept() override
     {
-        const QStringList files = selectedFiles();
-        if (!m_packagesAsDocuments || files.size() != 1 || !takeIfPackage(files.first())) {
+        const bool returnInName = std::exchange(m_returnInName, false);
+        if (!takeDocuments(selectedFiles(), returnInName)) {
             QFileDialog::accept();
         }
     }
 
-    std::optional<Path> package;
-
-private:
-    bool takeIfPackage(const QString& chosen)
+    // Return in the name field presses Open while it is down; it enters a folder, as it always did.
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const Path path = Path::fromText(chosen); // a typed "name.lockfern/" too
-        if (!isPackageFolder(path)) {
-            return false;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            m_returnInName = event->type() == QEvent::KeyPress && (key == Qt::Key_Return || key == Qt::Key_Enter);
         }
-        package = path;
-        // Not QFileDialog::accept(), which would enter the folder instead of closing.
-        done(Accepted);
-        return true;
+        return QFileDialog::eventFilter(watched, event);
     }
 
-    bool m_packagesAsDocuments;
+    std::vector<Path> documents; // chosen with a folder among them, which QFileDialog would have entered
+
+private:
+    // Every entry chosen is a file or a folder taken as a document, and one at least is a folder;
+    // otherwise QFileDialog goes on as it would.
+    bool takeDocuments(const QStringList& chosen, bool returnInName)
+    {
+        std::vector<Path> paths;
+        bool folder = false;
+        for (const QString& text : chosen) {
+            const Path path = Path::fromText(text); // a typed "name.lockfern/" too
+            if (!Posix::isFolder(path.bytes())) {
+                paths.push_back(path);
+                continue;
+            }
+            const bool package = m_options.packagesAsDocuments && Package::isPackagePath(path);
+            const bool openedByButton = !returnInName && !typedFolder();
+            if (!package && !(m_options.folders && openedByButton && selectedInList(path))) {
+                return false;
+            }
+            paths.push_back(path);
+            folder = true;
+        }
+        if (folder) {
+            take(std::move(paths));
+        }
+        return folder;
+    }
+
+    // A path typed with a "/" at its end goes there.
+    bool typedFolder() const
+    {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return name && name->text().endsWith(QLatin1Char('/'));
+    }
+
+    bool selectedInList(const Path& path) const
+    {
+        const auto* list = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        if (!list || !list->selectionModel()) {
+            return false;
+        }
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        return std::any_of(rows.begin(), rows.end(), [&path](const QModelIndex& row) {
+            return Path::fromText(row.data(QFileSystemModel::FilePathRole).toString()) == path;
+        });
+    }
+
+    void take(std::vector<Path> paths)
+    {
+        documents = std::move(paths);
+        // Not QFileDialog::accept(), which would enter the folder instead of closing.
+        done(Accepted);
+    }
+
+    FileChooser::Options m_options;
+    bool m_returnInName = false;
 };
 
 // xdg-open gets the URI exactly as built; QDesktopServices only where xdg-open cannot start.
@@ -96,33 +166,49 @@ FileChooser::Result DesktopFileChooser::choose(QWidget* parent, const Options& o
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    Result result{Response::Ok, std::nullopt};
-    if (dialog.package) {
-        result.path = dialog.package;
-    } else if (const QList<QUrl> urls = dialog.selectedUrls(); !urls.isEmpty()) {
+    Result result{Response::Ok, std::move(dialog.documents)};
+    if (result.paths.empty()) {
         // URLs, not file names: a platform's dialog may name a file that is not UTF-8 only this way.
-        result.path = Path::fromUrl(urls.first());
+        for (const QUrl& url : dialog.selectedUrls()) {
+            result.paths.push_back(Path::fromUrl(url));
+        }
     }
     return result;
 }
 
-void DesktopFileBrowser::reveal(const Path& path)
+void DesktopFileBrowser::reveal(const std::vector<Path>& paths)
 {
-    const Path folder = path.parent();
+    // Each folder once, when no file manager answers.
+    std::vector<Path> folders;
+    QStringList uris;
+    for (const Path& path : paths) {
+        uris << path.fileUri();
+        if (std::find(folders.begin(), folders.end(), path.parent()) == folders.end()) {
+            folders.push_back(path.parent());
+        }
+    }
+    const auto openFolders = [folders] {
+        for (const Path& folder : folders) {
+            openFolder(folder);
+        }
+    };
+    if (paths.empty()) {
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{path.fileUri()} << QString();
+    call << uris << QString();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        openFolder(folder);
+        openFolders();
         return;
     }
     // Asynchronous, so a file manager that is slow to start never freezes the window.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [folder](QDBusPendingCallWatcher* done) {
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [openFolders](QDBusPendingCallWatcher* done) {
         if (done->isError()) {
-            openFolder(folder);
+            openFolders();
         }
         done->deleteLater();
     });

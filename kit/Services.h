@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include <memory>
-#include <optional>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
@@ -23,24 +23,26 @@ public:
     {
         QString title;
         bool packagesAsDocuments = false; // a *.lockfern folder is picked as one document
+        bool several = false;             // more than one entry may be picked at once
+        bool folders = false; // a folder selected and opened is picked; a double-click still enters it
     };
     enum class Response { Ok, Cancelled };
     struct Result
     {
         Response response = Response::Cancelled;
-        std::optional<Path> path; // Ok without a path is possible
+        std::vector<Path> paths; // Ok without a path is possible
     };
 
     virtual ~FileChooser() = default;
     virtual Result choose(QWidget* parent, const Options& options) = 0;
 };
 
-// Shows a file or folder selected in the desktop's file manager.
+// Shows files and folders selected in the desktop's file manager, all of them in one request.
 class FileBrowser
 {
 public:
     virtual ~FileBrowser() = default;
-    virtual void reveal(const Path& path) = 0;
+    virtual void reveal(const std::vector<Path>& paths) = 0;
 };
 
 // Marks a new package folder with Lockfern's package icon where the desktop keeps such marks outside

@@ -7,6 +7,7 @@ packages=("$@")
 [ $# -gt 0 ] || packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libx11-dev libglib2.0-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
     libssl-dev openssl libzxcvbn-dev libarchive-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xdg-utils strace time

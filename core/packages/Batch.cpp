@@ -53,6 +53,7 @@ public:
     {
         const std::lock_guard lock(m_mutex);
         move(item, m_sizes[item]);
+        ++m_progress.ended;
         tell();
     }
     bool wanted() const { return m_report != nullptr; }

@@ -24,6 +24,7 @@ struct BatchProgress
     std::int64_t total = 0; // all items' bytes, as far as known
     int item = 0;           // the number of the item started last, from 1 ("3 of 12")
     int count = 0;
+    int ended = 0; // items that have ended, however
 };
 
 struct BatchControl

@@ -2,7 +2,8 @@
 #pragma once
 
 // What the user is told and what the activity log says, once each: the screens and lockfern-cli show
-// the sentence of an outcome and log its line, both from here.
+// the sentence of an outcome and log its line, both from here. Everything here is English; the window
+// looks each sentence and pattern up under kContext to show it in the user's language.
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,8 @@
 #include <cstdint>
 
 namespace Messages {
+
+inline constexpr char kContext[] = "Messages";
 
 enum class Message {
     FileAdded,        // a file or package was taken
@@ -80,5 +83,9 @@ Sentence destination(Destination kind, const QStringList& names);
 // An entry of a folder that was left out, by its path inside the folder: a socket, FIFO or device
 // when packing; one of those or a link that leads outside the folder when restoring.
 Sentence leftOut(const QString& entry);
+// Over a run of several items: how many were saved, failed, and were not done because of a cancel.
+Sentence tally(int saved, int failed, int notDone);
+// Beside an item of several that a cancel stopped before it began.
+QString notStarted();
 
 } // namespace Messages

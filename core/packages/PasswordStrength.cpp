@@ -68,49 +68,103 @@ Level levelFor(double seconds)
     return Level::VeryStrong;
 }
 
-QString levelName(Level level)
+const char* levelName(Level level)
 {
     switch (level) {
     case Level::Weak:
-        return QStringLiteral("Weak");
+        //: A password's strength, shown as "Weak: about 3 hours to guess on one GPU".
+        return QT_TRANSLATE_NOOP("PasswordStrength", "Weak");
     case Level::Fair:
-        return QStringLiteral("Fair");
+        return QT_TRANSLATE_NOOP("PasswordStrength", "Fair");
     case Level::Good:
-        return QStringLiteral("Good");
+        return QT_TRANSLATE_NOOP("PasswordStrength", "Good");
     case Level::Strong:
-        return QStringLiteral("Strong");
+        return QT_TRANSLATE_NOOP("PasswordStrength", "Strong");
     case Level::VeryStrong:
         break;
     }
-    return QStringLiteral("Very strong");
+    return QT_TRANSLATE_NOOP("PasswordStrength", "Very strong");
 }
+
+namespace {
+
+struct Unit
+{
+    double seconds;
+    const char* one;
+    const char* many;
+    const char* pattern;
+};
+
+// Longest first.
+const Unit kUnits[] = {
+    //: The line under the password field. %1 is the strength ("Weak"), %Ln the count; GPU is one
+    //: graphics card.
+    {kYear, "year", "years", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln year(s) to guess on one GPU")},
+    {kMonth, "month", "months", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln month(s) to guess on one GPU")},
+    {kDay, "day", "days", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln day(s) to guess on one GPU")},
+    {3600, "hour", "hours", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln hour(s) to guess on one GPU")},
+    {60, "minute", "minutes", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln minute(s) to guess on one GPU")},
+    {1, "second", "seconds", QT_TRANSLATE_N_NOOP("PasswordStrength", "%1: about %Ln second(s) to guess on one GPU")},
+};
+
+// "52,000" whatever the locale, as it has always read in English.
+QString grouped(long long count)
+{
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::DefaultNumberOptions);
+    return numbers.toString(count);
+}
+
+// The unit and its count, or none below a second and from a million years on.
+const Unit* unitOf(double seconds, long long& count)
+{
+    if (seconds < 1 || seconds >= kMillionYears) {
+        return nullptr;
+    }
+    for (const Unit& unit : kUnits) {
+        if (seconds >= unit.seconds) {
+            count = std::max<long long>(1, std::llround(seconds / unit.seconds));
+            return &unit;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 QString timeToGuess(double seconds)
 {
-    struct Unit
-    {
-        double seconds;
-        const char* one;
-        const char* many;
-    };
-    static const Unit units[] = {{kYear, "year", "years"},   {kMonth, "month", "months"}, {kDay, "day", "days"},
-                                 {3600, "hour", "hours"},    {60, "minute", "minutes"},   {1, "second", "seconds"}};
     if (seconds < 1) {
         return QStringLiteral("less than a second");
     }
-    if (seconds >= kMillionYears) {
+    long long count = 0;
+    const Unit* unit = unitOf(seconds, count);
+    if (!unit) {
         return QStringLiteral("more than a million years");
     }
-    for (const Unit& unit : units) {
-        if (seconds >= unit.seconds) {
-            const auto count = std::max<long long>(1, std::llround(seconds / unit.seconds));
-            QLocale numbers = QLocale::c();
-            numbers.setNumberOptions(QLocale::DefaultNumberOptions); // "52,000"
-            return QStringLiteral("about %1 %2")
-                .arg(numbers.toString(count), QLatin1String(count == 1 ? unit.one : unit.many));
-        }
+    return QStringLiteral("about %1 %2").arg(grouped(count), QLatin1String(count == 1 ? unit->one : unit->many));
+}
+
+Line line(double seconds)
+{
+    long long count = 0;
+    if (const Unit* unit = unitOf(seconds, count)) {
+        return {unit->pattern, static_cast<int>(count)};
     }
-    return QString();
+    if (seconds < 1) {
+        //: %1 is the strength ("Weak"); GPU is one graphics card.
+        return {QT_TRANSLATE_NOOP("PasswordStrength", "%1: less than a second to guess on one GPU"), 0};
+    }
+    return {QT_TRANSLATE_NOOP("PasswordStrength", "%1: more than a million years to guess on one GPU"), 0};
+}
+
+QString english(const Line& line, const QString& level)
+{
+    return QString::fromUtf8(line.pattern)
+        .replace(QStringLiteral("(s)"), line.count == 1 ? QString() : QStringLiteral("s"))
+        .replace(QStringLiteral("%Ln"), grouped(line.count))
+        .arg(level);
 }
 
 } // namespace PasswordStrength

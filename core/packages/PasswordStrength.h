@@ -39,9 +39,22 @@ Estimate estimate(const SecureBytes& password);
 Estimate estimate(const QString& password);
 
 Level levelFor(double seconds);
-// "Weak", "Fair", "Good", "Strong", "Very strong".
-QString levelName(Level level);
-// "less than a second", "about 3 hours", "about 1 month", "more than a million years".
+inline constexpr char kContext[] = "PasswordStrength";
+
+// "Weak", "Fair", "Good", "Strong", "Very strong"; English, marked for the window to translate.
+const char* levelName(Level level);
+// "less than a second", "about 3 hours", "about 1 month", "more than a million years": lockfern-cli's.
 QString timeToGuess(double seconds);
+
+// The line under the password field, whole, so that it translates as one sentence: its pattern, marked
+// for translation ("%1" the level's name, "%Ln" the count with its unit's plural), and the count.
+struct Line
+{
+    const char* pattern;
+    int count = 0;
+};
+Line line(double seconds);
+// The line in English: the pattern with the count and `level` put in and its plural spelled.
+QString english(const Line& line, const QString& level);
 
 } // namespace PasswordStrength

@@ -26,7 +26,7 @@ public:
     void log(const QString& message) { m_log.log(message); }
     QString getTime() const { return m_log.getTime(); }
     // False when no mail program could be started.
-    bool getLog() const { return m_mail.send(); }
+    bool getLog() const { return m_mail.send(QString::fromUtf8(SupportMail::body())); }
     QString getTheme() const { return m_theme.name(); }
     QString getVersion() const { return versionText(); }
 

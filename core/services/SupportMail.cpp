@@ -15,7 +15,14 @@ void SupportMail::setComposer(std::shared_ptr<MailComposer> composer)
     m_composer = std::move(composer);
 }
 
-bool SupportMail::send() const
+const char* SupportMail::body()
+{
+    //: The body a new support mail starts with in the user's mail program.
+    return QT_TRANSLATE_NOOP("SupportMail", "Type here");
+}
+
+// The subject stays English: support sorts mail by it.
+bool SupportMail::send(const QString& body) const
 {
     // Without a log file the mail still opens, only without its attachment.
     const QString attachment = m_log.path().display();
@@ -24,9 +31,9 @@ bool SupportMail::send() const
         std::lock_guard lock(m_mutex);
         composer = m_composer;
     }
-    return composer && composer->compose({address()}, QStringLiteral("Lockfern ") + versionText() +
-                                                          QStringLiteral(" Support"),
-                                         QStringLiteral("Type here"), attachment);
+    return composer &&
+           composer->compose({address()}, QStringLiteral("Lockfern ") + versionText() + QStringLiteral(" Support"),
+                             body, attachment);
 }
 
 QString versionText()

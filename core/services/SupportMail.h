@@ -30,8 +30,10 @@ public:
     // What goes with the mail.
     const ActivityLog& log() const { return m_log; }
     void setComposer(std::shared_ptr<MailComposer> composer);
+    // What the mail starts with, where the user types: English, marked for the window to translate.
+    static const char* body();
     // False when no mail program could be started.
-    bool send() const;
+    bool send(const QString& body) const;
 
 private:
     const ActivityLog& m_log;

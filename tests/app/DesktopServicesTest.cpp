@@ -171,50 +171,60 @@ TEST_P(NoMailProgram, offersToCopyTheLogOrOpenItsFolder)
 
 INSTANTIATE_TEST_SUITE_P(Choices, NoMailProgram, ::testing::Values("Cancel", "Copy Log Text", "Open Log Folder", "Close"));
 
-// How a user picks an entry of the decrypt dialog.
-enum class Pick { DoubleClick, SelectAndOpen, TypeName, TypePath };
+// How a user picks an entry of the dialog; "a|b" names two entries, the second picked with Ctrl.
+enum class Pick { DoubleClick, SelectAndOpen, ReturnInList, TypeName, TypePath };
 
-// Waits until `name` is listed in the dialog's folder, then picks it the given way.
-void pick(QFileDialog& dialog, Pick how, const QString& folder, const QString& name)
+// Waits until the entries are listed in the dialog's folder, then picks them the given way.
+void pick(QFileDialog& dialog, Pick how, const QString& folder, const QString& names)
 {
     dialog.setDirectory(folder);
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
     ASSERT_NE(view, nullptr);
-    QModelIndex entry;
-    ASSERT_TRUE(waitFor([&] {
-        const QModelIndexList found = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
-                                                           Qt::DisplayRole, name, 1, Qt::MatchExactly);
-        entry = found.value(0);
-        return entry.isValid() && !view->visualRect(entry).isEmpty();
-    }));
-    const QPoint at = view->visualRect(entry).center();
+    std::vector<QPoint> at;
+    for (const QString& name : names.split(QLatin1Char('|'))) {
+        QModelIndex entry;
+        ASSERT_TRUE(waitFor([&] {
+            const QModelIndexList found = view->model()->match(view->model()->index(0, 0, view->rootIndex()),
+                                                               Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            entry = found.value(0);
+            return entry.isValid() && !view->visualRect(entry).isEmpty();
+        }));
+        at.push_back(view->visualRect(entry).center());
+    }
     auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     switch (how) {
     case Pick::DoubleClick:
         // A double-click arrives as a click followed by the double-click event.
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at[0]);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at[0]);
         break;
     case Pick::SelectAndOpen:
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        for (std::size_t i = 0; i < at.size(); ++i) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, i ? Qt::ControlModifier : Qt::NoModifier, at[i]);
+        }
         QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open), Qt::LeftButton);
+        break;
+    case Pick::ReturnInList:
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at[0]);
+        QTest::keyClick(view, Qt::Key_Return);
         break;
     case Pick::TypeName:
     case Pick::TypePath:
-        QTest::keyClicks(field, how == Pick::TypeName ? name : folder + name);
+        QTest::keyClicks(field, how == Pick::TypeName ? names : folder + names);
         QTest::keyClick(field, Qt::Key_Return);
         break;
     }
 }
 
-// How an entry of the folder is picked, its name, and whether the dialog answers with it (or enters
-// it and stays open).
-using DialogCase = std::tuple<Pick, const char*, bool>;
-using DecryptDialog = ::testing::TestWithParam<DialogCase>;
+// Which dialog (packages as documents, or folders chosen as items), how an entry of the folder is
+// picked, its name, and whether the dialog answers with it (or enters it and stays open).
+enum class Dialog { Decrypt, Encrypt };
+using DialogCase = std::tuple<Dialog, Pick, const char*, bool>;
+using ChooserDialog = ::testing::TestWithParam<DialogCase>;
 
-TEST_P(DecryptDialog, answersAPackageAsOneDocument)
+TEST_P(ChooserDialog, answersAPackageOrAChosenFolderAsOneDocument)
 {
-    const auto& [how, name, answered] = GetParam();
+    const auto& [which, how, name, answered] = GetParam();
     TestEnvironment env;
     const QString work = QString::fromStdString(env.work());
     packageFolder(env, "report.lockfern");
@@ -239,20 +249,34 @@ TEST_P(DecryptDialog, answersAPackageAsOneDocument)
             dialog->reject();
         }
     });
-    const FileChooser::Result result = DesktopFileChooser().choose(pane, {QStringLiteral("Decrypt"), true});
+    const bool encrypt = which == Dialog::Encrypt;
+    const FileChooser::Result result =
+        DesktopFileChooser().choose(pane, {QStringLiteral("Choose"), !encrypt, true, encrypt});
 
-    const std::string entry = env.work() + name;
+    std::string entries;
+    for (const Path& path : result.paths) {
+        entries += (entries.empty() ? "" : "|") + path.bytes().substr(env.work().size());
+    }
     EXPECT_EQ(result.response, answered ? FileChooser::Response::Ok : FileChooser::Response::Cancelled);
-    EXPECT_EQ(result.path.value_or(Path()).bytes(), answered ? entry : "");
-    EXPECT_EQ(stayedIn.toStdString(), answered ? "" : entry + "/");
+    EXPECT_EQ(entries, answered ? name : "");
+    EXPECT_EQ(stayedIn.toStdString(), answered ? "" : env.work() + name + "/");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Picks, DecryptDialog,
-    ::testing::Values(DialogCase{Pick::DoubleClick, "report.lockfern", true},
-                      DialogCase{Pick::SelectAndOpen, "report.lockfern", true},
-                      DialogCase{Pick::TypeName, "report.lockfern", true},
-                      DialogCase{Pick::TypePath, "report.lockfern", true},
-                      DialogCase{Pick::SelectAndOpen, "notes.txt", true}, DialogCase{Pick::TypeName, "plain", false}));
+    Picks, ChooserDialog,
+    ::testing::Values(DialogCase{Dialog::Decrypt, Pick::DoubleClick, "report.lockfern", true},
+                      DialogCase{Dialog::Decrypt, Pick::SelectAndOpen, "report.lockfern", true},
+                      DialogCase{Dialog::Decrypt, Pick::TypeName, "report.lockfern", true},
+                      DialogCase{Dialog::Decrypt, Pick::TypePath, "report.lockfern", true},
+                      DialogCase{Dialog::Decrypt, Pick::SelectAndOpen, "notes.txt", true},
+                      DialogCase{Dialog::Decrypt, Pick::TypeName, "plain", false},
+                      DialogCase{Dialog::Decrypt, Pick::SelectAndOpen, "notes.txt|report.lockfern", true},
+                      // A folder is taken by Open; a double-click or Return, in the list or the name field,
+                      // still enters it.
+                      DialogCase{Dialog::Encrypt, Pick::SelectAndOpen, "plain", true},
+                      DialogCase{Dialog::Encrypt, Pick::SelectAndOpen, "notes.txt|plain", true},
+                      DialogCase{Dialog::Encrypt, Pick::DoubleClick, "plain", false},
+                      DialogCase{Dialog::Encrypt, Pick::ReturnInList, "plain", false},
+                      DialogCase{Dialog::Encrypt, Pick::TypeName, "plain", false}));
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Decrypt.h"
 #include "Files.h"
 #include "PaneTestSupport.h"
+#include "Password.h"
 #include "RNCryptorBuffer.h"
 
 #include <QApplication>
@@ -24,15 +25,15 @@ const QString kProblem = QStringLiteral("There's a problem.");
 
 using ::operator<<; // table rows print as their label
 
-// NAME in folder, holding INNER sealed with kPassword and, when given, a hint file.
+// NAME in folder, holding INNER sealed with the password and, when given, a hint file.
 std::string sealedPackage(const std::string& folder, const std::optional<std::string>& hint = "",
                         const std::string& plain = kPlain, const std::string& name = "report.lockfern",
-                        const std::string& inner = "report.pdf")
+                        const std::string& inner = "report.pdf", const std::string& password = kPassword)
 {
     const std::string path = folder + name;
     fs::create_directories(path);
     const QByteArray sealed =
-        RNCryptor::Encryptor(QString::fromStdString(kPassword)).encrypt(QByteArray::fromStdString(plain));
+        RNCryptor::Encryptor(QString::fromStdString(password)).encrypt(QByteArray::fromStdString(plain));
     writeFileBytes(path + "/" + inner, sealed.toStdString());
     if (hint) {
         writeFileBytes(path + "/hint.lockfern", *hint);
@@ -138,17 +139,18 @@ const PrepareCase kPrepareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, Preparing, ::testing::ValuesIn(kPrepareCases),
                          [](const auto& row) { return std::string(row.param.label); });
 
-// A file that would be taken shows the pane as a place to drop it while it is over it; two files would
-// not be taken and change nothing.
-TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFileWhileItIsOver)
+// Files that would be taken show the pane as a place to drop them while they are over it, one or
+// several; with one that is not a local file, none would be taken and nothing changes.
+TEST_F(DecryptPane, dropAreaShowsThatItTakesTheDraggedFilesWhileTheyAreOver)
 {
     const QImage before = pane->grab().toImage();
-    for (const qsizetype files : {1, 2}) {
+    const QUrl local = QUrl::fromLocalFile(QString::fromStdString(sealedPackage(env.work())));
+    for (const qsizetype files : {1, 2, 0}) {
         QMimeData mime;
-        mime.setUrls(QList<QUrl>(files, QUrl::fromLocalFile(QString::fromStdString(sealedPackage(env.work())))));
+        mime.setUrls(files ? QList<QUrl>(files, local) : QList<QUrl>{local, QUrl(QStringLiteral("https://example.org/a"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(pane, &enter);
-        EXPECT_EQ(pane->grab().toImage() != before, files == 1) << files;
+        EXPECT_EQ(pane->grab().toImage() != before, files > 0) << files;
         QDragLeaveEvent leave;
         QApplication::sendEvent(pane, &leave);
         EXPECT_EQ(pane->grab().toImage(), before) << files;
@@ -254,6 +256,117 @@ const RunCase kRunCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Running, ::testing::ValuesIn(kRunCases),
                          [](const auto& row) { return std::string(row.param.label); });
+
+// ---- several packages -----------------------------------------------------------------------------
+
+struct SeveralCase
+{
+    const char* label;
+    const char* secondHint;   // one.lockfern's is "h1"
+    bool secondOwnPassword;   // two.lockfern takes "other horse", not kPassword
+    const char* hint;         // what the hint line says
+    std::vector<std::string> before;
+    QString status;
+    std::vector<std::string> after;
+    const char* left; // what stays chosen
+};
+
+using Several = WithRows<DecryptPane, SeveralCase>;
+
+// One password is tried on each package; those it does not open stay chosen, to be tried with another.
+TEST_P(Several, triesOnePasswordOnEachAndKeepsWhatItDidNotOpen)
+{
+    const SeveralCase& c = GetParam();
+    const std::string one = sealedPackage(env.work(), "h1", "first\n", "one.lockfern", "one.pdf");
+    const std::string two = sealedPackage(env.work(), c.secondHint, "second\n", "two.lockfern", "two.pdf",
+                                          c.secondOwnPassword ? "other horse" : kPassword);
+    const std::string notes = env.file("notes.txt", "notes");
+    // A folder's package comes back as the folder; before it is opened, only the name inside is known.
+    env.file("album/in.txt", "third\n");
+    const auto source = Workflows::prepareSource(Path(env.work() + "album")).source;
+    ASSERT_TRUE(source && source->folder);
+    const std::string album = Workflows::writePackage({*source, Password::bytes(QString::fromStdString(kPassword)), QStringLiteral("h1")}).path.bytes();
+    fs::remove_all(env.work() + "album");
+    const auto mark = logMark();
+    chooseAll({one, notes, two, album});
+    EXPECT_EQ(logSince(mark), (std::vector<std::string>{
+                                  "select file view presented", "file selected " + one, "presenting hint h1",
+                                  "file added succesfully", "file selected " + notes, "file is not encrypted",
+                                  "file selected " + two, std::string("presenting hint ") + c.secondHint,
+                                  "file added succesfully", "file selected " + album, "presenting hint h1",
+                                  "file added succesfully", "select file view closed"}));
+    EXPECT_EQ(spoken("fileName"), QStringLiteral("3 packages"));
+    EXPECT_EQ(spoken("hint").toStdString(), c.hint);
+    EXPECT_EQ(listed(), c.before);
+    type(kPassword);
+    const auto run = logMark();
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    std::vector<std::string> lines{"read file content", "decrypted file content", "success! saved in " + env.work() + "one.pdf"};
+    const std::vector<std::string> second = c.secondOwnPassword
+        ? std::vector<std::string>{"read file content", "an error occured while decrypting"}
+        : std::vector<std::string>{"read file content", "decrypted file content", "success! saved in " + env.work() + "two.pdf"};
+    lines.insert(lines.end(), second.begin(), second.end());
+    lines.insert(lines.end(), {"read file content", "decrypted file content", "success! saved in " + env.work() + "album"});
+    EXPECT_EQ(logSince(run), lines);
+    EXPECT_EQ(status(), c.status);
+    EXPECT_EQ(spoken("items"), QStringLiteral("What happened to each"));
+    EXPECT_EQ(listed(), c.after);
+    EXPECT_EQ(spoken("fileName").toStdString(), c.left);
+    EXPECT_EQ(pane->focusWidget(), child(c.secondOwnPassword ? "password" : "sService"));
+    // By keys: from Decrypt to the list, and on to Show in File Manager.
+    child("service")->setFocus();
+    for (const char* next : {"items", "sService"}) {
+        QTest::keyClick(pane->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(pane->focusWidget(), child(next)) << next;
+    }
+    EXPECT_EQ(readFileBytes(env.work() + "one.pdf"), "first\n");
+    EXPECT_EQ(fs::exists(env.work() + "two.pdf"), !c.secondOwnPassword);
+    EXPECT_EQ(readFileBytes(env.work() + "album/in.txt"), "third\n");
+    click("sService");
+    std::vector<std::string> restored{env.work() + "one.pdf", env.work() + "two.pdf", env.work() + "album"};
+    if (c.secondOwnPassword) {
+        restored.erase(restored.begin() + 1);
+    }
+    EXPECT_EQ(browser->revealed, restored);
+    if (!c.secondOwnPassword) {
+        EXPECT_TRUE(typed().isEmpty());
+        return;
+    }
+    EXPECT_EQ(typed().toStdString(), kPassword) << "kept, to be corrected";
+    EXPECT_EQ(spoken("hint"), QStringLiteral("Hint: h2"));
+    // The one left is one package: its run is the run of one.
+    retype("other horse");
+    click("service");
+    ASSERT_TRUE(waitIdle());
+    expectOutcome(kSuccess, "Saved as two.pdf", "sService");
+    EXPECT_TRUE(child("items")->isHidden());
+    EXPECT_EQ(readFileBytes(env.work() + "two.pdf"), "second\n");
+}
+
+const char* const kNotEncrypted = "! notes.txt: This file is not encrypted.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Several,
+    ::testing::Values(
+        SeveralCase{"sameHintOnePassword", "h1", false, "Hint: h1",
+                    {"  one.lockfern: Will be restored as one.pdf", kNotEncrypted,
+                     "  two.lockfern: Will be restored as two.pdf", "  album.lockfern: Will be restored as album.tar"},
+                    QStringLiteral("All 3 were saved."),
+                    {"+ one.lockfern: Saved as one.pdf", "+ two.lockfern: Saved as two.pdf",
+                     "+ album.lockfern: Saved as album"},
+                    "No package chosen"},
+        SeveralCase{"hintsAndPasswordsDiffer", "h2", true, "The packages have different hints; each is in the list below.",
+                    {"  one.lockfern: Hint: h1\nWill be restored as one.pdf", kNotEncrypted,
+                     "  two.lockfern: Hint: h2\nWill be restored as two.pdf",
+                     "  album.lockfern: Hint: h1\nWill be restored as album.tar"},
+                    QStringLiteral("2 of 3 were saved; 1 failed."),
+                    {"+ one.lockfern: Saved as one.pdf",
+                     "x two.lockfern: An error occured while decrypting. Wrong password, or the package is damaged. "
+                     "Check Caps Lock and the hint.",
+                     "+ album.lockfern: Saved as album"},
+                    "two.lockfern"}),
+    [](const auto& row) { return std::string(row.param.label); });
 
 // A name or a hint is shown as it is, never as markup: the package, its path, its hint, the file it
 // restored. The package is dropped as a file manager drops it, by its URL, which keeps the bytes of a

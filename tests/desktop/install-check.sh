@@ -61,9 +61,12 @@ handler=$(xdg default application/x-lockfern-hint)
 # The Nautilus extension compiles and, where Nautilus is absent, defines no menu.
 extension=$share/nautilus-python/extensions/lockfern.py
 python3 -m py_compile "$extension" || fail "py_compile $extension"
-python3 - "$share" <<'PY' || fail "file-manager actions"
-import configparser, runpy, shlex, subprocess, sys
+languages=$(cd "$build/app" && ls lockfern_*.qm | sed 's/^lockfern_//; s/\.qm$//')
+python3 - "$share" $languages <<'PY' || fail "file-manager actions"
+import configparser, glob, runpy, shlex, subprocess, sys
+import xml.etree.ElementTree as ET
 share = sys.argv[1]
+languages = set(sys.argv[2:])
 problems = []
 
 
@@ -122,11 +125,42 @@ offers = [  # path, is a folder, what is offered
 ]
 for path, is_dir, offered in offers:
     command = ["lockfern"] + (["--encrypt"] if offered == "Encrypt" else []) + [path]
-    expected = (f"{offered} with Lockfern", command) if offered else None
+    expected = (offered, command) if offered else None
     if entry(path, is_dir) != expected:
         problems.append(f"lockfern_entry({path!r}, {is_dir}) = {entry(path, is_dir)}")
     if not is_dir and nemo_offers_encrypt(path) != (offered == "Encrypt"):
         problems.append(f"Nemo's condition for Encrypt on {path!r} is {offered != 'Encrypt'}")
+
+# Every text of ours that a desktop shows, in each language of the window; English where there is none.
+extension = runpy.run_path(f"{share}/nautilus-python/extensions/lockfern.py")
+label = extension["label"]
+if set(extension["LABELS"]) != languages | {"en"}:
+    problems.append(f"the Nautilus labels are in {sorted(extension['LABELS'])}")
+for languages_said, expected in [(["de_DE.UTF-8", "de_DE", "de", "C"], "Mit Lockfern verschlüsseln"),
+                                 (["pt_PT", "pt", "C"], "Encrypt with Lockfern"), (["C"], "Encrypt with Lockfern")]:
+    if label("Encrypt", languages_said) != expected:
+        problems.append(f"Nautilus says {label('Encrypt', languages_said)!r} to {languages_said}")
+# Keys that must be translated in a file, beside any that are: the menu entry's words and every action's name.
+translated = {"applications/app.lockfern.Lockfern.desktop": {"GenericName", "Comment", "Keywords"}}
+translated.update({name: {"Name"} for name, *_ in actions})
+for name, keys in translated.items():
+    entry = read(name)
+    for group in entry.sections():
+        for key in [k for k in entry.options(group) if "[" not in k]:
+            said = {k[len(key) + 1:-1] for k in entry.options(group) if k.startswith(key + "[")}
+            if (key in keys or said) and said != languages:
+                problems.append(f"{name} [{group}] {key} is in {sorted(said)}")
+xml_lang = "{http://www.w3.org/XML/1998/namespace}lang"
+mime = ET.parse(f"{share}/mime/packages/app.lockfern.Lockfern.xml").getroot()
+for kind in mime:
+    said = {c.get(xml_lang) for c in kind if c.tag.endswith("comment") and c.get(xml_lang)}
+    if said != languages:
+        problems.append(f"the comment of {kind.get('type')} is in {sorted(said)}")
+info = ET.parse(f"{share}/metainfo/app.lockfern.Lockfern.metainfo.xml").getroot()
+paragraphs = [p.get(xml_lang) for p in info.find("description")]
+if {s.get(xml_lang) for s in info.findall("summary") if s.get(xml_lang)} != languages or any(
+        paragraphs.count(language) != paragraphs.count(None) for language in languages):
+    problems.append(f"the metainfo's summary and paragraphs are not in each of {sorted(languages)}")
 if problems:
     print(*problems, sep="\n")
     sys.exit(1)

@@ -21,8 +21,9 @@ fail() {
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = lockfern ] || fail "Package: $(field Package)"
 depends=$(field Depends)
-# Versioned library packages are what dpkg-shlibdeps writes; the platform plugin is ours.
-for needed in 'libc6 (>=' 'libqt6core6 (>=' 'libqt6widgets6 (>=' 'libqt6dbus6 (>=' 'libssl3 (>=' qt6-qpa-plugins; do
+# Versioned library packages are what dpkg-shlibdeps writes; the platform plugin and Qt's catalogues are ours.
+for needed in 'libc6 (>=' 'libqt6core6 (>=' 'libqt6widgets6 (>=' 'libqt6dbus6 (>=' 'libssl3 (>=' qt6-qpa-plugins \
+    qt6-translations-l10n; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks '$needed': $depends"
 done
 

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The encrypt pane and its hint dialog as a user drives them.
-#include "Encrypt.h"
-#include "Hint.h"
+#include "EncryptPane.h"
 #include "Package.h"
-#include "PaneTestSupport.h"
 #include "RNCryptorBuffer.h"
 
 #include <QFileInfo>
@@ -12,42 +10,10 @@
 
 namespace {
 
-const std::string kContent("binary \x00\x01\xff content\n", 20);
-const QString kSuccess = QStringLiteral("Success!");
-const QString kError = QStringLiteral("An error occured while encrypting.");
-
 using ::operator<<; // table rows print as their label
 
-class EncryptPane : public PaneTest<Encrypt, 'E'>
-{
-public:
-    // Opens the dialog from the pane, which shows `shown`, replaces its text and closes it with `key`,
-    // or Done.
-    void enterHint(const std::string& text, Qt::Key key = Qt::Key_unknown, const char* shown = "")
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the one closed before
-        click("hintButton");
-        auto* dialog = pane->window()->findChild<Hint*>();
-        ASSERT_NE(dialog, nullptr);
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("hint"));
-        EXPECT_EQ(field->text(), QString::fromUtf8(shown));
-        field->clear();
-        typeInto(field, text);
-        if (key == Qt::Key_unknown) {
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
-        } else {
-            QTest::keyClick(field, key);
-        }
-        EXPECT_FALSE(dialog->isVisible());
-    }
-    // What the hint button says, and what a screen reader hears it called.
-    QString hintButton() const
-    {
-        const QString text = child<QPushButton>("hintButton")->text();
-        EXPECT_EQ(spoken("hintButton"), text);
-        return text;
-    }
-};
+const QString kSuccess = QStringLiteral("Success!");
+const QString kError = QStringLiteral("An error occured while encrypting.");
 
 // ---- choosing ------------------------------------------------------------------------------------
 
@@ -263,12 +229,6 @@ struct RunCase
     const char* destination; // what the line under the file then says
 };
 
-std::vector<std::string> successLines(const char* hintLine)
-{
-    return {"read file content", "encrypted file content", "created new package", "save encrypted file in package",
-            hintLine, "saved hint to file in package", "success! saved in {P}"};
-}
-
 using Running = WithRows<EncryptPane, RunCase>;
 
 TEST_P(Running, reportsTheOutcome)
@@ -354,8 +314,6 @@ const char* const kWillBeSaved = "Will be saved as report.lockfern";
 const char* const kTaken = "report.lockfern already exists in work.";
 const char* const kGone = "report.pdf can't be read any more.";
 const char* const kFailed = "checkMark placeholder detail";
-const std::vector<std::string> kEncryptedThenFailed{"read file content", "encrypted file content",
-                                                    "an error occured while encrypting"};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Running,

@@ -2,6 +2,7 @@
 // What both panes are built from, tested once: the background run, the theme's contrast, names that fit.
 #include "BackgroundRun.h"
 #include "DesktopServices.h"
+#include "ItemList.h"
 #include "MaskedAccessibility.h"
 #include "NameLabel.h"
 #include "PasswordField.h"
@@ -35,6 +36,13 @@ TEST(RateText, saysSpeedAndTimeLeftOnceARunHasLastedASecond)
           Rate{1'250'000, 100'000'000, 2000, "625.0 kB/s · 2 min 38 s left"},
           Rate{99'000'000, 100'000'000, 1000, "99.0 MB/s · 1 s left"}}) {
         EXPECT_EQ(BackgroundRun::rateText(done, total, elapsedMs).toStdString(), text) << done;
+    }
+    // Which item runs comes first, and only when there are several.
+    using Item = std::tuple<int, int, const char*, const char*>; // item, count, rate, text
+    for (const auto& [item, count, rate, text] :
+         {Item{3, 12, "", "3 of 12"}, Item{3, 12, "5.0 MB/s · 1 s left", "3 of 12 · 5.0 MB/s · 1 s left"},
+          Item{1, 1, "5.0 MB/s · 1 s left", "5.0 MB/s · 1 s left"}, Item{0, 0, "", ""}}) {
+        EXPECT_EQ(BackgroundRun::itemText(item, count, QString::fromUtf8(rate)).toStdString(), text) << item;
     }
 }
 
@@ -99,6 +107,52 @@ TEST_F(Run, goingAwayMidRunCancelsAndReportsNothing)
     EXPECT_TRUE(results.empty());
 }
 
+// ---- the list of several items -------------------------------------------------------------------
+
+// A row an item, in item order, with its mark and what a screen reader reads; an entry a folder's
+// packing left out under it. The run is told by its first cancelled item, else its first failed one.
+TEST(ItemListResults, listsEachItemAndTellsTheRunByItsFirstCancelThenItsFirstFailure)
+{
+    using Workflows::Outcome;
+    using Messages::Message;
+    const auto report = [](Outcome outcome, Message message, const char* detail, QStringList lines = {}) {
+        Workflows::RunReport r;
+        r.outcome = outcome;
+        r.message = message;
+        r.detail = {QString::fromUtf8(detail), {}};
+        r.lines = std::move(lines);
+        return r;
+    };
+    std::vector<Workflows::RunReport> reports{
+        report(Outcome::Success, Message::Succeeded, "Saved as A.lockfern", {QStringLiteral("success!")}),
+        report(Outcome::Failed, Message::EncryptFailed, "b.txt can't be read any more."),
+        report(Outcome::Cancelled, Message::EncryptCancelled, "", {QStringLiteral("encryption cancelled")}),
+        report(Outcome::Cancelled, Message::EncryptCancelled, "")};
+    reports[0].skipped = {"in/pipe"};
+    std::vector<ItemList::Row> items;
+    for (const char* name : {"A", "b.txt", "c.txt", "d.txt"}) {
+        items.push_back(ItemList::Row::of(Path(std::string("/w/") + name), QString()));
+    }
+    ItemList list;
+    const ItemList::Tally tally = list.showResults(items, reports);
+    EXPECT_EQ(std::tuple(tally.saved, tally.failed, tally.notDone), std::tuple(1, 1, 2));
+    EXPECT_EQ(tally.decisive, &reports[2]);
+    std::vector<std::string> rows;
+    for (QTreeWidgetItemIterator it(&list); *it; ++it) {
+        rows.push_back(std::to_string((*it)->data(0, Qt::UserRole).toInt()) + " " + (*it)->text(0).toStdString() + ": " +
+                       (*it)->data(1, Qt::AccessibleTextRole).toString().toStdString());
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "1 A: Saved as A.lockfern",
+                        "2 in/pipe: Left out in/pipe: only files, folders and links inside the folder are kept.",
+                        "3 b.txt: An error occured while encrypting. b.txt can't be read any more.",
+                        "0 c.txt: Cancelled.", "0 d.txt: Not started."}));
+    reports.resize(2);
+    EXPECT_EQ(list.showResults(items, reports).decisive, &reports[1]);
+    reports.resize(1);
+    EXPECT_EQ(list.showResults(items, reports).decisive, nullptr);
+}
+
 // ---- the theme ------------------------------------------------------------------------------------
 
 double luminance(const QColor& colour)
@@ -141,6 +195,9 @@ const Pair kPairs[] = {
     {"field text", &Theme::Palette::fieldText, &Theme::Palette::fieldFill},
     {"field placeholder", &Theme::Palette::fieldPlaceholder, &Theme::Palette::fieldFill},
     {"a failure's text", &Theme::Palette::failure, nullptr},
+    {"the list of several items", &Theme::Palette::text, &Theme::Palette::fieldFill},
+    {"a failure's line in that list", &Theme::Palette::failure, &Theme::Palette::fieldFill},
+    {"its current row", &Theme::Palette::text, &Theme::Palette::secondaryPressedTint},
     // The focus ring against the fill it rings and against what is around it.
     {"focus ring around", &Theme::Palette::focus, nullptr, 3},
     {"focus ring on a primary button", &Theme::Palette::focus, &Theme::Palette::primaryFill, 3},

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,15 @@ public:
 class RecordingBrowser : public FileBrowser
 {
 public:
-    std::vector<std::string> revealed;
-    void reveal(const Path& path) override { revealed.push_back(path.bytes()); }
+    std::vector<std::string> revealed; // of every request
+    int requests = 0;
+    void reveal(const std::vector<Path>& paths) override
+    {
+        ++requests;
+        for (const Path& path : paths) {
+            revealed.push_back(path.bytes());
+        }
+    }
 };
 
 class RecordingMarker : public PackageMarker
@@ -225,6 +233,29 @@ public:
         }
     }
 
+    // The list of several items as a screen reader reads it, a row each: the row's mark ("+" success,
+    // "!" warning, "x" failure, " " none), its name and the whole of its line; a row under another
+    // (an entry a folder's packing left out) starts with "> ".
+    std::vector<std::string> listed() const
+    {
+        auto* list = child<QTreeWidget>("items");
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        std::vector<std::string> cells;
+        for (int i = 0; i < table->childCount(); ++i) {
+            if (QAccessibleInterface* cell = table->child(i); cell && cell->role() != QAccessible::ColumnHeader) {
+                cells.push_back(cell->text(QAccessible::Name).toStdString());
+            }
+        }
+        std::vector<std::string> rows;
+        for (QTreeWidgetItemIterator it(list); *it && cells.size() >= 2 * (rows.size() + 1); ++it) {
+            const int mark = (*it)->data(0, Qt::UserRole).toInt();
+            rows.push_back(std::string((*it)->parent() ? "> " : "") + " +!x"[mark] + " " + cells[2 * rows.size()] +
+                           ": " + cells[2 * rows.size() + 1]);
+        }
+        EXPECT_EQ(cells.size(), 2 * rows.size()) << "a name and a line a row";
+        return rows;
+    }
+
     QString typed() const { return child<QLineEdit>("password")->text(); }
     void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     void reshow()
@@ -290,15 +321,22 @@ public:
 
     void choose(const std::optional<std::string>& path, FileChooser::Response response = FileChooser::Response::Ok)
     {
-        chooser->next = {response, path ? std::optional(Path(*path)) : std::nullopt};
+        chooseAll(path ? std::vector{*path} : std::vector<std::string>{}, response);
+    }
+    void chooseAll(const std::vector<std::string>& paths, FileChooser::Response response = FileChooser::Response::Ok)
+    {
+        chooser->next = {response, {}};
+        for (const std::string& path : paths) {
+            chooser->next.paths.emplace_back(path);
+        }
         click("choose");
     }
 
-    // As a file manager drops a file: its URL in text/uri-list.
-    void drop(const QByteArray& url)
+    // As a file manager drops files: their URLs in text/uri-list, a line each.
+    void drop(const QByteArray& urls)
     {
         QMimeData mime;
-        mime.setData(QStringLiteral("text/uri-list"), url + "\r\n");
+        mime.setData(QStringLiteral("text/uri-list"), urls + "\r\n");
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(pane, &enter);
         EXPECT_TRUE(enter.isAccepted());

@@ -20,17 +20,42 @@ except (ImportError, ValueError):
     Nautilus = None
 
 
+# The menu entries in the languages of Lockfern's window, by language as GLib names it.
+LABELS = {
+    "en": {"Encrypt": "Encrypt with Lockfern", "Decrypt": "Decrypt with Lockfern"},
+    "de": {"Encrypt": "Mit Lockfern verschlüsseln", "Decrypt": "Mit Lockfern entschlüsseln"},
+    "fr": {"Encrypt": "Chiffrer avec Lockfern", "Decrypt": "Déchiffrer avec Lockfern"},
+    "es": {"Encrypt": "Cifrar con Lockfern", "Decrypt": "Descifrar con Lockfern"},
+    "pt_BR": {"Encrypt": "Criptografar com o Lockfern", "Decrypt": "Descriptografar com o Lockfern"},
+    "it": {"Encrypt": "Cifra con Lockfern", "Decrypt": "Decifra con Lockfern"},
+    "pl": {"Encrypt": "Zaszyfruj za pomocą Lockfern", "Decrypt": "Odszyfruj za pomocą Lockfern"},
+    "ru": {"Encrypt": "Зашифровать в Lockfern", "Decrypt": "Расшифровать в Lockfern"},
+    "zh_CN": {"Encrypt": "用 Lockfern 加密", "Decrypt": "用 Lockfern 解密"},
+    "ja": {"Encrypt": "Lockfern で暗号化", "Decrypt": "Lockfern で復号"},
+    "ar": {"Encrypt": "التشفير باستخدام Lockfern", "Decrypt": "فك التشفير باستخدام Lockfern"},
+}
+
+
 def lockfern_entry(path, is_dir):
-    """(label, command line) for a local path, or None where Lockfern has nothing to offer."""
+    """(action, command line) for a local path, "Encrypt" or "Decrypt", or None where Lockfern has
+    nothing to offer."""
     name = os.path.basename(path)
     in_package = os.path.basename(os.path.dirname(path)).endswith(".lockfern")
     if is_dir:
-        return ("Decrypt with Lockfern", ["lockfern", path]) if name.endswith(".lockfern") else None
+        return ("Decrypt", ["lockfern", path]) if name.endswith(".lockfern") else None
     if name == "hint.lockfern" and in_package:
-        return ("Decrypt with Lockfern", ["lockfern", path])
+        return ("Decrypt", ["lockfern", path])
     if in_package or name.endswith(".lockfern"):
         return None
-    return ("Encrypt with Lockfern", ["lockfern", "--encrypt", path])
+    return ("Encrypt", ["lockfern", "--encrypt", path])
+
+
+def label(action, languages):
+    """The entry's words in the first of `languages` ("de_DE.UTF-8", "de_DE", "de", "C") that has them."""
+    for language in languages:
+        if language in LABELS:
+            return LABELS[language][action]
+    return LABELS["en"][action]
 
 
 if Nautilus is not None:
@@ -50,9 +75,12 @@ if Nautilus is not None:
             entry = lockfern_entry(path, is_dir)
             if entry is None:
                 return []
-            label, command = entry
+            action, command = entry
+            # The name stays the same in every language: Nautilus tells entries apart by it.
             menu_item = Nautilus.MenuItem(
-                name="Lockfern::" + label.split()[0], label=label, icon="app.lockfern.Lockfern"
+                name="Lockfern::" + action,
+                label=label(action, GLib.get_language_names()),
+                icon="app.lockfern.Lockfern",
             )
             menu_item.connect("activate", lambda _item: Gio.Subprocess.new(command, Gio.SubprocessFlags.NONE))
             return [menu_item]
