@@ -46,6 +46,14 @@ ResultRows::ResultRows(QChar letter, const Names& names, QWidget* parent) : QWid
     m_status->show(); // empty, but it is there: the status keeps its visibility when emptied
     m_grid->addWidget(m_status, 0, 0);
 
+    // Several items: the list takes the detail line's place, and the rate goes up to the status line's.
+    // It goes into its cell first: the grid spaces a row by the widget added to it last, which must
+    // be one that keeps its room when hidden.
+    m_items = new ItemList(this);
+    m_items->setObjectName(QStringLiteral("items") + letter);
+    m_items->setAccessibleName(names.items);
+    m_items->hide();
+    m_grid->addWidget(m_items, 1, 0);
     m_detail = steady(new NameLabel(this), letter, "detail");
     //: Screen-reader description of the line under the status: where the result went, or why a run failed.
     line(m_detail, tr("What happened"));
@@ -56,11 +64,6 @@ ResultRows::ResultRows(QChar letter, const Names& names, QWidget* parent) : QWid
     m_rate->setFont(small);
     m_grid->addWidget(m_detail, 1, 0);
     m_grid->addWidget(m_rate, 1, 0);
-    m_items = new ItemList(this);
-    m_items->setObjectName(QStringLiteral("items") + letter);
-    m_items->setAccessibleName(names.items);
-    m_items->hide();
-    m_grid->addWidget(m_items, 1, 0);
 
     // The progress row and the reveal button take turns in one place.
     auto* progress = steady(new QProgressBar(this), letter, "progress");
@@ -96,6 +99,8 @@ void ResultRows::setSeveral(bool several)
         return;
     }
     m_items->setVisible(several);
+    // The rate shares the status line's place while the list has the detail line's; back in its own
+    // cell it is again the one added last.
     m_grid->removeWidget(m_rate);
     m_grid->addWidget(m_rate, several ? 0 : 1, 0);
     // The list's room is what the detail line and its spacing had, and a little of the spacing.

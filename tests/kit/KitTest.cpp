@@ -4,6 +4,8 @@
 #include "DesktopServices.h"
 #include "ItemList.h"
 #include "MaskedAccessibility.h"
+#include "ResultRows.h"
+#include "StatusLine.h"
 #include "NameLabel.h"
 #include "PasswordField.h"
 #include "TestEnvironment.h"
@@ -151,6 +153,22 @@ TEST(ItemListResults, listsEachItemAndTellsTheRunByItsFirstCancelThenItsFirstFai
     EXPECT_EQ(list.showResults(items, reports).decisive, &reports[1]);
     reports.resize(1);
     EXPECT_EQ(list.showResults(items, reports).decisive, nullptr);
+}
+
+// The status line, the line under it and the progress row keep their spacing, with or without the list
+// that takes the middle one's place in a run of several, and come back to their height after it.
+TEST(ResultRowsLayout, keepTheirSpacingAndComeBackAfterTheList)
+{
+    ResultRows rows(QLatin1Char('X'), {}, nullptr);
+    rows.reveal()->show();
+    const int height = rows.minimumSizeHint().height();
+    EXPECT_GE(height, rows.status()->minimumHeight() + rows.detail()->minimumHeight() +
+                          rows.reveal()->sizeHint().height() + 2 * 8);
+    rows.setSeveral(true);
+    EXPECT_GE(rows.minimumSizeHint().height(), rows.status()->minimumHeight() + rows.items()->minimumSizeHint().height() +
+                                                   rows.reveal()->sizeHint().height() + 2 * 6);
+    rows.setSeveral(false);
+    EXPECT_EQ(rows.minimumSizeHint().height(), height);
 }
 
 // ---- the theme ------------------------------------------------------------------------------------
