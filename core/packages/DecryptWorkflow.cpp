@@ -298,7 +298,21 @@ void restoreWith(const OpenedPackage& package, const SecureBytes& password, cons
             throw;
         }
         try {
-            message.decryptInto(staged->fd(), decrypting);
+            if (twoPasses) {
+                // A folder's archive lives only until it is extracted: not pushed to the disk as it is
+                // written, as a file to keep is. A tar of the user's own is synced whole below.
+                const int fd = staged->fd();
+                message.decryptInto(RNCryptor::PlaintextSink([fd](const unsigned char* data, std::size_t length) {
+                                        try {
+                                            Posix::writeAll(fd, data, length);
+                                        } catch (const FileSystemError& error) {
+                                            throw RNCryptor::Error(RNCryptor::Error::Kind::Write, "write", error.error());
+                                        }
+                                    }),
+                                    decrypting);
+            } else {
+                message.decryptInto(staged->fd(), decrypting);
+            }
         } catch (const RNCryptor::Error& error) {
             switch (error.kind()) {
             case RNCryptor::Error::Kind::Cancelled:
