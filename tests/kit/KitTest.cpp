@@ -163,10 +163,10 @@ TEST(ResultRowsLayout, keepTheirSpacingAndComeBackAfterTheList)
     rows.reveal()->show();
     const int height = rows.minimumSizeHint().height();
     EXPECT_GE(height, rows.status()->minimumHeight() + rows.detail()->minimumHeight() +
-                          rows.reveal()->sizeHint().height() + 2 * 8);
+                          rows.reveal()->sizeHint().height() + 2 * 4);
     rows.setSeveral(true);
     EXPECT_GE(rows.minimumSizeHint().height(), rows.status()->minimumHeight() + rows.items()->minimumSizeHint().height() +
-                                                   rows.reveal()->sizeHint().height() + 2 * 6);
+                                                   rows.reveal()->sizeHint().height() + 2 * 3);
     rows.setSeveral(false);
     EXPECT_EQ(rows.minimumSizeHint().height(), height);
 }
